@@ -1,0 +1,33 @@
+# Helpers shared by every folder's CMakeLists.txt.
+include(GoogleTest)
+
+
+# solune_library(<name> SOURCES ... [PUBLIC_LIBS ...] [PRIVATE_LIBS ...])
+# Defines the library solune_<name> with the alias solune::<name>. Headers are
+# included by their path from the project root ("config/profiles/Profile.h").
+function(solune_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC_LIBS;PRIVATE_LIBS" ${ARGN})
+  add_library(solune_${name} STATIC ${ARG_SOURCES})
+  add_library(solune::${name} ALIAS solune_${name})
+  target_include_directories(solune_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(solune_${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
+endfunction()
+
+# solune_test(<name> SOURCES ... LIBS ... [GUI] [ENV var=value ...])
+# Builds one GoogleTest program and registers its tests with CTest. GUI tests
+# run on Qt's offscreen platform so they need no display.
+function(solune_test name)
+  if(NOT SOLUNE_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  set(env ${ARG_ENV})
+  if(ARG_GUI)
+    list(APPEND env QT_QPA_PLATFORM=offscreen)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()

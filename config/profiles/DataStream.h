@@ -1,0 +1,83 @@
+#pragma once
+// A growable little-endian byte buffer with a read cursor: the byte layer of
+// profile files and macro files.
+//
+// Encodings: byte 1, int16 2, int32 4 bytes, little-endian. A string is an
+// int32 count of UTF-16 code units followed by the units (2 bytes each), no
+// terminator; the empty string is count 0. A number text is a string holding
+// the decimal text of a signed int32 as "%d" prints it.
+//
+// Writes append at size(). Reads take bytes at position() and never pass
+// size(): a read that would returns false, leaves its output untouched and does
+// not move the cursor.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace solune {
+
+class DataStream {
+public:
+    // Capacity of a new writing stream, and the least a buffer grows by.
+    static constexpr std::int32_t kInitialCapacity = 1024;
+
+    DataStream();
+    // A stream that reads a copy of `bytes` (size and capacity are their length).
+    explicit DataStream(std::span<const std::uint8_t> bytes);
+    virtual ~DataStream();
+
+    DataStream(const DataStream&) = delete;
+    DataStream& operator=(const DataStream&) = delete;
+
+    // Makes room for n more bytes after size(): nothing when capacity - size >= n,
+    // else capacity grows by max(2n, 1024) with the new bytes zero. Returns false
+    // (and changes nothing) when the buffer would pass 2^31 - 1 bytes.
+    bool Reserve(std::int32_t n);
+
+    // Each write reserves its own length first; false when that fails.
+    bool WriteByte(std::uint8_t value);
+    bool WriteInt16(std::int16_t value);
+    bool WriteInt32(std::int32_t value);
+    bool WriteString(std::u16string_view text);
+    bool WriteNumberText(std::int32_t value);
+
+    bool ReadByte(std::uint8_t& value);
+    bool ReadInt16(std::int16_t& value);
+    bool ReadInt32(std::int32_t& value);
+    // A count of 0 or less gives the empty string and reads nothing more.
+    bool ReadString(std::u16string& text);
+    // The string's decimal value: leading white space skipped, an optional sign,
+    // digits up to the first non-digit (clamped to the int32 range); 0 without digits.
+    bool ReadNumberText(std::int32_t& value);
+    // Four int32 values (16 bytes).
+    bool ReadFourInt32(std::array<std::int32_t, 4>& values);
+
+    // Replaces the contents with the whole file. False (and an empty stream)
+    // when the file cannot be read, is not a regular file or is 2 GiB or more.
+    bool LoadFile(const std::filesystem::path& path);
+    // Creates the missing folders of the path, then replaces the file with the
+    // size() bytes so that a crash or a full disk never leaves a partial file in
+    // place of the old one. False when the file could not be written.
+    bool SaveFile(const std::filesystem::path& path) const;
+
+    std::int32_t capacity() const { return m_capacity; }
+    std::int32_t size() const { return m_size; }
+    std::int32_t position() const { return m_position; }
+    std::span<const std::uint8_t> bytes() const { return {m_data.data(), std::size_t(m_size)}; }
+
+private:
+    bool writeBytes(const std::uint8_t* bytes, std::int32_t count);
+    bool readBytes(std::uint8_t* bytes, std::int32_t count);
+    void clear();
+
+    std::vector<std::uint8_t> m_data;  // m_capacity bytes
+    std::int32_t m_capacity = 0;
+    std::int32_t m_size = 0;
+    std::int32_t m_position = 0;
+};
+
+}  // namespace solune

@@ -1,0 +1,19 @@
+#pragma once
+// Replacing a user's file without ever leaving a partial one in its place.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+
+namespace solune {
+
+// Writes `bytes` to a new temporary file beside `path`, flushes it to disk and
+// renames it over `path`. At every instant `path` holds either its old contents
+// or all of the new ones; a crash or a full disk leaves the old file intact and
+// the temporary file removed (when the process lives to remove it).
+// When `path` is a symbolic link, the file it points to is replaced and the link
+// stays. A new file gets the permissions 0666 less the umask; a replaced file
+// keeps its permissions. Returns false when the file could not be written.
+bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace solune

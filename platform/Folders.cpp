@@ -1,0 +1,113 @@
+#include "platform/Folders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace solune {
+
+namespace {
+
+bool existsNoFollow(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+bool isRealFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type() == fs::file_type::directory;
+}
+
+void makeFolder(const std::string& path) {
+    std::error_code ec;
+    if (!path.empty()) {
+        fs::create_directory(path, ec);
+    }
+}
+
+fs::path homeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return home;
+    }
+    if (const passwd* pw = getpwuid(getuid()); pw != nullptr && pw->pw_dir != nullptr) {
+        return pw->pw_dir;
+    }
+    return {};
+}
+
+}  // namespace
+
+fs::path ProgramFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return {};
+    }
+    return exe.parent_path();
+}
+
+fs::path UserDataFolder() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
+        std::string folder = xdg;
+        while (folder.size() > 1 && folder.back() == '/') {
+            folder.pop_back();
+        }
+        return folder;
+    }
+    return homeFolder() / ".config";
+}
+
+void EnsureFolder(const fs::path& path) {
+    if (existsNoFollow(path)) {
+        return;
+    }
+    std::string text = path.string();
+    std::size_t lastSlash = text.rfind('/');
+    std::string last = lastSlash == std::string::npos ? text : text.substr(lastSlash + 1);
+    if (last.find('.') != std::string::npos) {
+        // Taken to be a file name. A bare name without any folder leaves nothing to create.
+        text = lastSlash == std::string::npos ? std::string() : text.substr(0, lastSlash);
+    }
+    for (std::size_t slash = text.find('/'); slash != std::string::npos;
+         slash = text.find('/', slash + 1)) {
+        std::string prefix = text.substr(0, slash);
+        if (!existsNoFollow(prefix)) {
+            makeFolder(prefix);
+        }
+    }
+    makeFolder(text);
+}
+
+void ClearFolder(const fs::path& path) {
+    if (!isRealFolder(path)) {
+        return;
+    }
+    std::error_code ec;
+    fs::directory_iterator it(path, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const fs::path entry = it->path();
+        if (isRealFolder(entry)) {
+            DeleteFolderTree(entry);
+        } else {
+            std::error_code removeError;
+            fs::remove(entry, removeError);  // a file, or a link itself
+        }
+    }
+}
+
+void DeleteFolderTree(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        fs::remove(path, ec);
+        return;
+    }
+    ClearFolder(path);
+    fs::remove(path, ec);
+}
+
+}  // namespace solune

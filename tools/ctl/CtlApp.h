@@ -1,0 +1,13 @@
+#pragma once
+// solune300ctl: the scriptable command line. Runs in process so that tests can
+// drive it with their own streams.
+
+#include <iosfwd>
+
+namespace solune::ctl {
+
+// Parses the arguments, runs the command and returns the exit status (see
+// CtlContext.h). Help and errors go to `out` and `err`.
+int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
+
+}  // namespace solune::ctl

@@ -1,0 +1,7 @@
+#include <iostream>
+
+#include "tools/ctl/CtlApp.h"
+
+int main(int argc, char** argv) {
+    return solune::ctl::RunCtl(argc, argv, std::cin, std::cout, std::cerr);
+}

@@ -31,3 +31,16 @@ function(solune_test name)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
+
+# solune_fuzzer(<name> SOURCES ... LIBS ...)
+# A libFuzzer target, built only with -DSOLUNE_FUZZ=ON and clang.
+function(solune_fuzzer name)
+  if(NOT SOLUNE_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()

@@ -1,0 +1,150 @@
+#include "platform/IniFile.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/TextCodec.h"
+
+namespace solune {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+
+std::string_view trim(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(kBlanks);
+    return text.substr(first, last - first + 1);
+}
+
+bool sameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Windows-1252 bytes 0x80 ... 0x9F; the rest of the page equals Latin-1.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+// Turns the file's bytes into UTF-8 text.
+std::string decode(std::string_view bytes) {
+    if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xFF && uint8_t(bytes[1]) == 0xFE) {
+        std::u16string units;
+        for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+            units.push_back(char16_t(uint8_t(bytes[i]) | (uint8_t(bytes[i + 1]) << 8)));
+        }
+        return ToUtf8(units);
+    }
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        bytes.remove_prefix(3);
+    }
+    std::u16string check;
+    if (FromUtf8(bytes, check)) {
+        return std::string(bytes);
+    }
+    std::u16string units;
+    for (char c : bytes) {
+        const uint8_t b = uint8_t(c);
+        units.push_back((b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return ToUtf8(units);
+}
+
+std::string_view unquote(std::string_view value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        return value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// At most `maxChars` code points of UTF-8 `text`, never cutting one in half.
+std::string firstChars(const std::string& text, std::size_t maxChars) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((uint8_t(text[i]) & 0xC0) != 0x80) {
+            if (count == maxChars) {
+                return text.substr(0, i);
+            }
+            ++count;
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+bool IniFile::Load(const std::filesystem::path& path) {
+    m_entries.clear();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        return false;
+    }
+    Parse(bytes);
+    return true;
+}
+
+void IniFile::Parse(std::string_view bytes) {
+    m_entries.clear();
+    const std::string text = decode(bytes);
+    std::string section;
+    bool inSection = false;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string_view line = trim(std::string_view(text).substr(start, end - start));
+        start = end + 1;
+        if (line.empty() || line.front() == ';' || line.front() == '#') {
+            continue;
+        }
+        if (line.front() == '[') {
+            const std::size_t close = line.find(']');
+            section = std::string(trim(line.substr(
+                1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
+            inSection = true;
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (!inSection || equals == std::string_view::npos) {
+            continue;
+        }
+        m_entries.push_back({section, std::string(trim(line.substr(0, equals))),
+                             std::string(unquote(trim(line.substr(equals + 1))))});
+    }
+}
+
+std::string IniFile::Value(std::string_view section, std::string_view key,
+                           std::size_t maxChars) const {
+    for (const Entry& e : m_entries) {
+        if (sameName(e.section, section) && sameName(e.key, key)) {
+            return firstChars(e.value, maxChars);
+        }
+    }
+    return {};
+}
+
+}  // namespace solune

@@ -1,0 +1,162 @@
+#include "updater/log/CLOG.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/support/TempDir.h"
+
+namespace solune {
+namespace {
+
+using test::TempDir;
+
+std::string readText(const std::filesystem::path& path) {
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+// A log whose entries are stamped with the times of a script, one per entry.
+struct ScriptedLog {
+    explicit ScriptedLog(std::vector<LocalTime> times)
+        : m_times(std::move(times)), log([this] { return m_times.at(m_next++); }) {}
+    std::vector<LocalTime> m_times;
+    std::size_t m_next = 0;
+    CLOG log;
+};
+
+struct Entry {
+    LocalTime time;
+    std::string tag;  // empty: Write, else WriteTagged
+    std::string message;
+};
+
+struct LogCase {
+    const char* name;
+    std::string ownTag;
+    std::vector<Entry> entries;
+    std::string expected;
+};
+
+void PrintTo(const LogCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CLOGFormat : public ::testing::TestWithParam<LogCase> {};
+
+TEST_P(CLOGFormat, WritesTheExactBytes) {
+    const LogCase& c = GetParam();
+    TempDir dir;
+    std::vector<LocalTime> times;
+    for (const Entry& e : c.entries) {
+        times.push_back(e.time);
+    }
+    ScriptedLog scripted(times);
+    scripted.log.SetFilePath(dir / "SOLUNELog.log");
+    scripted.log.SetOwnTag(c.ownTag);
+    for (const Entry& e : c.entries) {
+        const int result = e.tag.empty() ? scripted.log.Write(e.message)
+                                         : scripted.log.WriteTagged(e.tag, e.message);
+        EXPECT_EQ(result, 1);
+    }
+    EXPECT_EQ(readText(dir / "SOLUNELog.log"), c.expected);
+}
+
+const LocalTime k080503045{7, 9, 8, 5, 3, 45};
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, CLOGFormat,
+    ::testing::Values(
+        LogCase{"FirstEntryShowsMinusTheTimeOfDayAndBlankPaddedFields",
+                "",
+                {{k080503045, "", "the firmware file is incorrect"},
+                 {{7, 9, 8, 5, 3, 295}, "the fub firmware file name is:", "MOUSE_1.08.fub"}},
+                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],the firmware file is incorrect"
+                "\r\n[ 7- 9  8: 5: 3.295],[-250],[the fub firmware file name is:]MOUSE_1.08.fub"},
+        LogCase{"SameMillisecondHasNoDifferenceField",
+                "",
+                {{k080503045, "", "HC_OK"}, {k080503045, "", "HC_OK"}},
+                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],HC_OK\r\n[ 7- 9  8: 5: 3. 45],HC_OK"},
+        LogCase{"AcrossAnHourBoundary",
+                "",
+                {{{12, 31, 8, 59, 59, 900}, "", "a"}, {{12, 31, 9, 0, 0, 100}, "", "b"}},
+                "\r\n[12-31  8:59:59.900],[-32399900],a\r\n[12-31  9: 0: 0.100],[-200],b"},
+        LogCase{"TimeGoingBackShowsAPositiveDifference",
+                "",
+                {{{1, 1, 0, 0, 1, 0}, "", "a"}, {{1, 1, 0, 0, 0, 500}, "", "b"}},
+                "\r\n[ 1- 1  0: 0: 1.  0],[-1000],a\r\n[ 1- 1  0: 0: 0.500],[500],b"},
+        LogCase{"MidnightFirstEntryEqualsTheStartValue",
+                "",
+                {{{1, 1, 0, 0, 0, 0}, "", "a"}},
+                "\r\n[ 1- 1  0: 0: 0.  0],a"},
+        LogCase{"OwnTagComesFirstAndEmptyCallTagIsLeftOut",
+                "W38",
+                {{k080503045, "", "x"}},
+                "\r\n[W38][ 7- 9  8: 5: 3. 45],[-29103045],x"},
+        LogCase{"BlanksOfTheMessagesAreKept",
+                "",
+                {{k080503045, "", " Send_bl_complete failed "}},
+                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045], Send_bl_complete failed "},
+        LogCase{"LineBreaksInsideAMessageBecomeCarriageReturnLineFeed",
+                "",
+                {{k080503045, "", "one\ntwo"}},
+                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],one\r\ntwo"},
+        LogCase{"PercentSignsAreNotFormatted",
+                "",
+                {{k080503045, "%s%d", "100%s"}},
+                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],[%s%d]100%s"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CLOG, AppendsToEarlierRunsWithoutShorteningTheFile) {
+    TempDir dir;
+    test::WriteText(dir / "SOLUNELog.log", "\r\nearlier run");
+    ScriptedLog scripted({k080503045});
+    scripted.log.SetFilePath(dir / "SOLUNELog.log");
+    scripted.log.Write("next");
+    EXPECT_EQ(readText(dir / "SOLUNELog.log"),
+              "\r\nearlier run\r\n[ 7- 9  8: 5: 3. 45],[-29103045],next");
+}
+
+TEST(CLOG, UnopenableFileLosesTheEntryAndReleasesTheLock) {
+    TempDir dir;
+    ScriptedLog scripted({k080503045, {7, 9, 8, 5, 4, 0}, {7, 9, 8, 5, 5, 0}});
+    scripted.log.SetFilePath(dir / "missing" / "SOLUNELog.log");
+    EXPECT_EQ(scripted.log.Write("lost"), 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
+
+    // A second log object takes the same lock; it would block forever if the
+    // failed write had kept it.
+    ScriptedLog other({k080503045});
+    other.log.SetFilePath(dir / "SOLUNELog.log");
+    other.log.Write("kept");
+    EXPECT_EQ(readText(dir / "SOLUNELog.log"), "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],kept");
+}
+
+TEST(CLOG, EmptyPathLosesEveryEntry) {
+    CLOG log([] { return k080503045; });
+    EXPECT_EQ(log.Write("nowhere"), 1);
+    EXPECT_EQ(log.WriteTagged("tag", "nowhere"), 1);
+}
+
+TEST(CLOG, UpdaterLogFileLivesUnderTheUserDataFolderAndItsFoldersAreCreated) {
+    TempDir dir;
+    const char* old = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+    CLOG log([] { return k080503045; });
+    UseUpdaterLogFile(log);
+    log.Write("first");
+    if (old) {
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_CONFIG_HOME");
+    }
+    const std::filesystem::path expected = dir / "Dravik/SOLUNE300/Log/SOLUNELog.log";
+    EXPECT_EQ(log.FilePath(), expected);
+    EXPECT_EQ(readText(expected), "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],first");
+}
+
+}  // namespace
+}  // namespace solune

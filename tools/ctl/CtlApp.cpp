@@ -7,6 +7,23 @@
 
 namespace solune::ctl {
 
+namespace {
+
+// "profile image": the sub-commands that were given, to say where an error is.
+std::string givenCommands(const CLI::App& app) {
+    std::string path;
+    for (const CLI::App* sub = &app; sub != nullptr;) {
+        const auto given = sub->get_subcommands();
+        sub = given.empty() ? nullptr : given.front();
+        if (sub != nullptr) {
+            path += (path.empty() ? "" : " ") + sub->get_name();
+        }
+    }
+    return path;
+}
+
+}  // namespace
+
 int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& out,
            std::ostream& err) {
     CtlContext context{in, out, err};
@@ -21,7 +38,8 @@ int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     } catch (const CLI::CallForAllHelp& e) {
         return app.exit(e, out, err);
     } catch (const CLI::ParseError& e) {
-        app.exit(e, out, err);
+        const std::string where = givenCommands(app);
+        context.Fail(kExitBadInput, (where.empty() ? "" : where + ": ") + e.what() + " (see --help)");
         return kExitBadInput;
     }
     return context.exitCode;

@@ -26,8 +26,12 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool isHigh(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
-bool isLow(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
+bool isHigh(char16_t u) {
+    return u >= 0xD800 && u <= 0xDBFF;
+}
+bool isLow(char16_t u) {
+    return u >= 0xDC00 && u <= 0xDFFF;
+}
 
 // Decodes one UTF-8 sequence at `i`; returns false on a malformed, overlong or
 // surrogate sequence.

@@ -20,7 +20,8 @@ struct ZonePlace {
     int offset;
     int copies;
 };
-constexpr std::array<ZonePlace, kLightingZoneCount> kZonePlaces{{{23, 1}, {33, 1}, {37, 3}, {27, 1}}};
+constexpr std::array<ZonePlace, kLightingZoneCount> kZonePlaces{
+    {{23, 1}, {33, 1}, {37, 3}, {27, 1}}};
 
 constexpr std::array<int, kDpiStageCount> kDpiStageOffsets{51, 60, 81};
 
@@ -65,7 +66,8 @@ void writeLighting(const Profile& p, SettingsImage& image) {
                                        static_cast<std::uint8_t>(color >> 16),  // blue
                                        static_cast<std::uint8_t>(p.lightingEffect)};
         for (int copy = 0; copy < kZonePlaces[zone].copies; ++copy) {
-            std::copy(std::begin(bytes), std::end(bytes), image.begin() + kZonePlaces[zone].offset + 4 * copy);
+            std::copy(std::begin(bytes), std::end(bytes),
+                      image.begin() + kZonePlaces[zone].offset + 4 * copy);
         }
     }
 }
@@ -112,8 +114,9 @@ void writeMacros(const Profile& p, SettingsImage& image) {
         }
         std::span<const CMacroEvent> events = macroEvents(p, k);
         events = events.first(std::min<std::size_t>(events.size(), kMaxPlacedEventsPerMacro));
-        const bool anyRelease = std::any_of(events.begin(), events.end(),
-                                            [](const CMacroEvent& e) { return e.edge == kEdgeRelease; });
+        const bool anyRelease = std::any_of(events.begin(), events.end(), [](const CMacroEvent& e) {
+            return e.edge == kEdgeRelease;
+        });
         std::uint8_t* action = buttonAction(image, k);
         action[1] = anyRelease ? 0x00 : 0xFE;
         action[2] = static_cast<std::uint8_t>(cursor);
@@ -124,8 +127,12 @@ void writeMacros(const Profile& p, SettingsImage& image) {
             const auto usage = static_cast<std::uint16_t>(VirtualKeyToUsage(e.code));
             const auto delay = static_cast<std::uint32_t>(e.delay);
             const std::uint8_t record[kImageMacroEventSize] = {
-                e.kind, static_cast<std::uint8_t>(usage), static_cast<std::uint8_t>(usage >> 8), e.edge,
-                static_cast<std::uint8_t>(delay), static_cast<std::uint8_t>(delay >> 8),
+                e.kind,
+                static_cast<std::uint8_t>(usage),
+                static_cast<std::uint8_t>(usage >> 8),
+                e.edge,
+                static_cast<std::uint8_t>(delay),
+                static_cast<std::uint8_t>(delay >> 8),
                 static_cast<std::uint8_t>(delay >> 16)};
             std::copy(std::begin(record), std::end(record), image.begin() + cursor);
             cursor += kImageMacroEventSize;

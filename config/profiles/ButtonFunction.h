@@ -22,8 +22,8 @@ enum ButtonFunction : std::uint8_t {
     kProfileSwitchDown = 10,
     kScrollUp = 11,
     kScrollDown = 12,
-    kSingleKey = 13,   // parameter: Windows virtual-key code
-    kRecordMacro = 14, // parameter: macro id
+    kSingleKey = 13,    // parameter: Windows virtual-key code
+    kRecordMacro = 14,  // parameter: macro id
     kDisableButton = 15,
 };
 

@@ -17,7 +17,9 @@ namespace {
 
 constexpr std::int64_t kMaxBytes = std::numeric_limits<std::int32_t>::max();
 
-bool isSpace(char16_t c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool isSpace(char16_t c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 std::int32_t parseDecimal(std::u16string_view text) {
     std::size_t i = 0;
@@ -51,7 +53,9 @@ DataStream::DataStream(std::span<const std::uint8_t> bytes) {
     }
 }
 
-DataStream::~DataStream() { clear(); }
+DataStream::~DataStream() {
+    clear();
+}
 
 void DataStream::clear() {
     m_data.clear();
@@ -66,7 +70,8 @@ bool DataStream::Reserve(std::int32_t n) {
     if (m_capacity - m_size >= n) {
         return true;
     }
-    std::int64_t grown = std::int64_t(m_capacity) + std::max<std::int64_t>(2 * std::int64_t(n), 1024);
+    std::int64_t grown =
+        std::int64_t(m_capacity) + std::max<std::int64_t>(2 * std::int64_t(n), 1024);
     if (grown > kMaxBytes) {
         return false;
     }
@@ -84,7 +89,9 @@ bool DataStream::writeBytes(const std::uint8_t* bytes, std::int32_t count) {
     return true;
 }
 
-bool DataStream::WriteByte(std::uint8_t value) { return writeBytes(&value, 1); }
+bool DataStream::WriteByte(std::uint8_t value) {
+    return writeBytes(&value, 1);
+}
 
 bool DataStream::WriteInt16(std::int16_t value) {
     auto v = static_cast<std::uint16_t>(value);
@@ -128,7 +135,9 @@ bool DataStream::readBytes(std::uint8_t* bytes, std::int32_t count) {
     return true;
 }
 
-bool DataStream::ReadByte(std::uint8_t& value) { return readBytes(&value, 1); }
+bool DataStream::ReadByte(std::uint8_t& value) {
+    return readBytes(&value, 1);
+}
 
 bool DataStream::ReadInt16(std::int16_t& value) {
     std::uint8_t b[2];

@@ -21,7 +21,7 @@
 namespace solune {
 
 class DataStream {
-public:
+  public:
     // Capacity of a new writing stream, and the least a buffer grows by.
     static constexpr std::int32_t kInitialCapacity = 1024;
 
@@ -69,7 +69,7 @@ public:
     std::int32_t position() const { return m_position; }
     std::span<const std::uint8_t> bytes() const { return {m_data.data(), std::size_t(m_size)}; }
 
-private:
+  private:
     bool writeBytes(const std::uint8_t* bytes, std::int32_t count);
     bool readBytes(std::uint8_t* bytes, std::int32_t count);
     void clear();

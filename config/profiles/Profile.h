@@ -54,35 +54,35 @@ struct DpiLevel {
 
 // The factory-default function of each button.
 inline constexpr std::array<std::uint8_t, kButtonCount> kDefaultButtonFunctions{
-    kLeftClick, kRightClick, kScrollClick, kForward, kBack,
+    kLeftClick, kRightClick, kScrollClick,   kForward,      kBack,
     kDpiUp,     kDpiDown,    kDisableButton, kDisableButton};
 
 struct Profile {
     Profile() { SetFactoryDefaults(); }
 
-    std::filesystem::path filePath;      // the file this profile is loaded from and saved to
-    std::int32_t enabled;                // file, image: 1 enabled, 0 disabled
-    std::u16string name;                 // file, image (first 15 bytes)
-    std::uint8_t slot;                   // image: the mouse's slot 0 ... 4
-    std::int16_t reserved;               // file only; nothing reads it
-    std::int16_t pollingInterval;        // file, image: 1, 2, 4 or 8 ms
-    std::int16_t doubleClickSetting;     // file, desktop: double-click time is 1600 - value ms
-    std::int16_t scrollLines;            // file, desktop: wheel lines per notch
-    std::int32_t scrollByLines;          // file, desktop
-    std::int32_t scrollByPage;           // file, desktop
-    std::int32_t accelerationEnabled;    // file, desktop
-    std::int16_t accelerationLevel;      // desktop only (1 ... 3)
-    std::uint8_t dpiStageIndex;          // file, image
-    std::int32_t separateXY;             // file, image
-    std::int32_t definedMode;            // file, image
+    std::filesystem::path filePath;    // the file this profile is loaded from and saved to
+    std::int32_t enabled;              // file, image: 1 enabled, 0 disabled
+    std::u16string name;               // file, image (first 15 bytes)
+    std::uint8_t slot;                 // image: the mouse's slot 0 ... 4
+    std::int16_t reserved;             // file only; nothing reads it
+    std::int16_t pollingInterval;      // file, image: 1, 2, 4 or 8 ms
+    std::int16_t doubleClickSetting;   // file, desktop: double-click time is 1600 - value ms
+    std::int16_t scrollLines;          // file, desktop: wheel lines per notch
+    std::int32_t scrollByLines;        // file, desktop
+    std::int32_t scrollByPage;         // file, desktop
+    std::int32_t accelerationEnabled;  // file, desktop
+    std::int16_t accelerationLevel;    // desktop only (1 ... 3)
+    std::uint8_t dpiStageIndex;        // file, image
+    std::int32_t separateXY;           // file, image
+    std::int32_t definedMode;          // file, image
     std::array<DpiLevel, kDpiStageCount> dpiLevels;  // file, image
-    std::uint8_t pointerSpeed;           // file, desktop: pointer speed is 2 x value
-    std::uint8_t liftOffDistance;        // file, image (the image clamps it to 31)
-    std::int16_t surfaceQuality;         // file: surface class 0 ... 10
-    std::uint8_t angleSnap;              // file, image: 0 ... 15
-    std::uint8_t definedValue;           // file, image
-    std::int32_t lightingZones;          // file, image: kZone* bits
-    std::int32_t lightingEffect;         // file, image: kEffect* values
+    std::uint8_t pointerSpeed;                       // file, desktop: pointer speed is 2 x value
+    std::uint8_t liftOffDistance;                    // file, image (the image clamps it to 31)
+    std::int16_t surfaceQuality;                     // file: surface class 0 ... 10
+    std::uint8_t angleSnap;                          // file, image: 0 ... 15
+    std::uint8_t definedValue;                       // file, image
+    std::int32_t lightingZones;                      // file, image: kZone* bits
+    std::int32_t lightingEffect;                     // file, image: kEffect* values
     std::array<ColorRef, kLightingZoneCount> zoneColors;  // file, image: zone of bit 0 ... 3
     std::array<ButtonAssignment, kButtonCount> buttons;   // file, image: entry k is button k
     std::array<ButtonMacro, kButtonCount> macros;         // file, image: macro of button k
@@ -109,7 +109,7 @@ struct Profile {
 
     bool operator==(const Profile&) const = default;
 
-private:
+  private:
     void setDefaultSettings();
 };
 

@@ -25,10 +25,10 @@ namespace solune {
 inline constexpr std::uint8_t kProfileMagic[4] = {0x12, 0x06, 0x33, 0x01};
 
 enum class ProfileReadResult {
-    Complete,   // every field was read
-    Truncated,  // the data ended early; the fields before the end were stored
-    Foreign,    // the magic is wrong (or missing): the profile is unchanged
-    Unreadable, // the file could not be read: the profile is unchanged
+    Complete,    // every field was read
+    Truncated,   // the data ended early; the fields before the end were stored
+    Foreign,     // the magic is wrong (or missing): the profile is unchanged
+    Unreadable,  // the file could not be read: the profile is unchanged
 };
 
 // Appends the profile in file order.

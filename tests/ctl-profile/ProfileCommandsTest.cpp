@@ -46,7 +46,8 @@ solune::Profile richProfile() {
     p.liftOffDistance = 32;
     p.buttons[3] = {3, solune::kSingleKey, 0x7C, 3};
     p.buttons[6] = {6, solune::kRecordMacro, -2, 6};
-    p.macros[6] = solune::ButtonMacro{u"Burst", -2, {{1, 0x20, 0, 0}, {1, 0x20, 1, 1 << 30}, {17, 151, 0, -7}}};
+    p.macros[6] = solune::ButtonMacro{
+        u"Burst", -2, {{1, 0x20, 0, 0}, {1, 0x20, 1, 1 << 30}, {17, 151, 0, -7}}};
     p.macros[2] = solune::ButtonMacro{u"stale", 99, {{16, 1, 0, 5}}};
     return p;
 }
@@ -102,7 +103,8 @@ TEST(CtlProfile, ShowUsesTheFieldNames) {
     EXPECT_EQ(json["name"], "Näme \u20ac \U0001F5B1");
     EXPECT_EQ(json["zoneColors"][0], 4294967295u);
     EXPECT_EQ(json["dpiLevels"][2], (nlohmann::json{{"x", 7000}, {"y", 7000}}));
-    EXPECT_EQ(json["buttons"][3], (nlohmann::json{{"button", 3}, {"function", 13}, {"parameter", 124}}));
+    EXPECT_EQ(json["buttons"][3],
+              (nlohmann::json{{"button", 3}, {"function", 13}, {"parameter", 124}}));
     EXPECT_EQ(json["macros"][6]["events"][2],
               (nlohmann::json{{"kind", 17}, {"code", 151}, {"edge", 0}, {"delay", -7}}));
     EXPECT_EQ(json.size(), 23u);
@@ -111,7 +113,8 @@ TEST(CtlProfile, ShowUsesTheFieldNames) {
 TEST(CtlProfile, WriteKeepsDefaultsForMissingKeys) {
     TempDir dir;
     const auto file = (dir / "partial.profile").string();
-    ASSERT_EQ(ctl({"profile", "write", file}, R"({"name": "Quiet", "pollingInterval": 8})").status, 0);
+    ASSERT_EQ(ctl({"profile", "write", file}, R"({"name": "Quiet", "pollingInterval": 8})").status,
+              0);
     solune::Profile expected;
     expected.name = u"Quiet";
     expected.pollingInterval = 8;
@@ -205,9 +208,12 @@ TEST(CtlProfile, BadInputIsRefusedWithOneLineAndNothingWritten) {
 }
 
 TEST(CtlProfile, EveryLevelHasHelp) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"--help"}, {"profile", "--help"}, {"profile", "new", "--help"},
-          {"profile", "show", "--help"}, {"profile", "write", "--help"}, {"profile", "image", "--help"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"},
+                                                 {"profile", "--help"},
+                                                 {"profile", "new", "--help"},
+                                                 {"profile", "show", "--help"},
+                                                 {"profile", "write", "--help"},
+                                                 {"profile", "image", "--help"}}) {
         CtlRun r = ctl(args);
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find("Usage:"), std::string::npos) << args.back();

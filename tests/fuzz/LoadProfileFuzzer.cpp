@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     solune::WriteProfile(written, profile);
     solune::DataStream again(written.bytes());
     solune::Profile reread;
-    if (solune::ReadProfile(again, reread) != solune::ProfileReadResult::Complete || !(reread == profile)) {
+    if (solune::ReadProfile(again, reread) != solune::ProfileReadResult::Complete ||
+        !(reread == profile)) {
         std::abort();
     }
     return 0;

@@ -14,7 +14,9 @@ TEST(TextCodec, RoundTripsEveryPlane) {
 
 TEST(TextCodec, ALoneSurrogateBecomesTheReplacementCharacter) {
     const std::u16string lone{u'a', char16_t(0xD800), u'b'};
-    EXPECT_EQ(solune::ToUtf8(lone), "a\xef\xbf\xbd" "b");
+    EXPECT_EQ(solune::ToUtf8(lone),
+              "a\xef\xbf\xbd"
+              "b");
 }
 
 TEST(TextCodec, RefusesInvalidUtf8AndKeepsTheOutput) {

@@ -10,22 +10,24 @@ using solune::DataStream;
 
 namespace {
 
-std::vector<std::uint8_t> bytesOf(const DataStream& s) { return {s.bytes().begin(), s.bytes().end()}; }
+std::vector<std::uint8_t> bytesOf(const DataStream& s) {
+    return {s.bytes().begin(), s.bytes().end()};
+}
 
 }  // namespace
 
 TEST(DataStream, GrowsByTwiceTheRequestOrAtLeast1024) {
     struct Case {
-        std::int32_t fill;     // bytes written before the request
-        std::int32_t request;  // bytes reserved
-        std::int32_t capacity; // capacity afterwards
+        std::int32_t fill;      // bytes written before the request
+        std::int32_t request;   // bytes reserved
+        std::int32_t capacity;  // capacity afterwards
     };
     const Case cases[] = {
-        {0, 1024, 1024},     // fits exactly: no growth
-        {1000, 24, 1024},    // fits exactly
-        {1000, 25, 2048},    // 2 x 25 < 1024: grows by 1024
-        {1024, 600, 2224},   // 2 x 600 = 1200
-        {0, 5000, 11024},    // 1024 + 10000
+        {0, 1024, 1024},    // fits exactly: no growth
+        {1000, 24, 1024},   // fits exactly
+        {1000, 25, 2048},   // 2 x 25 < 1024: grows by 1024
+        {1024, 600, 2224},  // 2 x 600 = 1200
+        {0, 5000, 11024},   // 1024 + 10000
     };
     for (const Case& c : cases) {
         DataStream s;
@@ -59,10 +61,11 @@ TEST(DataStream, WritesLittleEndianNumbersAndCountedStrings) {
     s.WriteString(u"Ab");
     s.WriteString(u"");
     s.WriteNumberText(-45);
-    EXPECT_EQ(bytesOf(s), (std::vector<std::uint8_t>{0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01,  //
-                                                     2, 0, 0, 0, 'A', 0, 'b', 0,           //
-                                                     0, 0, 0, 0,                           //
-                                                     3, 0, 0, 0, '-', 0, '4', 0, '5', 0}));
+    EXPECT_EQ(bytesOf(s),
+              (std::vector<std::uint8_t>{0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01,          //
+                                         2,    0,    0,    0,    'A',  0,    'b', 0,  //
+                                         0,    0,    0,    0,                         //
+                                         3,    0,    0,    0,    '-',  0,    '4', 0, '5', 0}));
 }
 
 TEST(DataStream, ReadsNumberTextLikeTheCLibrary) {
@@ -71,9 +74,15 @@ TEST(DataStream, ReadsNumberTextLikeTheCLibrary) {
         std::int32_t value;
     };
     const Case cases[] = {
-        {u"16776960", 16776960}, {u"  \t42", 42},       {u"-7", -7},
-        {u"+9", 9},              {u"12abc", 12},        {u"abc", 0},
-        {u"", 0},                {u"-", 0},             {u"99999999999", 2147483647},
+        {u"16776960", 16776960},
+        {u"  \t42", 42},
+        {u"-7", -7},
+        {u"+9", 9},
+        {u"12abc", 12},
+        {u"abc", 0},
+        {u"", 0},
+        {u"-", 0},
+        {u"99999999999", 2147483647},
         {u"-99999999999", -2147483647 - 1},
     };
     for (const Case& c : cases) {

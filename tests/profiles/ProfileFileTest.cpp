@@ -17,8 +17,12 @@ using Bytes = std::vector<std::uint8_t>;
 namespace {
 
 // Little helpers that spell out the expected file bytes independently of the writer.
-void add(Bytes& b, std::initializer_list<std::uint8_t> bytes) { b.insert(b.end(), bytes); }
-void add32(Bytes& b, std::uint32_t v) { add(b, {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)}); }
+void add(Bytes& b, std::initializer_list<std::uint8_t> bytes) {
+    b.insert(b.end(), bytes);
+}
+void add32(Bytes& b, std::uint32_t v) {
+    add(b, {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
+}
 void addText(Bytes& b, const std::string& ascii) {
     add32(b, static_cast<std::uint32_t>(ascii.size()));
     for (char c : ascii) {
@@ -30,16 +34,17 @@ Bytes defaultFileNamedProfile1() {
     Bytes b;
     add(b, {0x12, 0x06, 0x33, 0x01});
     addText(b, "Profile1");
-    add(b, {0x01, 0, 0, 0});              // enabled
-    add(b, {0xB3, 0x00});                 // reserved 179
-    add(b, {0x01, 0x00});                 // polling 1 ms
-    add(b, {0x20, 0x03});                 // double click 800
-    add(b, {0x02, 0x00});                 // scroll lines 2
-    add(b, {1, 0, 0, 0, 0, 0, 0, 0});     // by lines, by page
+    add(b, {0x01, 0, 0, 0});                       // enabled
+    add(b, {0xB3, 0x00});                          // reserved 179
+    add(b, {0x01, 0x00});                          // polling 1 ms
+    add(b, {0x20, 0x03});                          // double click 800
+    add(b, {0x02, 0x00});                          // scroll lines 2
+    add(b, {1, 0, 0, 0, 0, 0, 0, 0});              // by lines, by page
     add(b, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});  // acceleration, separate XY, defined mode
-    add(b, {0x02});                       // DPI stage index
+    add(b, {0x02});                                // DPI stage index
     add(b, {0x90, 0x01, 0x90, 0x01, 0x40, 0x06, 0x40, 0x06, 0x58, 0x1B, 0x58, 0x1B});
-    add(b, {0x05, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00});  // speed, defined value, snap, lift, surface
+    add(b,
+        {0x05, 0x00, 0x00, 0x00, 0x0C, 0x00, 0x00});  // speed, defined value, snap, lift, surface
     for (int i = 0; i < 4; ++i) {
         addText(b, "16776960");  // 0xFFFF00
     }
@@ -84,7 +89,8 @@ Profile variedProfile() {
     p.buttons[2] = {2, solune::kSingleKey, 0x7C, 2};
     p.buttons[7] = {7, solune::kRecordMacro, 12, 15};
     p.buttons[8] = {8, solune::kRecordMacro, -3, 15};
-    p.macros[7] = ButtonMacro{u"Reload", 12, {{1, 0x52, 0, 0}, {1, 0x52, 1, 65536}, {17, 151, 0, -1}}};
+    p.macros[7] =
+        ButtonMacro{u"Reload", 12, {{1, 0x52, 0, 0}, {1, 0x52, 1, 65536}, {17, 151, 0, -1}}};
     p.macros[8] = ButtonMacro{u"", -3, {}};
     return p;
 }

@@ -41,7 +41,7 @@ TEST(Windows1252, EncodesTheCodePageAndMarksTheRest) {
         {u"\u00e9\u00ff\u00a0", "\xE9\xFF\xA0"},
         {u"\u20ac\u0160\u2122\u0178", "\x80\x8A\x99\x9F"},
         {u"\u0101\u4e2d", "??"},
-        {u"a\U0001F5B1b", "a?b"},                   // one character outside the plane: one "?"
+        {u"a\U0001F5B1b", "a?b"},                        // one character outside the plane: one "?"
         {std::u16string{u'x', char16_t(0xDC00)}, "x?"},  // a lone surrogate
         {std::u16string{u'a', u'\0', u'b'}, "a"},        // the text ends at NUL
     };

@@ -23,7 +23,9 @@ void put(SettingsImage& image, int offset, std::initializer_list<std::uint8_t> b
 }
 
 // The first byte of button position `pos` (positions 0 ... 11, 7 bytes each from 101).
-int action(int pos) { return 101 + 7 * pos; }
+int action(int pos) {
+    return 101 + 7 * pos;
+}
 
 std::vector<CMacroEvent> keyTaps(int count) {
     std::vector<CMacroEvent> events;
@@ -56,7 +58,8 @@ TEST(SettingsImage, TheDefaultProfileGivesTheKnownImage) {
     put(expected, 60, {0, 0x40, 0x06, 0x40, 0x06});
     put(expected, 70, {12});
     put(expected, 81, {0, 0x58, 0x1B, 0x58, 0x1B, 3});
-    const std::uint8_t pairs[7][2] = {{0, 1}, {0, 2}, {0, 4}, {0, 0x10}, {0, 8}, {9, 0xF0}, {9, 0xF2}};
+    const std::uint8_t pairs[7][2] = {{0, 1}, {0, 2},    {0, 4},   {0, 0x10},
+                                      {0, 8}, {9, 0xF0}, {9, 0xF2}};
     for (int pos = 0; pos < 7; ++pos) {
         put(expected, action(pos), {pairs[pos][0], pairs[pos][1], 0, 0, 0, 0, 0x0F});
     }
@@ -123,8 +126,9 @@ TEST(SettingsImage, MacrosArePlacedOneAfterAnotherWithTheirEvents) {
     EXPECT_EQ((std::vector<std::uint8_t>(image.begin() + action(1), image.begin() + action(1) + 7)),
               (std::vector<std::uint8_t>{0x03, 0x00, 0x20, 0x03, 3, 0, 0x0F}));
     // Button 7 (position 10): starts 7 x (3 + 1) bytes later, at 828; no release, so 0xFE.
-    EXPECT_EQ((std::vector<std::uint8_t>(image.begin() + action(10), image.begin() + action(10) + 7)),
-              (std::vector<std::uint8_t>{0x03, 0xFE, 0x3C, 0x03, 1, 0, 0x0F}));
+    EXPECT_EQ(
+        (std::vector<std::uint8_t>(image.begin() + action(10), image.begin() + action(10) + 7)),
+        (std::vector<std::uint8_t>{0x03, 0xFE, 0x3C, 0x03, 1, 0, 0x0F}));
 
     const std::vector<std::uint8_t> area(image.begin() + 800, image.begin() + 800 + 7 * 6);
     EXPECT_EQ(area, (std::vector<std::uint8_t>{

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/ctl/CtlContext.h"
+#include "tools/ctl/MacroCommands.h"
 #include "tools/ctl/ProfileCommands.h"
 
 namespace solune::ctl {
@@ -31,6 +32,7 @@ int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                  "solune300ctl"};
     app.require_subcommand(1);
     AddProfileCommands(app, context);
+    AddMacroCommands(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -39,7 +41,8 @@ int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& ou
         return app.exit(e, out, err);
     } catch (const CLI::ParseError& e) {
         const std::string where = givenCommands(app);
-        context.Fail(kExitBadInput, (where.empty() ? "" : where + ": ") + e.what() + " (see --help)");
+        context.Fail(kExitBadInput,
+                     (where.empty() ? "" : where + ": ") + e.what() + " (see --help)");
         return kExitBadInput;
     }
     return context.exitCode;

@@ -8,6 +8,7 @@ namespace solune::ctl {
 
 // Parses the arguments, runs the command and returns the exit status (see
 // CtlContext.h). Help and errors go to `out` and `err`.
-int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
+int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace solune::ctl

@@ -28,8 +28,9 @@ bool JsonFields::checkInt(const nlohmann::json& value, std::int64_t min, std::in
         problem = "expected an integer in " + range;
         return false;
     }
-    if (value.is_number_unsigned() ? value.get<std::uint64_t>() > std::uint64_t(max)
-                                   : (value.get<std::int64_t>() < min || value.get<std::int64_t>() > max)) {
+    if (value.is_number_unsigned()
+            ? value.get<std::uint64_t>() > std::uint64_t(max)
+            : (value.get<std::int64_t>() < min || value.get<std::int64_t>() > max)) {
         problem = value.dump() + " is out of range " + range;
         return false;
     }
@@ -96,7 +97,8 @@ bool JsonFields::OnlyKeys(std::initializer_list<std::string_view> known) {
     return true;
 }
 
-bool JsonFields::IsObject(const nlohmann::json& value, const std::string& path, std::string& error) {
+bool JsonFields::IsObject(const nlohmann::json& value, const std::string& path,
+                          std::string& error) {
     if (value.is_object()) {
         return true;
     }

@@ -12,7 +12,7 @@
 namespace solune::ctl {
 
 class JsonFields {
-public:
+  public:
     // Reads fields of `object`; `path` names it in messages ("" for the top level).
     JsonFields(const nlohmann::json& object, std::string path);
 
@@ -61,7 +61,7 @@ public:
     // Checks that `value` is an object and records an error otherwise.
     static bool IsObject(const nlohmann::json& value, const std::string& path, std::string& error);
 
-private:
+  private:
     static bool checkInt(const nlohmann::json& value, std::int64_t min, std::int64_t max,
                          std::int64_t& out, std::string& problem);
     bool intInRange(std::string_view key, std::int64_t& value, std::int64_t min, std::int64_t max);

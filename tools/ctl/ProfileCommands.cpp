@@ -28,7 +28,8 @@ bool loadProfile(CtlContext& c, const std::string& file, Profile& profile) {
         case ProfileReadResult::Complete:
             return true;
         case ProfileReadResult::Unreadable:
-            c.Fail(kExitBadInput, file + ": cannot read the file (missing, unreadable or not a regular file)");
+            c.Fail(kExitBadInput,
+                   file + ": cannot read the file (missing, unreadable or not a regular file)");
             return false;
         case ProfileReadResult::Foreign:
             c.Fail(kExitBadInput, file + ": not a profile file (wrong magic bytes)");
@@ -109,10 +110,12 @@ void runImage(CtlContext& c, const ProfileOptions& o) {
 
 void AddProfileCommands(CLI::App& app, CtlContext& context) {
     auto o = std::make_shared<ProfileOptions>();
-    CLI::App* profile = app.add_subcommand("profile", "Create, show, write and convert profile files");
+    CLI::App* profile =
+        app.add_subcommand("profile", "Create, show, write and convert profile files");
     profile->require_subcommand(1);
 
-    CLI::App* create = profile->add_subcommand("new", "Write a profile file with the factory defaults");
+    CLI::App* create =
+        profile->add_subcommand("new", "Write a profile file with the factory defaults");
     create->add_option("FILE", o->file, "The profile file to write")->required();
     create->add_option("--name", o->name, "The profile's name (default \"profile\")")
         ->each([o](const std::string&) { o->nameGiven = true; });
@@ -124,7 +127,8 @@ void AddProfileCommands(CLI::App& app, CtlContext& context) {
     show->callback([o, &context] { runShow(context, *o); });
 
     CLI::App* write = profile->add_subcommand(
-        "write", "Write a profile file from JSON on standard input (missing keys keep their defaults)");
+        "write",
+        "Write a profile file from JSON on standard input (missing keys keep their defaults)");
     write->add_option("FILE", o->file, "The profile file to write")->required();
     write->callback([o, &context] { runWrite(context, *o); });
 

@@ -12,7 +12,8 @@ namespace {
 json macroToJson(const ButtonMacro& macro) {
     json events = json::array();
     for (const CMacroEvent& e : macro.events) {
-        events.push_back({{"kind", e.kind}, {"code", e.code}, {"edge", e.edge}, {"delay", e.delay}});
+        events.push_back(
+            {{"kind", e.kind}, {"code", e.code}, {"edge", e.edge}, {"delay", e.delay}});
     }
     return {{"name", ToUtf8(macro.name)}, {"id", macro.id}, {"events", events}};
 }
@@ -75,7 +76,8 @@ bool dpiFromJson(const json& value, const std::string& path, DpiLevel& level, st
 
 // Reads each entry of a list with `read` into the matching element of `items`.
 template <typename Items, typename Read>
-bool listFromJson(JsonFields& f, std::string_view key, Items& items, Read read, std::string& error) {
+bool listFromJson(JsonFields& f, std::string_view key, Items& items, Read read,
+                  std::string& error) {
     const json* list = nullptr;
     if (!f.Array(key, items.size(), list)) {
         error = f.error();
@@ -113,7 +115,8 @@ json ProfileToJson(const Profile& p) {
     }
     json buttons = json::array();
     for (const ButtonAssignment& b : p.buttons) {
-        buttons.push_back({{"button", b.button}, {"function", b.function}, {"parameter", b.parameter}});
+        buttons.push_back(
+            {{"button", b.button}, {"function", b.function}, {"parameter", b.parameter}});
     }
     json macros = json::array();
     for (const ButtonMacro& m : p.macros) {
@@ -151,11 +154,29 @@ bool ProfileFromJson(const json& value, Profile& p, std::string& error) {
         return false;
     }
     JsonFields f(value, "");
-    if (!f.OnlyKeys({"enabled", "name", "reserved", "pollingInterval", "doubleClickSetting",
-                     "scrollLines", "scrollByLines", "scrollByPage", "accelerationEnabled",
-                     "dpiStageIndex", "separateXY", "definedMode", "dpiLevels", "pointerSpeed",
-                     "liftOffDistance", "surfaceQuality", "angleSnap", "definedValue",
-                     "lightingZones", "lightingEffect", "zoneColors", "buttons", "macros"}) ||
+    if (!f.OnlyKeys({"enabled",
+                     "name",
+                     "reserved",
+                     "pollingInterval",
+                     "doubleClickSetting",
+                     "scrollLines",
+                     "scrollByLines",
+                     "scrollByPage",
+                     "accelerationEnabled",
+                     "dpiStageIndex",
+                     "separateXY",
+                     "definedMode",
+                     "dpiLevels",
+                     "pointerSpeed",
+                     "liftOffDistance",
+                     "surfaceQuality",
+                     "angleSnap",
+                     "definedValue",
+                     "lightingZones",
+                     "lightingEffect",
+                     "zoneColors",
+                     "buttons",
+                     "macros"}) ||
         !settingsFromJson(f, p)) {
         error = f.error();
         return false;

@@ -1,0 +1,191 @@
+#include "updater/bootloader/FirmwarePackage.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "tests/updater_support/UpdaterTestSupport.h"
+#include "updater/bootloader/PackageWriter.h"
+
+namespace solune {
+namespace {
+
+using Messages = std::vector<std::string>;
+
+constexpr const char* kTag = "[the fub firmware file name is:]";
+constexpr const char* kCheckFailed = "checksunm or check fub filelength is failed";
+
+std::vector<std::uint8_t> patternImage(std::size_t size) {
+    std::vector<std::uint8_t> image(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+    }
+    return image;
+}
+
+class FirmwarePackageTest : public ::testing::Test {
+  protected:
+    void writeConfig(const std::string& text) { test::WriteText(m_log.dir / "config.ini", text); }
+    void writeImageFile(const std::vector<std::uint8_t>& file) {
+        test::WriteBytes(m_log.dir / "MOUSE_1.08.fub", file);
+    }
+    int load() { return m_package.LoadFirmwareImage(m_log.dir.path(), "MOUSE_1.08.fub"); }
+
+    test::TestLog m_log;
+    test::RecordingView m_view;
+    FirmwarePackage m_package{m_log.log, m_view};
+};
+
+TEST_F(FirmwarePackageTest, NameMustHoldTheVersionAfterItsFirstCharacter) {
+    struct Case {
+        const char* config;
+        int result;
+        const char* loggedName;
+    };
+    const Case cases[] = {
+        {"[Firmware]\nVersion=1.08\nName=MOUSE_1.08.fub", 1, "MOUSE_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=1.08.fub", 0, "1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=1.08_MOUSE_1.08.fub", 0, "1.08_MOUSE_1.08.fub"},
+        {"[Firmware]\nVersion=\nName=MOUSE_1.08.fub", 0, "MOUSE_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=MOUSE_1.07.fub", 0, "MOUSE_1.07.fub"},
+        {"[Firmware]\nVersion=V1.08\nName=MOUSE_v1.08.fub", 0, "MOUSE_v1.08.fub"},
+        {"[Firmware]\nVersion=1.08\n", 0, ""},
+        {"", 0, ""},
+    };
+    for (const Case& c : cases) {
+        test::TestLog log;
+        test::RecordingView view;
+        FirmwarePackage package(log.log, view);
+        test::WriteText(log.dir / "config.ini", c.config);
+        EXPECT_EQ(package.ReadFirmwareConfig(log.dir.path()), c.result) << c.config;
+        const std::string tagged = std::string(kTag) + c.loggedName;
+        if (c.result == 1) {
+            EXPECT_EQ(log.Messages(), Messages({tagged}));
+            EXPECT_TRUE(view.screens.empty());
+            EXPECT_EQ(package.FirmwareFileName(), c.loggedName);
+            EXPECT_EQ(package.ConfigVersion(), "1.08");
+        } else {
+            EXPECT_EQ(log.Messages(), Messages({"the firmware file is incorrect", tagged}))
+                << c.config;
+            EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect}));
+        }
+    }
+}
+
+TEST_F(FirmwarePackageTest, MissingConfigFileFailsTheNameCheck) {
+    EXPECT_EQ(m_package.ReadFirmwareConfig(m_log.dir.path()), 0);
+    EXPECT_EQ(m_log.Messages(), Messages({"the firmware file is incorrect", kTag}));
+}
+
+TEST_F(FirmwarePackageTest, ImageIsSplitIntoZeroPaddedBlocks) {
+    for (std::size_t size :
+         {std::size_t{2500}, std::size_t{2048}, std::size_t{1}, kMaxFirmwareImageSize}) {
+        const std::vector<std::uint8_t> image = patternImage(size);
+        writeImageFile(BuildFirmwareFile(image, 108, u"label"));
+        ASSERT_EQ(load(), 1) << size;
+        const std::size_t blocks = (size + 1023) / 1024;
+        EXPECT_EQ(m_package.BlockCount(), static_cast<std::int32_t>(blocks));
+        EXPECT_EQ(m_package.ImageByteCount(), static_cast<std::int32_t>(size));
+        std::vector<std::uint8_t> stored;
+        for (int i = 0; i < m_package.BlockCount(); ++i) {
+            const auto block = m_package.Block(i);
+            stored.insert(stored.end(), block.begin(), block.end());
+        }
+        std::vector<std::uint8_t> expected = image;
+        expected.resize(blocks * 1024, 0);
+        EXPECT_EQ(stored, expected) << size;
+        EXPECT_EQ(static_cast<std::uint32_t>(m_package.ComputedChecksum()),
+                  std::accumulate(image.begin(), image.end(), std::uint32_t{0}));
+        EXPECT_EQ(m_package.FileVersionText(), "1.08");
+    }
+    EXPECT_TRUE(m_view.screens.empty());
+    EXPECT_TRUE(m_log.Messages().empty());
+}
+
+TEST_F(FirmwarePackageTest, TwentyFiveHundredBytesGiveTwoFullBlocksAndOnePadded) {
+    writeImageFile(BuildFirmwareFile(std::vector<std::uint8_t>(2500, 0xFF), 108, u""));
+    ASSERT_EQ(load(), 1);
+    ASSERT_EQ(m_package.BlockCount(), 3);
+    const auto last = m_package.Block(2);
+    EXPECT_EQ(std::count(last.begin(), last.begin() + 452, 0xFF), 452);
+    EXPECT_EQ(std::count(last.begin() + 452, last.end(), 0), 572);
+    EXPECT_EQ(m_package.ComputedChecksum(), 2500 * 0xFF);
+}
+
+TEST_F(FirmwarePackageTest, HeaderFieldsAreKept) {
+    std::vector<std::uint8_t> file = BuildFirmwareFile(patternImage(100), 0x1234, u"SOLUNE 300");
+    file[6] = 0x11;  // a foreign vendor id still passes the package checks
+    writeImageFile(file);
+    ASSERT_EQ(load(), 1);
+    const FirmwareHeader& h = m_package.Header();
+    EXPECT_EQ(h.imageLength, 100u);
+    EXPECT_EQ(h.vendorId, 0x2211);
+    EXPECT_EQ(h.productId, 0x1308);
+    EXPECT_EQ(h.firmwareVersion, 0x1234);
+    EXPECT_EQ(m_package.FileVersion(), 0x1234);
+    EXPECT_EQ(h.label, u"SOLUNE 300");
+}
+
+TEST_F(FirmwarePackageTest, WrongLengthOrChecksumFails) {
+    struct Case {
+        const char* name;
+        std::size_t offset;  // header byte to change
+        int delta;
+    };
+    const Case cases[] = {{"length one more", 2, +1},
+                          {"length one less", 2, -1},
+                          {"checksum off by one", 12, +1},
+                          {"checksum high byte", 15, +1}};
+    for (const Case& c : cases) {
+        test::TestLog log;
+        test::RecordingView view;
+        FirmwarePackage package(log.log, view);
+        std::vector<std::uint8_t> file = BuildFirmwareFile(patternImage(2500), 108, u"");
+        file[c.offset] = static_cast<std::uint8_t>(file[c.offset] + c.delta);
+        test::WriteBytes(log.dir / "f_1.08.fub", file);
+        EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), "f_1.08.fub"), 0) << c.name;
+        EXPECT_EQ(log.Messages(), Messages({kCheckFailed})) << c.name;
+        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
+        EXPECT_EQ(package.LastFailure(), kCheckFailed);
+    }
+}
+
+TEST_F(FirmwarePackageTest, OversizedEmptyOrHeaderlessFilesAreRefusedBeforeStoringBlocks) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> file;
+    };
+    std::vector<std::uint8_t> oversized =
+        BuildFirmwareFile(patternImage(kMaxFirmwareImageSize), 108, u"");
+    oversized.push_back(1);  // 120 blocks and one byte; the header lies about it too
+    const Case cases[] = {{"121 blocks", oversized},
+                          {"header only", BuildFirmwareFile({}, 108, u"")},
+                          {"shorter than its header", std::vector<std::uint8_t>(39, 0)},
+                          {"empty file", {}}};
+    for (const Case& c : cases) {
+        test::TestLog log;
+        test::RecordingView view;
+        FirmwarePackage package(log.log, view);
+        test::WriteBytes(log.dir / "f_1.08.fub", c.file);
+        EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), "f_1.08.fub"), 0) << c.name;
+        EXPECT_EQ(package.BlockCount(), 0) << c.name;
+        EXPECT_EQ(log.Messages(), Messages({kCheckFailed})) << c.name;
+        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
+    }
+}
+
+TEST_F(FirmwarePackageTest, UnopenableImageFileIsReported) {
+    std::filesystem::create_directory(m_log.dir / "folder_1.08");
+    for (const char* name : {"missing_1.08.fub", "folder_1.08", ""}) {
+        test::TestLog log;
+        test::RecordingView view;
+        FirmwarePackage package(log.log, view);
+        std::filesystem::create_directory(log.dir / "folder_1.08");
+        EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), name), 0) << name;
+        EXPECT_EQ(log.Messages(), Messages({"Unable to Open Firmware File"})) << name;
+        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect}));
+    }
+}
+
+}  // namespace
+}  // namespace solune

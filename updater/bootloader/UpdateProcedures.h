@@ -1,0 +1,75 @@
+#pragma once
+// The three procedures of a firmware update, each a fixed sequence of link
+// requests, waits, log lines and screens:
+//
+// DetectDevice     the mouse in normal mode (1), already in its boot loader (2)
+//                  or not found (0). Looks for the boot loader twice 1500 ms
+//                  apart, then tells the user and looks up to 301 times, 1000 ms
+//                  after each miss (about five minutes).
+// EnterBootLoader  boot request (3 more tries 2000 ms apart), up to 301 searches
+//                  for the boot loader 1000 ms apart, 10 s for it to settle,
+//                  echo, information (must name 0x22D4 / 0x1307), 1000 ms, then
+//                  TransferImage.
+// TransferImage    start (block count, checksum), progress 2, 500 ms; each block
+//                  i as number i + 20, checked by its read-back sum, progress
+//                  i * 100 / count + 2, 70 ms; 200 ms; complete; screen 07, 6 s,
+//                  the version read again in normal mode, screen 09.
+//
+// A failing step logs its line and shows screen 06, except a failed complete
+// command, which logs " Send_bl_complete failed " and leaves the screen as it is.
+// A mouse unplugged in the middle stays in its boot loader; the next
+// DetectDevice finds it there (2) and TransferImage sends the image again.
+
+#include <cstdint>
+#include <optional>
+
+#include "updater/bootloader/BootLoaderLink.h"
+
+namespace solune {
+
+class CLOG;
+class FirmwarePackage;
+class UpdateView;
+
+enum class DeviceMode : int {
+    NotFound = 0,
+    Normal = 1,
+    BootLoader = 2,
+};
+
+enum class UpdateOutcome {
+    Completed,       // the boot loader accepted the complete command
+    Failed,          // a step failed; screen 06 is shown
+    CompleteFailed,  // the complete command failed; the screen is unchanged
+};
+
+class UpdateProcedures {
+  public:
+    // Borrows all four for the life of the object.
+    UpdateProcedures(BootLoaderLink& link, Clock& clock, CLOG& log, UpdateView& view)
+        : m_link(link), m_clock(clock), m_log(log), m_view(view) {}
+
+    // Leaves the found device open in the link.
+    DeviceMode DetectDevice(const FirmwarePackage& package);
+    UpdateOutcome EnterBootLoader(const FirmwarePackage& package);
+    UpdateOutcome TransferImage(const FirmwarePackage& package);
+
+    // The version the mouse reported after a completed transfer; nothing when it
+    // could not be read (or no transfer completed).
+    std::optional<std::uint16_t> VersionAfterUpdate() const { return m_versionAfterUpdate; }
+
+  private:
+    void wait(int ms) { m_clock.Sleep(std::chrono::milliseconds(ms)); }
+    void logStatus(int status);
+    UpdateOutcome fail(const char* message);
+    // Up to `tries` searches for the boot loader, `waitMs` after each miss.
+    bool findBootLoader(int tries, int waitMs);
+
+    BootLoaderLink& m_link;
+    Clock& m_clock;
+    CLOG& m_log;
+    UpdateView& m_view;
+    std::optional<std::uint16_t> m_versionAfterUpdate;
+};
+
+}  // namespace solune

@@ -64,12 +64,13 @@ std::optional<HidResult> NormalModeReports::GetFeature(MouseState& state,
     std::array<std::uint8_t, kCommandReportBytes> reply = state.reply;
     reply[0] = kCommandReportId;
     int status = 0;
-    if (ConsumeFault(state, "busy")) {
+    // Armed together, the other-status replies come first, then the busy ones.
+    if (ConsumeFault(state, "reply-status", &status)) {
+        reply[1] = static_cast<std::uint8_t>(status);
+    } else if (ConsumeFault(state, "busy")) {
         reply.fill(0);
         reply[0] = kCommandReportId;
         reply[1] = kStatusBusy;
-    } else if (ConsumeFault(state, "reply-status", &status)) {
-        reply[1] = static_cast<std::uint8_t>(status);
     }
     const std::size_t bytes = std::min(report.size(), reply.size());
     std::copy_n(reply.begin(), bytes, report.begin());

@@ -47,6 +47,7 @@ class SimulatedMouse {
     MouseStore& store() { return *m_store; }
     VirtualMouse& mouse() { return m_mouse; }
     SimulatedHidBackend& backend() { return *m_backend; }
+    const SimulatedHidBackend& backend() const { return *m_backend; }
 
     // Changes the state in one exchange (a test's or solune300-sim's hand on the
     // mouse). False when the state cannot be read or written.

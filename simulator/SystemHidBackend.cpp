@@ -1,0 +1,46 @@
+#include "simulator/SystemHidBackend.h"
+
+#include <cstdlib>
+
+#include "platform/HidrawBackend.h"
+#include "simulator/SimulatedHidBackend.h"
+
+namespace solune {
+
+namespace {
+
+// Owns the virtual mouse on a state file and forwards to its backend.
+class StateFileBackend final : public HidBackend {
+  public:
+    explicit StateFileBackend(const std::string& file) : m_mouse(std::filesystem::path(file)) {}
+
+    std::vector<HidDeviceInfo> Enumerate(std::uint16_t vendorId, std::uint16_t productId) override {
+        return m_mouse.backend().Enumerate(vendorId, productId);
+    }
+    std::unique_ptr<HidDevice> Open(const std::string& path) override {
+        return m_mouse.backend().Open(path);
+    }
+    bool StartNotices() override { return m_mouse.backend().StartNotices(); }
+    int NoticeDescriptor() const override { return m_mouse.backend().NoticeDescriptor(); }
+    std::vector<HidNotice> TakeNotices() override { return m_mouse.backend().TakeNotices(); }
+
+  private:
+    simulator::SimulatedMouse m_mouse;
+};
+
+}  // namespace
+
+std::string SimulatorStateFile() {
+    const char* value = std::getenv(kSimulatorVariable);
+    return value != nullptr ? value : "";
+}
+
+std::unique_ptr<HidBackend> CreateSystemHidBackend() {
+    const std::string file = SimulatorStateFile();
+    if (!file.empty()) {
+        return std::make_unique<StateFileBackend>(file);
+    }
+    return std::make_unique<HidrawBackend>();
+}
+
+}  // namespace solune

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/ctl/CtlContext.h"
+#include "tools/ctl/DeviceCommands.h"
 #include "tools/ctl/MacroCommands.h"
 #include "tools/ctl/ProfileCommands.h"
 
@@ -32,6 +33,7 @@ int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& ou
                  "solune300ctl"};
     app.require_subcommand(1);
     AddProfileCommands(app, context);
+    AddDeviceCommands(app, context);
     AddMacroCommands(app, context);
     try {
         app.parse(argc, argv);

@@ -1,0 +1,264 @@
+#include "tools/ctl/MacroCommands.h"
+
+#include <filesystem>
+#include <iterator>
+#include <memory>
+#include <system_error>
+
+#include <nlohmann/json.hpp>
+
+#include "config/macros/MacroFile.h"
+#include "config/macros/MacroLibrary.h"
+#include "config/profiles/ProfileFile.h"
+#include "platform/TextCodec.h"
+#include "tools/ctl/JsonFields.h"
+
+namespace solune::ctl {
+
+namespace {
+
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+struct MacroOptions {
+    std::string folder;
+    bool asJson = false;
+    std::string file;
+    std::string profile;
+    int button = 0;
+};
+
+json rectToJson(const MacroRect& r) {
+    return {{"left", r.left}, {"top", r.top}, {"right", r.right}, {"bottom", r.bottom}};
+}
+
+json macroToJson(const CMacro& macro) {
+    json events = json::array();
+    for (const CEventItem& row : macro.events) {
+        events.push_back({{"kind", row.kind},
+                          {"code", row.code},
+                          {"edge", row.edge},
+                          {"delay", row.delay},
+                          {"rect", rectToJson(row.rect)},
+                          {"selected", row.selected},
+                          {"serial", row.serial}});
+    }
+    return {{"name", ToUtf8(macro.name)},
+            {"id", macro.id},
+            {"rect", rectToJson(macro.rect)},
+            {"events", events}};
+}
+
+std::string childPath(const std::string& path, std::string_view key) {
+    return path.empty() ? std::string(key) : path + "." + std::string(key);
+}
+
+// The "rect" member of `object`, when present.
+bool rectFromJson(const json& object, const std::string& path, MacroRect& r, std::string& error) {
+    auto it = object.find("rect");
+    if (it == object.end()) {
+        return true;
+    }
+    const std::string rectPath = childPath(path, "rect");
+    if (!JsonFields::IsObject(*it, rectPath, error)) {
+        return false;
+    }
+    JsonFields f(*it, rectPath);
+    f.OnlyKeys({"left", "top", "right", "bottom"}) && f.Int("left", r.left) &&
+        f.Int("top", r.top) && f.Int("right", r.right) && f.Int("bottom", r.bottom);
+    error = f.error();
+    return f.ok();
+}
+
+bool rowFromJson(const json& value, const std::string& path, CEventItem& row, std::string& error) {
+    if (!JsonFields::IsObject(value, path, error)) {
+        return false;
+    }
+    JsonFields f(value, path);
+    if (!(f.OnlyKeys({"kind", "code", "edge", "delay", "rect", "selected", "serial"}) &&
+          f.Int("kind", row.kind) && f.Int("code", row.code) && f.Int("edge", row.edge) &&
+          f.Int("delay", row.delay) && f.Int("selected", row.selected) &&
+          f.Int("serial", row.serial))) {
+        error = f.error();
+        return false;
+    }
+    return rectFromJson(value, path, row.rect, error);
+}
+
+// Reads a macro from JSON; missing keys keep the values of a new macro.
+bool macroFromJson(const json& value, CMacro& macro, std::string& error) {
+    if (!value.is_object()) {
+        error = "the macro: expected a JSON object";
+        return false;
+    }
+    JsonFields f(value, "");
+    const json* events = nullptr;
+    if (!(f.OnlyKeys({"name", "id", "rect", "events"}) && f.Text("name", macro.name) &&
+          f.Int("id", macro.id) && f.Array("events", JsonFields::kAnyLength, events))) {
+        error = f.error();
+        return false;
+    }
+    if (!rectFromJson(value, "", macro.rect, error)) {
+        return false;
+    }
+    if (events != nullptr) {
+        macro.events.assign(events->size(), CEventItem{});
+        for (std::size_t i = 0; i < events->size(); ++i) {
+            if (!rowFromJson((*events)[i], f.Child("events", i), macro.events[i], error)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Reads a ".macro" file; reports what is wrong with it.
+bool loadMacro(CtlContext& c, const std::string& file, CMacro& macro) {
+    switch (LoadMacroFile(file, macro)) {
+        case MacroFileStatus::Complete:
+            return true;
+        case MacroFileStatus::Unreadable:
+            c.Fail(kExitBadInput, file +
+                                      ": cannot read the file (missing, unreadable, too large or "
+                                      "not a regular file)");
+            return false;
+        case MacroFileStatus::Truncated:
+            c.Fail(kExitBadInput, file + ": the macro file ends early");
+            return false;
+    }
+    return false;
+}
+
+void runList(CtlContext& c, const MacroOptions& o) {
+    const fs::path folder = o.folder.empty() ? DefaultMacroFolder() : fs::path(o.folder);
+    std::error_code ec;
+    if (!o.folder.empty() && !fs::is_directory(folder, ec)) {
+        c.Fail(kExitBadInput, o.folder + ": not a folder");
+        return;
+    }
+    MacroLibrary library;
+    library.SetMacroFolder(folder);
+    const MacroLoadReport report = library.LoadAllMacros();
+    if (report.indexFound && !report.indexComplete) {
+        c.err << "solune300ctl: warning: " << (folder / kMacroListFileName).string()
+              << ": the index ends early or cannot be read; listing the entries read whole\n";
+    }
+    for (const fs::path& skipped : report.skipped) {
+        c.err << "solune300ctl: warning: " << skipped.string()
+              << ": skipped (missing, unreadable or incomplete)\n";
+    }
+    json list = json::array();
+    for (const auto& macro : library.macros()) {
+        if (o.asJson) {
+            list.push_back({{"name", ToUtf8(macro->name)},
+                            {"id", macro->id},
+                            {"eventCount", macro->events.size()}});
+        } else {
+            c.out << macro->id << '\t' << macro->events.size() << '\t' << ToUtf8(macro->name)
+                  << '\n';
+        }
+    }
+    if (o.asJson) {
+        c.out << list.dump(2) << '\n';
+    }
+}
+
+void runShow(CtlContext& c, const MacroOptions& o) {
+    CMacro macro;
+    if (loadMacro(c, o.file, macro)) {
+        c.out << macroToJson(macro).dump(2) << '\n';
+    }
+}
+
+void runWrite(CtlContext& c, const MacroOptions& o) {
+    const std::string text{std::istreambuf_iterator<char>(c.in), std::istreambuf_iterator<char>()};
+    const json value = json::parse(text, nullptr, /*allow_exceptions=*/false);
+    if (value.is_discarded()) {
+        c.Fail(kExitBadInput, o.file + ": malformed JSON on standard input");
+        return;
+    }
+    CMacro macro;
+    std::string error;
+    if (!macroFromJson(value, macro, error)) {
+        c.Fail(kExitBadInput, o.file + ": " + error);
+        return;
+    }
+    if (!SaveMacroFile(macro, o.file)) {
+        c.Fail(kExitWriteFailed, o.file + ": cannot write the file");
+    }
+}
+
+void runAssign(CtlContext& c, const MacroOptions& o) {
+    Profile profile;
+    switch (LoadProfile(o.profile, profile)) {
+        case ProfileReadResult::Complete:
+            break;
+        case ProfileReadResult::Unreadable:
+            c.Fail(
+                kExitBadInput,
+                o.profile + ": cannot read the file (missing, unreadable or not a regular file)");
+            return;
+        case ProfileReadResult::Foreign:
+            c.Fail(kExitBadInput, o.profile + ": not a profile file (wrong magic bytes)");
+            return;
+        case ProfileReadResult::Truncated:
+            c.Fail(kExitBadInput, o.profile + ": the profile file ends early");
+            return;
+    }
+    CMacro macro;
+    if (!loadMacro(c, o.file, macro)) {
+        return;
+    }
+    // A button names its macro by a 16-bit id; a wider one could never match.
+    if (macro.id < std::numeric_limits<std::int16_t>::min() ||
+        macro.id > std::numeric_limits<std::int16_t>::max()) {
+        c.Fail(kExitBadInput, o.file + ": macro id " + std::to_string(macro.id) +
+                                  " does not fit a button (-32768 ... 32767)");
+        return;
+    }
+    ButtonAssignment& entry = profile.buttons[static_cast<std::size_t>(o.button)];
+    entry.function = kRecordMacro;
+    entry.parameter = static_cast<std::int16_t>(macro.id);
+    const ButtonMacro copy = macro.ToButtonMacro();
+    profile.AssignMacro(entry, &copy);
+    if (!SaveProfile(profile, o.profile)) {
+        c.Fail(kExitWriteFailed, o.profile + ": cannot write the file");
+    }
+}
+
+}  // namespace
+
+void AddMacroCommands(CLI::App& app, CtlContext& context) {
+    auto o = std::make_shared<MacroOptions>();
+    CLI::App* macro =
+        app.add_subcommand("macro", "List the macro library, show and write macro files");
+    macro->require_subcommand(1);
+
+    CLI::App* list =
+        macro->add_subcommand("list", "List the macros of a macro folder: id, event count, name");
+    list->add_option("DIR", o->folder,
+                     "The macro folder (default: " + DefaultMacroFolder().string() + ")");
+    list->add_flag("--json", o->asJson, "Print a JSON list of {name, id, eventCount}");
+    list->callback([o, &context] { runList(context, *o); });
+
+    CLI::App* show = macro->add_subcommand("show", "Print a .macro file as JSON");
+    show->add_option("FILE", o->file, "The .macro file to read")->required();
+    show->callback([o, &context] { runShow(context, *o); });
+
+    CLI::App* write = macro->add_subcommand(
+        "write", "Write a .macro file from JSON on standard input (missing keys are 0 or empty)");
+    write->add_option("FILE", o->file, "The .macro file to write")->required();
+    write->callback([o, &context] { runWrite(context, *o); });
+
+    CLI::App* profile = app.get_subcommand("profile");
+    CLI::App* assign = profile->add_subcommand(
+        "assign-macro", "Give a button of a profile file a macro (function 14) and a copy of it");
+    assign->add_option("PROFILE", o->profile, "The profile file to change")->required();
+    assign->add_option("--button", o->button, "The button, 0 ... 8")
+        ->required()
+        ->check(CLI::Range(0, kButtonCount - 1));
+    assign->add_option("--macro", o->file, "The .macro file to assign")->required();
+    assign->callback([o, &context] { runAssign(context, *o); });
+}
+
+}  // namespace solune::ctl

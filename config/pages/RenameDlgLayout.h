@@ -1,0 +1,24 @@
+#pragma once
+// Where the rename dialog's controls sit, and the static texts of its artwork
+// ("ReName_Normal.bmp" … "ReName_Disable.bmp").
+
+#include <array>
+
+#include "shared/layout/ControlLayout.h"
+
+namespace solune::layout {
+
+inline constexpr auto kRenameDlgControls = std::to_array<LayoutControl>({
+    {1072, "OK", ControlKind::Button, {273, 130, 55, 25}, "OK"},
+    {1073, "Cancel", ControlKind::Button, {336, 130, 55, 25}, "Cancel"},
+    {1074, "Close", ControlKind::CloseButton, {376, 0, 21, 22}, ""},
+    {1075, "name edit", ControlKind::Edit, {112, 44, 199, 15}, ""},
+});
+
+inline constexpr auto kRenameDlgTexts = std::to_array<StaticText>({
+    {"Rename Profile", {12, 3, 300, 18}, TextRole::Title, TextAlign::Left},
+    {"Profile name", {12, 43, 96, 17}, TextRole::Label, TextAlign::Right},
+    {"Type the new name and press OK.", {112, 66, 260, 16}, TextRole::Label, TextAlign::Left},
+});
+
+}  // namespace solune::layout

@@ -21,7 +21,7 @@
 namespace solune::simulator {
 
 class UpdaterNormalReports final : public ReportHandler {
-public:
+  public:
     std::optional<HidResult> SetFeature(MouseState& state,
                                         std::span<const std::uint8_t> report) override;
     std::optional<HidResult> GetFeature(MouseState& state, std::span<std::uint8_t> report) override;

@@ -65,8 +65,11 @@ bool parseVersion(const std::string& text, std::uint16_t& version) {
     if (used != text.size() || !std::isfinite(value) || value < 0) {
         return false;
     }
-    const double hundredths =
-        text.find('.') == std::string::npos ? value : std::round(value * 100.0);
+    const auto point = text.find('.');
+    if (point != std::string::npos && text.size() - point - 1 > 2) {
+        return false;  // finer than hundredths
+    }
+    const double hundredths = point == std::string::npos ? value : std::round(value * 100.0);
     if (hundredths > 0xFFFF || hundredths != std::floor(hundredths)) {
         return false;
     }

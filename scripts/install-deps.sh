@@ -10,6 +10,7 @@ packages=(
   libhidapi-dev libudev-dev
   qt6-base-dev fonts-dejavu-core
   libumockdev-dev umockdev
+  libbenchmark-dev
 )
 
 missing=()

@@ -1,0 +1,220 @@
+#include "shared/skin/CVixScrollCtrl.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shared/skin/ControlParent.h"
+#include "shared/skin/SliderMath.h"
+
+namespace solune {
+namespace {
+
+// The last value told by any scroll control of the program.
+int g_lastReported = 0;
+
+}  // namespace
+
+CVixScrollCtrl::CVixScrollCtrl(int controlId, QWidget* parent)
+    : QWidget(parent), m_controlId(controlId) {
+    setMouseTracking(true);
+}
+
+CVixScrollCtrl::~CVixScrollCtrl() {
+    if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+}
+
+void CVixScrollCtrl::SetImages(QImage background, QImage thumb, QImage thumbPressed,
+                               QImage firstArrow, QImage firstArrowPressed, QImage secondArrow,
+                               QImage secondArrowPressed) {
+    m_background = std::move(background);
+    m_thumb = std::move(thumb);
+    m_thumbPressed = std::move(thumbPressed);
+    m_firstArrow = std::move(firstArrow);
+    m_firstArrowPressed = std::move(firstArrowPressed);
+    m_secondArrow = std::move(secondArrow);
+    m_secondArrowPressed = std::move(secondArrowPressed);
+    Layout();
+    update();
+}
+
+void CVixScrollCtrl::Layout() {
+    const int w = width();
+    const int h = height();
+    if (h < w) {
+        m_orientation = 0;
+        const int a1 = m_firstArrow.width();
+        const int a2 = m_secondArrow.width();
+        m_firstArrowRect = QRect(0, 0, a1, h);
+        m_secondArrowRect = QRect(w - a2, 0, a2, h);
+        m_trackRect = QRect(a1, 0, w - a2 - a1, h);
+        m_thumbRect = QRect(a1, 0, m_thumb.width(), h);
+    } else {
+        m_orientation = 1;
+        const int a1 = m_firstArrow.height();
+        const int a2 = m_secondArrow.height();
+        m_firstArrowRect = QRect(0, 0, w, a1);
+        m_secondArrowRect = QRect(0, h - a2, w, a2);
+        m_trackRect = QRect(0, a1, w, h - a2 - a1);
+        m_thumbRect = QRect(0, a1, w, m_thumb.height());
+    }
+    PlaceThumb();
+}
+
+void CVixScrollCtrl::PlaceThumb() {
+    if (m_orientation == 0) {
+        const int travel = m_trackRect.width() - m_thumbRect.width();
+        m_thumbRect.moveTo(
+            m_trackRect.left() + skin::ThumbOffset(travel, m_value, minValue, maxValue),
+            m_trackRect.top());
+    } else {
+        const int travel = m_trackRect.height() - m_thumbRect.height();
+        m_thumbRect.moveTo(
+            m_trackRect.left(),
+            m_trackRect.top() + skin::ThumbOffset(travel, m_value, minValue, maxValue));
+    }
+}
+
+void CVixScrollCtrl::Notify(int value) {
+    if (ControlParent* parent = FindControlParent(this)) {
+        parent->controlNotify(m_controlId, value);
+    }
+}
+
+void CVixScrollCtrl::SetPos(int value) {
+    if (value > maxValue) {
+        value = maxValue;
+    }
+    if (value < minValue) {
+        value = minValue;
+    }
+    m_value = value;
+    PlaceThumb();
+    update();
+    Notify(value);
+}
+
+void CVixScrollCtrl::PosFromPoint(QPoint point) {
+    if (m_orientation == 0) {
+        m_value = skin::ValueAtPoint(point.x(), m_trackRect.left(),
+                                     m_trackRect.left() + m_trackRect.width(), m_thumbRect.width(),
+                                     minValue, maxValue);
+    } else {
+        m_value = skin::ValueAtPoint(point.y(), m_trackRect.top(),
+                                     m_trackRect.top() + m_trackRect.height(), m_thumbRect.height(),
+                                     minValue, maxValue);
+    }
+    PlaceThumb();
+    if (m_value != g_lastReported) {
+        g_lastReported = m_value;
+        Notify(m_value);
+    }
+}
+
+void CVixScrollCtrl::resizeEvent(QResizeEvent* event) {
+    Layout();
+    QWidget::resizeEvent(event);
+}
+
+void CVixScrollCtrl::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    m_pressed = true;
+    m_state = 2;
+    if (m_firstArrowRect.contains(point)) {
+        m_pressedPart = kFirstArrow;
+    } else if (m_secondArrowRect.contains(point)) {
+        m_pressedPart = kSecondArrow;
+    } else if (m_thumbRect.contains(point)) {
+        m_pressedPart = kThumb;
+    } else {
+        m_pressedPart = kNoPart;
+    }
+    if (m_trackRect.contains(point)) {
+        PosFromPoint(point);
+    }
+    update();
+}
+
+void CVixScrollCtrl::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    const bool inside = rect().contains(point);
+    if (m_state == 2 && m_trackRect.contains(point)) {
+        PosFromPoint(point);
+        update();
+    }
+    if (!inside) {
+        // Leaving ends the press for good.
+        if (m_tracking || m_pressed) {
+            m_pressed = false;
+            m_state = 0;
+            update();
+            m_tracking = false;
+            if (QWidget::mouseGrabber() == this) {
+                releaseMouse();
+            }
+        }
+        return;
+    }
+    if (m_tracking && QWidget::mouseGrabber() == this) {
+        return;
+    }
+    if (isVisible()) {
+        grabMouse();
+    }
+    m_tracking = true;
+    m_pressed = (event->buttons() & Qt::LeftButton) != 0;
+    m_state = 1;
+    update();
+}
+
+void CVixScrollCtrl::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    if (m_trackRect.contains(point)) {
+        PosFromPoint(point);
+    }
+    if (m_pressedPart == kSecondArrow) {
+        Notify(maxValue);
+        SetPos(maxValue);
+    } else if (m_pressedPart == kFirstArrow) {
+        Notify(minValue);
+        SetPos(minValue);
+    }
+    m_pressed = false;
+    m_state = 0;
+    m_pressedPart = kNoPart;
+    update();
+}
+
+void CVixScrollCtrl::hideEvent(QHideEvent* event) {
+    if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+    m_tracking = false;
+    m_pressed = false;
+    m_state = 0;
+    QWidget::hideEvent(event);
+}
+
+void CVixScrollCtrl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const auto draw = [&painter](const QRect& r, const QImage& picture) {
+        if (!picture.isNull()) {
+            painter.drawImage(r, picture);
+        }
+    };
+    draw(rect(), m_background);
+    draw(m_firstArrowRect, m_pressedPart == kFirstArrow ? m_firstArrowPressed : m_firstArrow);
+    draw(m_secondArrowRect, m_pressedPart == kSecondArrow ? m_secondArrowPressed : m_secondArrow);
+    draw(m_thumbRect, m_pressedPart == kThumb ? m_thumbPressed : m_thumb);
+}
+
+}  // namespace solune

@@ -1,0 +1,120 @@
+#include "shared/skin/CVixSliderCtrl3D.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "shared/skin/ControlNotify.h"
+#include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/SliderMath.h"
+
+namespace solune {
+
+CVixSliderCtrl3D::CVixSliderCtrl3D(int controlId, QWidget* parent)
+    : SkinSliderBase(controlId, parent) {}
+
+void CVixSliderCtrl3D::SetImages(QImage track, QImage thumb1, QImage thumb2, QImage thumb3) {
+    m_track = std::move(track);
+    m_thumbs = {std::move(thumb1), std::move(thumb2), std::move(thumb3)};
+    update();
+}
+
+void CVixSliderCtrl3D::SetThumbPos(int thumb, int value, bool notify) {
+    if (thumb < 1 || thumb > 3) {
+        return;
+    }
+    if (value > maxValue) {
+        value = maxValue;
+    }
+    if (value < minValue) {
+        value = minValue;
+    }
+    const int i = thumb - 1;
+    if (value == m_lastReported[i]) {
+        return;
+    }
+    m_values[i] = value;
+    m_lastReported[i] = value;
+    update();
+    if (notify) {
+        Notify(value | notify::kThumbCode[thumb]);
+    }
+}
+
+int CVixSliderCtrl3D::thumbValue(int thumb) const {
+    return thumb >= 1 && thumb <= 3 ? m_values[thumb - 1] : 0;
+}
+
+QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
+    if (thumb < 1 || thumb > 3) {
+        return {};
+    }
+    const QImage& picture = m_thumbs[thumb - 1];
+    const int w = picture.width();
+    const int h = picture.height();
+    const int centerX = skin::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue, maxValue);
+    int left = centerX - w / 2;
+    if (left < 0) {
+        left = 0;
+    }
+    if (left + w > width()) {
+        left = width() - w;
+    }
+    return QRect(left, (m_thumbs[2].height() - h) / 2, w, h);
+}
+
+int CVixSliderCtrl3D::HitThumb(QPoint point) const {
+    for (int thumb = 1; thumb <= 3; ++thumb) {
+        if (thumbRect(thumb).contains(point)) {
+            return thumb;
+        }
+    }
+    return 0;
+}
+
+void CVixSliderCtrl3D::beginDrag(QPoint point) {
+    m_activeThumb = HitThumb(point);
+}
+
+void CVixSliderCtrl3D::endDrag() {
+    m_activeThumb = 0;
+}
+
+void CVixSliderCtrl3D::posFromPoint(int x) {
+    if (m_activeThumb == 0) {
+        return;
+    }
+    const int i = m_activeThumb - 1;
+    const int value = skin::SnapToStep(
+        skin::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue, maxValue), step);
+    m_values[i] = value;
+    if (value != m_lastReported[i]) {
+        m_lastReported[i] = value;
+        Notify(value | notify::kThumbCode[m_activeThumb]);
+    }
+}
+
+void CVixSliderCtrl3D::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!m_track.isNull()) {
+        painter.drawImage(rect(), m_track);
+    }
+    for (int thumb = 3; thumb >= 1; --thumb) {
+        if (!m_thumbs[thumb - 1].isNull()) {
+            painter.drawImage(thumbRect(thumb), m_thumbs[thumb - 1]);
+        }
+    }
+    if (!showValue) {
+        return;
+    }
+    for (int thumb = 3; thumb >= 1; --thumb) {
+        const QRect r = thumbRect(thumb);
+        const int left = std::max(r.left() - 10, 0);
+        const int right = std::min(r.left() + r.width() + 10, width());
+        DrawTextInRect(painter, QString::number(m_values[thumb - 1]), TextColor(textColor), true,
+                       false, QRect(left, r.top() + r.height(), right - left, 20), &font);
+    }
+}
+
+}  // namespace solune

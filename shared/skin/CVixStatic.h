@@ -1,0 +1,65 @@
+#pragma once
+// A label that shows one of several pictures and one of several texts over a
+// background picture or a fill colour, and tells its parent of a double click
+// (controlNotify(id, notify::kLabelDoubleClicked)).
+//
+// Drawing: the fill colour over the whole control (the default, fully
+// transparent, paints nothing), the background scaled to the control, the
+// picture at `imageIndex` scaled to the control, then the text at `textIndex`
+// in `textColor` (alpha dropped), centred vertically and, when `centerText`,
+// horizontally. An index out of range draws nothing for its part.
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <vector>
+
+namespace solune {
+
+class CVixStatic : public QWidget {
+  public:
+    explicit CVixStatic(int controlId, QWidget* parent = nullptr);
+
+    int controlId() const { return m_controlId; }
+
+    // Replaces the background picture.
+    void SetBackgroundImage(QImage image);
+    // Appends a state picture.
+    void AddImage(QImage image);
+    // Replaces the first text (or adds it when there is none), shows it
+    // (textIndex 0) and repaints.
+    void SetText(const QString& text);
+    // The text at textIndex, empty when the index is out of range.
+    QString GetText() const;
+    // Appends a text without showing it.
+    void AddText(const QString& text);
+
+    // The configuration program's font: "NeoSansStd-Regular" of `height`.
+    void SetFontHeight(int height);
+    // The updater's font: "NeoSans-Light" of height 11.
+    void SetLightFont();
+
+    int imageCount() const { return static_cast<int>(m_images.size()); }
+
+    // Set directly by the owning window, which repaints the label itself.
+    int imageIndex = 0;
+    int textIndex = 0;
+    std::uint32_t textColor = 0xFFFFFFFF;
+    std::uint32_t fillColor = 0x00000000;
+    QFont font;
+    bool centerText = false;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    int m_controlId;
+    std::vector<QImage> m_images;
+    std::vector<QString> m_texts;
+    QImage m_background;
+};
+
+}  // namespace solune

@@ -1,0 +1,37 @@
+#include "shared/skin/DrawTextInRect.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace solune {
+
+QColor TextColor(std::uint32_t argb) {
+    return QColor((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+void DrawTextInRect(QPainter& painter, const QString& text, const QColor& color,
+                    bool centerHorizontally, bool centerVertically, const QRect& rect,
+                    const QFont* font) {
+    painter.save();
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(color);
+    if (font) {
+        painter.setFont(*font);
+    }
+    const QFontMetrics metrics(painter.font());
+    const int textWidth = metrics.horizontalAdvance(text);
+    const int textHeight = metrics.height();
+    int x = rect.left();
+    int y = rect.top();
+    if (centerHorizontally) {
+        x += (rect.width() - textWidth) / 2;
+    }
+    if (centerVertically) {
+        y += (rect.height() - textHeight) / 2;
+    }
+    painter.setClipping(false);
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    painter.restore();
+}
+
+}  // namespace solune

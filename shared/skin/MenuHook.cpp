@@ -1,0 +1,54 @@
+#include "shared/skin/MenuHook.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include "shared/skin/SkinMenu.h"
+
+namespace solune {
+
+void MenuHook::setTarget(SkinMenu* menu) {
+    m_target = menu;
+    if (!m_installed && QCoreApplication::instance()) {
+        QCoreApplication::instance()->installEventFilter(this);
+        m_installed = true;
+    }
+}
+
+SkinMenu* MenuHook::target() const {
+    return m_target.data();
+}
+
+void MenuHook::remove() {
+    if (m_installed && QCoreApplication::instance()) {
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+    m_installed = false;
+    m_target = nullptr;
+}
+
+bool MenuHook::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // A press reaches the window first and then its widget; the
+            // widget's copy is enough (closing twice would do no harm).
+            if (watched->isWidgetType() && m_target) {
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                m_target->OutsideClick(event->type(), mouse->button(),
+                                       mouse->globalPosition().toPoint());
+            }
+            break;
+        case QEvent::ApplicationDeactivate:
+            if (m_target) {
+                m_target->Close();
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace solune

@@ -1,0 +1,154 @@
+#include "shared/skin/SkinButtonBase.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shared/skin/ControlParent.h"
+
+namespace solune {
+
+SkinButtonBase::SkinButtonBase(int controlId, QWidget* parent)
+    : QWidget(parent), m_controlId(controlId) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+SkinButtonBase::~SkinButtonBase() {
+    if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+}
+
+void SkinButtonBase::SetImages(QImage normal, QImage over, QImage down, QImage disable) {
+    m_images = {std::move(normal), std::move(over), std::move(down), std::move(disable)};
+    update();
+}
+
+void SkinButtonBase::clicked() {
+    if (ControlParent* parent = FindControlParent(this)) {
+        parent->controlClicked(m_controlId);
+    }
+}
+
+const QImage& SkinButtonBase::ChoosePicture(bool flag) const {
+    static const QImage none;
+    const QImage& down = m_images[kDownPicture];
+    if (!isEnabled() && !m_images[kDisablePicture].isNull()) {
+        return m_images[kDisablePicture];
+    }
+    if (flag && !down.isNull()) {
+        return down;
+    }
+    if (m_visualState == kDown && !down.isNull()) {
+        return down;
+    }
+    if (m_visualState == kNormal && !m_images[kNormalPicture].isNull()) {
+        return m_images[kNormalPicture];
+    }
+    if (m_visualState == kOver && !m_images[kOverPicture].isNull()) {
+        return m_images[kOverPicture];
+    }
+    return none;
+}
+
+void SkinButtonBase::DrawPicture(QPainter& painter, const QImage& picture) const {
+    if (picture.isNull()) {
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), picture);
+}
+
+void SkinButtonBase::mouseMoveEvent(QMouseEvent* event) {
+    const bool inside = rect().contains(event->position().toPoint());
+    if (!inside) {
+        // Outside while hovering, or while Qt still routes the moves of a
+        // press to the control: the press and the hover end.
+        if (m_tracking || m_pressed) {
+            EndHover();
+        }
+        return;
+    }
+    if (m_tracking && QWidget::mouseGrabber() == this) {
+        return;
+    }
+    // First move over the control, or the grab was given up at a click.
+    if (isVisible()) {
+        grabMouse();
+    }
+    m_tracking = true;
+    m_pressed = (event->buttons() & Qt::LeftButton) != 0;
+    m_visualState = kOver;
+    update();
+    pointerEntered();
+}
+
+void SkinButtonBase::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_pressed = true;
+    m_visualState = kDown;
+    update();
+}
+
+void SkinButtonBase::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const bool click = m_pressed && rect().contains(event->position().toPoint());
+    if (m_pressed) {
+        releasedWhilePressed();
+    }
+    m_pressed = false;
+    m_visualState = kNormal;
+    update();
+    // Giving up the grab here makes the next move an entry again.
+    if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+    if (click) {
+        clicked();
+    }
+}
+
+void SkinButtonBase::leaveEvent(QEvent* event) {
+    // Where the platform cannot grab the pointer, leaving is seen here.
+    if (m_tracking && QWidget::mouseGrabber() != this) {
+        m_pressed = false;
+        m_visualState = kNormal;
+        m_tracking = false;
+        update();
+    }
+    QWidget::leaveEvent(event);
+}
+
+void SkinButtonBase::hideEvent(QHideEvent* event) {
+    if (m_tracking) {
+        EndHover();
+    }
+    QWidget::hideEvent(event);
+}
+
+void SkinButtonBase::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void SkinButtonBase::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void SkinButtonBase::EndHover() {
+    m_pressed = false;
+    m_visualState = kNormal;
+    update();
+    m_tracking = false;
+    if (QWidget::mouseGrabber() == this) {
+        releaseMouse();
+    }
+}
+
+}  // namespace solune

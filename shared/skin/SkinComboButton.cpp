@@ -1,0 +1,173 @@
+#include "shared/skin/SkinComboButton.h"
+
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include "shared/skin/ControlNotify.h"
+#include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/SkinFonts.h"
+#include "shared/skin/SkinMenu.h"
+
+namespace solune {
+namespace {
+
+std::uint32_t SystemTicks() {
+    static QElapsedTimer clock = [] {
+        QElapsedTimer started;
+        started.start();
+        return started;
+    }();
+    return static_cast<std::uint32_t>(clock.elapsed());
+}
+
+}  // namespace
+
+SkinComboButton::SkinComboButton(int controlId, QWidget* parent, int fixedMenuWidth,
+                                 int neoSansHeight)
+    : SkinButtonBase(controlId, parent),
+      font(skin::MakeFont(skin::kArialFace, 15)),
+      m_fixedMenuWidth(fixedMenuWidth),
+      m_neoSansHeight(neoSansHeight),
+      m_ticks(SystemTicks) {}
+
+SkinComboButton::~SkinComboButton() = default;
+
+void SkinComboButton::setTickSource(TickSource ticks) {
+    m_ticks = ticks ? std::move(ticks) : TickSource(SystemTicks);
+}
+
+void SkinComboButton::SetImages(QImage normal, QImage over, QImage down) {
+    SkinButtonBase::SetImages(std::move(normal), std::move(over), std::move(down), QImage());
+}
+
+void SkinComboButton::AddItem(int id, const QString& text) {
+    if (!m_menu) {
+        m_menu = NewMenu();
+        m_menu->Create(static_cast<int>(m_ticks()), this, QRect(0, 0, width() - 2, 10));
+    }
+    m_menu->AddItem(id, text);
+}
+
+void SkinComboButton::CreateFixedMenu() {
+    if (!m_menu) {
+        m_menu = NewMenu();
+        m_menu->Create(static_cast<int>(m_ticks()), this, QRect(0, 0, m_fixedMenuWidth, 10));
+    } else {
+        m_menu->setGeometry(0, 0, m_fixedMenuWidth, 20);
+    }
+}
+
+void SkinComboButton::SetSelection(const QString& text, int id, int value) {
+    caption = text;
+    chosenItemId = id;
+    chosenValue = value;
+    update();
+}
+
+QString SkinComboButton::GetItemText(int id) const {
+    const MenuItem* item = m_menu ? m_menu->FindItem(id) : nullptr;
+    return item ? item->text : QString();
+}
+
+void SkinComboButton::UseNeoSansFont() {
+    font = skin::MakeFont(skin::kNeoSansFace, m_neoSansHeight);
+    update();
+}
+
+void SkinComboButton::controlNotify(int id, int value) {
+    ControlParent* parent = FindControlParent(this);
+    if (id == notify::kMenuClosing) {
+        if (parent) {
+            parent->controlNotify(id, value);
+        }
+        return;
+    }
+    if (!m_menu || !m_menu->FindItem(value)) {
+        return;
+    }
+    if (parent) {
+        parent->controlNotify(controlId(), value);
+    }
+    if (!acceptFlag) {
+        // The parent set its own caption while handling the choice.
+        acceptFlag = true;
+        return;
+    }
+    // Looked up again: the parent may have changed the menu meanwhile.
+    if (const MenuItem* item = m_menu->FindItem(value)) {
+        caption = item->text;
+    }
+    chosenItemId = value;
+    update();
+}
+
+void SkinComboButton::mousePressEvent(QMouseEvent* event) {
+    SkinButtonBase::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        m_reopenLatch = static_cast<std::uint32_t>(m_ticks() - m_lastVisibleTick) < 200u;
+    }
+}
+
+void SkinComboButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool inside = rect().contains(event->position().toPoint());
+    SkinButtonBase::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !inside || !m_menu || m_reopenLatch) {
+        return;
+    }
+    m_reopenLatch = true;
+    OpenMenu();
+}
+
+void SkinComboButton::OpenMenu() {
+    if (m_visibleTimer == 0) {
+        m_visibleTimer = startTimer(100);
+    }
+    const QPoint topLeft = mapToGlobal(QPoint(0, 0));
+    if (openUpward) {
+        m_menu->ShowAt(2, topLeft.x(), topLeft.y());
+    } else {
+        m_menu->ShowAt(0, topLeft.x(), topLeft.y() + height());
+    }
+}
+
+void SkinComboButton::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_visibleTimer) {
+        SkinButtonBase::timerEvent(event);
+        return;
+    }
+    if (m_menu && m_menu->isVisible()) {
+        m_lastVisibleTick = m_ticks();
+    }
+}
+
+void SkinComboButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage* chosen = nullptr;
+    if (!isEnabled() && !picture(kDisablePicture).isNull()) {
+        chosen = &picture(kDisablePicture);
+    } else if (selected || m_visualState == kDown) {
+        chosen = &picture(kDownPicture);
+    } else if (m_visualState == kNormal) {
+        chosen = &picture(kNormalPicture);
+    } else if (m_visualState == kOver) {
+        chosen = &picture(kOverPicture);
+    }
+    if (chosen) {
+        DrawPicture(painter, *chosen);
+    }
+    if (!showCaption) {
+        return;
+    }
+    const std::uint32_t color =
+        (selected || m_visualState == kOver) ? highlightCaptionColor : captionColor;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(TextColor(color));
+    painter.drawText(rect().adjusted(9, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+}
+
+}  // namespace solune

@@ -1,0 +1,95 @@
+#pragma once
+// The combo button that both families (CVixComboButton, CQelComboButton) are:
+// a skinned button that opens its pop-up menu below (or above) itself and
+// shows the text of the chosen row as its caption.
+//
+// News to the parent: controlNotify(own id, row id) when a row of its menu is
+// chosen; the menu's kMenuClosing is passed on unchanged.
+//
+// Reopen latch: the press that lands on the button while its menu is open
+// first closes the menu (outside click), and its release must not open it
+// again. While the menu is visible a 100 ms timer keeps noting the tick; a
+// press less than 200 ms after the last note latches, and a latched release
+// opens nothing.
+
+#include <QFont>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "shared/skin/ControlParent.h"
+#include "shared/skin/SkinButtonBase.h"
+
+namespace solune {
+
+class SkinMenu;
+
+// Milliseconds from a monotonic clock, wrapping like a 32-bit tick count.
+using TickSource = std::function<std::uint32_t()>;
+
+class SkinComboButton : public SkinButtonBase, public ControlParent {
+  public:
+    ~SkinComboButton() override;
+
+    // Replaces the normal, over and down pictures; clears the disabled one.
+    void SetImages(QImage normal, QImage over, QImage down);
+    // Adds a row to the menu, creating the menu (as wide as the button less 2)
+    // on first use. A row whose id exists already changes nothing.
+    void AddItem(int id, const QString& text);
+    // Creates the menu with the family's fixed width, or gives the existing
+    // one that width.
+    void CreateFixedMenu();
+    // Caption, chosen id and chosen value at once; repaints.
+    void SetSelection(const QString& text, int id, int value);
+    // The text of row `id` (also in sub-menus), empty when there is none.
+    QString GetItemText(int id) const;
+    // The caption font becomes "NeoSansStd-Regular" of the family's height.
+    void UseNeoSansFont();
+
+    // Replaces the clock (tests use a virtual one).
+    void setTickSource(TickSource ticks);
+
+    SkinMenu* menu() const { return m_menu; }
+    bool reopenLatch() const { return m_reopenLatch; }
+    std::uint32_t lastVisibleTick() const { return m_lastVisibleTick; }
+    // The id of the running menu-visible timer, 0 before the menu first opened.
+    int visibleTimerId() const { return m_visibleTimer; }
+
+    void controlNotify(int id, int value) override;
+
+    // Set directly by the pages.
+    QString caption;
+    int chosenItemId = -1;
+    int chosenValue = -1;
+    QFont font;
+    std::uint32_t captionColor = 0xFFFFFFFF;
+    std::uint32_t highlightCaptionColor = 0xFFB3D335;
+    bool selected = false;
+    bool showCaption = true;
+    bool acceptFlag = true;  // a chosen row becomes the caption
+    bool openUpward = false;
+
+  protected:
+    SkinComboButton(int controlId, QWidget* parent, int fixedMenuWidth, int neoSansHeight);
+    // A new, not yet created menu of the family.
+    virtual SkinMenu* NewMenu() const = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+    SkinMenu* m_menu = nullptr;  // owned through its Qt parent, this button
+
+  private:
+    void OpenMenu();
+
+    int m_fixedMenuWidth;
+    int m_neoSansHeight;
+    TickSource m_ticks;
+    bool m_reopenLatch = false;
+    std::uint32_t m_lastVisibleTick = 0;
+    int m_visibleTimer = 0;
+};
+
+}  // namespace solune

@@ -1,0 +1,78 @@
+#pragma once
+// The skin pictures of the configuration program and the routines that load
+// and cut pictures, shared with the updater.
+//
+// Pictures are QImage values; a null QImage is "no picture". The 62 slots of
+// SkinElementTable.h are loaded once, on the first request for any element,
+// and kept for the life of the library (the program keeps one library for
+// the whole process). A file that is missing or unreadable leaves its slot
+// empty without a message; the failure shows when a picture is cut from, or
+// copied out of, that empty slot.
+//
+// Results: GetSkinPart and CropSkin hand back independent pictures, so the
+// caller may keep, change or drop them; changing one never changes the slot.
+
+#include <QImage>
+#include <array>
+#include <filesystem>
+
+#include "shared/skin/SkinFailure.h"
+
+namespace solune {
+
+class SkinLibrary {
+  public:
+    static constexpr int kSlotCount = 62;
+
+    // `failure` is borrowed and must outlive the library; it is reported for
+    // every failed request ("ui load failed!" in the configuration program).
+    SkinLibrary(SkinFailure& failure, std::filesystem::path skinFolder = DefaultSkinFolder());
+
+    // ProgramFolder() + "SOLUNE300_Skins".
+    static std::filesystem::path DefaultSkinFolder();
+    // ProgramFolder() + "VESK300_Skins/NeoSansStd-Regular.otf".
+    static std::filesystem::path PrivateFontPath();
+
+    // Loads the 62 slots unless that has run already. The flag is set before
+    // any file is read, so a failed load is not retried.
+    void LoadSkin();
+    bool isLoaded() const { return m_loaded; }
+
+    // The picture of skin element `element` in state `state` (0 normal, 1 over,
+    // 2 down, 3 disable), cut at (x1, y1) … (x2, y2) for the cut elements; the
+    // rectangle and the state are ignored for the elements that are whole
+    // pictures. An element or state that the table does not have, or an empty
+    // slot, reports the failure and gives a null picture.
+    QImage GetSkinPart(int element, int state, int x1, int y1, int x2, int y2);
+
+    // The picture of slot `slot` (null when empty or out of range). For the
+    // windows that cut directly from a named slot.
+    QImage Picture(int slot);
+
+    // Cuts the region x1 … x2, y1 … y2 (right and bottom exclusive) out of
+    // `picture`. A null picture reports the failure; a region that is empty or
+    // does not lie inside the picture gives a null picture without a message.
+    QImage CropSkin(const QImage& picture, int x1, int y1, int x2, int y2);
+
+    // Any picture file (BMP, PNG, ...) read wholly into memory: the picture
+    // never refers back to the file. Null when the file is missing or is not a
+    // picture.
+    static QImage LoadSkinPicture(const std::filesystem::path& path);
+
+    // Makes the private font (PrivateFontPath() unless given) available to the
+    // skinned texts under the face "NeoSansStd-Regular" for the life of the
+    // process. A missing file is not an error: texts fall back to a sans-serif.
+    static void RegisterPrivateFont(const std::filesystem::path& fontFile = PrivateFontPath());
+
+  private:
+    SkinFailure& m_failure;
+    std::filesystem::path m_folder;
+    bool m_loaded = false;
+    std::array<QImage, kSlotCount> m_slots;
+};
+
+// CropSkin with its own failure report: the updater's copy, which tells the
+// user "UI load failed!" through its SkinFailure.
+QImage CropSkin(const QImage& picture, int x1, int y1, int x2, int y2, SkinFailure& failure);
+
+}  // namespace solune

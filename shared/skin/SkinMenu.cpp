@@ -1,0 +1,303 @@
+#include "shared/skin/SkinMenu.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "shared/skin/ControlNotify.h"
+#include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/MenuHook.h"
+#include "shared/skin/SkinFonts.h"
+
+namespace solune {
+
+SkinMenu::SkinMenu(const MenuFamily& family)
+    : font(skin::MakeFont(skin::kArialFace, 15)), m_family(family) {
+    setMouseTracking(true);
+}
+
+SkinMenu::~SkinMenu() {
+    if (m_family.hook.target() == this) {
+        m_family.hook.remove();
+    }
+}
+
+void SkinMenu::Create(int controlId, QWidget* owner, QRect rect) {
+    CreateWindow(controlId, owner, owner, rect);
+}
+
+void SkinMenu::CreateWindow(int controlId, QWidget* owner, QWidget* qtParent, QRect rect) {
+    setParent(qtParent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(QStringLiteral("menu"));
+    m_controlId = controlId;
+    m_owner = owner;
+    setGeometry(rect);
+    hide();
+}
+
+void SkinMenu::AddItem(int id, const QString& text) {
+    for (const auto& row : m_rows) {
+        if (row->id == id) {
+            return;
+        }
+    }
+    auto item = std::make_unique<MenuItem>();
+    item->id = id;
+    item->text = text;
+    m_rows.push_back(std::move(item));
+}
+
+SkinMenu* SkinMenu::GetSubMenu(int id) {
+    for (SkinMenu* sub : m_subMenus) {
+        if (sub->m_controlId == id) {
+            return sub;
+        }
+    }
+    SkinMenu* sub = NewMenu();
+    sub->CreateWindow(id, m_owner, this, QRect(0, 0, 50, 10));
+    sub->m_parentMenu = this;
+    m_subMenus.push_back(sub);
+    return sub;
+}
+
+void SkinMenu::AddSubItem(int parentId, int id, const QString& text) {
+    for (const auto& row : m_rows) {
+        if (row->id == parentId) {
+            row->hasSubMenu = true;
+        }
+    }
+    GetSubMenu(parentId)->AddItem(id, text);
+}
+
+MenuItem* SkinMenu::FindItem(int id) {
+    for (const auto& row : m_rows) {
+        if (row->id == id) {
+            return row.get();
+        }
+    }
+    for (SkinMenu* sub : m_subMenus) {
+        if (MenuItem* item = sub->FindItem(id)) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+int SkinMenu::MaxItemTextWidth(int menuId) {
+    SkinMenu* menu = menuId == m_controlId ? this : GetSubMenu(menuId);
+    const QFontMetrics metrics(menu->font);
+    int widest = 0;
+    for (const auto& row : menu->m_rows) {
+        widest = std::max(widest, metrics.horizontalAdvance(row->text));
+    }
+    return widest;
+}
+
+int SkinMenu::rowHeight() const {
+    return QFontMetrics(font).height();
+}
+
+bool SkinMenu::Layout() {
+    if (m_rows.empty()) {
+        hide();
+        return false;
+    }
+    const int h = rowHeight();
+    resize(width(), rowCount() * h + 8);
+    for (int i = 0; i < rowCount(); ++i) {
+        m_rows[i]->rect = {1, 4 + i * h, width() - m_family.rowRightInset, 4 + (i + 1) * h};
+    }
+    return true;
+}
+
+void SkinMenu::ShowAt(int mode, int x, int y) {
+    if (!Layout()) {
+        return;
+    }
+    m_hoverIndex = -1;
+    if (mode == 0) {
+        move(x, y);
+    } else if (mode == 2) {
+        move(x, y - height());
+    } else if (mode == 3 && m_family.bottomRightMode) {
+        move(x - width(), y - height());
+    }
+    Layout();
+    show();
+    raise();
+    m_family.hook.setTarget(this);
+}
+
+void SkinMenu::SendClosing(int phase) {
+    if (auto* owner = dynamic_cast<ControlParent*>(m_owner.data())) {
+        owner->controlNotify(notify::kMenuClosing, phase);
+    }
+}
+
+void SkinMenu::HideOpenSubMenus() {
+    for (SkinMenu* sub : m_subMenus) {
+        if (sub->isVisible()) {
+            SendClosing(notify::kMenuClosingBefore);
+            sub->HideOpenSubMenus();
+            sub->hide();
+            SendClosing(notify::kMenuClosingAfter);
+        }
+    }
+}
+
+void SkinMenu::HideSubMenus() {
+    HideOpenSubMenus();
+    m_family.hook.setTarget(this);
+}
+
+void SkinMenu::Close() {
+    if (!isVisible()) {
+        return;
+    }
+    SendClosing(notify::kMenuClosingBefore);
+    hide();
+    if (m_parentMenu) {
+        m_parentMenu->Close();
+    }
+    HideOpenSubMenus();
+    SendClosing(notify::kMenuClosingAfter);
+    if (!m_parentMenu) {
+        m_family.hook.remove();
+    }
+}
+
+void SkinMenu::OutsideClick(int eventType, Qt::MouseButton button, QPoint global) {
+    if (eventType != QEvent::MouseButtonPress || button != Qt::LeftButton || !isVisible()) {
+        return;
+    }
+    for (const SkinMenu* menu = this; menu; menu = menu->m_parentMenu) {
+        if (menu->geometry().contains(global)) {
+            return;
+        }
+    }
+    Close();
+}
+
+void SkinMenu::controlNotify(int id, int value) {
+    if (auto* owner = dynamic_cast<ControlParent*>(m_owner.data())) {
+        owner->controlNotify(id, value);
+    }
+    Close();
+}
+
+bool SkinMenu::OpensSubMenu(const MenuItem& item) {
+    if (!item.hasSubMenu) {
+        return false;
+    }
+    return !m_family.subMenuNeedsRows || GetSubMenu(item.id)->rowCount() > 0;
+}
+
+int SkinMenu::RowAt(QPoint point) const {
+    for (int i = 0; i < rowCount(); ++i) {
+        if (m_rows[i]->rect.Contains(point)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void SkinMenu::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor::fromRgba(backgroundColor));
+    painter.setPen(QPen(QColor::fromRgba(frameColor), 1));
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+    painter.setFont(font);
+    for (int i = 0; i < rowCount(); ++i) {
+        const MenuItem& item = *m_rows[i];
+        const QRect r(item.rect.left + 10, item.rect.top, item.rect.right - item.rect.left,
+                      item.rect.bottom - item.rect.top);
+        const QColor normal = TextColor(normalTextColor);
+        if (OpensSubMenu(item)) {
+            const int right = r.x() + r.width();
+            const int bottom = r.y() + r.height();
+            QPainterPath arrow;
+            arrow.moveTo(right - 10, r.y() + 5);
+            arrow.lineTo(right - 10, bottom - 5);
+            arrow.lineTo(right - 5, (r.y() + bottom) / 2);
+            arrow.closeSubpath();
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(QPen(normal, 1));
+            painter.setBrush(normal);
+            painter.drawPath(arrow);
+            painter.restore();
+        }
+        painter.setPen(i == m_hoverIndex ? TextColor(hoverTextColor) : normal);
+        painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, item.text);
+    }
+}
+
+void SkinMenu::mouseMoveEvent(QMouseEvent* event) {
+    const int index = RowAt(event->position().toPoint());
+    if (index < 0) {
+        return;
+    }
+    const MenuItem& item = *m_rows[index];
+    if (item.hasSubMenu && item.enabled) {
+        if (index == m_hoverIndex) {
+            return;
+        }
+        HideSubMenus();
+        if (OpensSubMenu(item)) {
+            const QRect window = geometry();
+            GetSubMenu(item.id)->ShowAt(0, window.x() + window.width() - 5,
+                                        window.y() + item.rect.top - 5);
+        }
+    } else {
+        HideSubMenus();
+    }
+    if (index != m_hoverIndex) {
+        m_hoverIndex = index;
+        update();
+    }
+}
+
+void SkinMenu::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_hoverIndex = RowAt(event->position().toPoint());
+    if (m_hoverIndex < 0) {
+        Close();
+    }
+    update();
+}
+
+void SkinMenu::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    m_hoverIndex = -1;
+    update();
+    const int index = RowAt(event->position().toPoint());
+    if (index < 0) {
+        return;
+    }
+    const MenuItem item = *m_rows[index];
+    if (item.enabled && m_owner) {
+        if (item.hasSubMenu) {
+            return;
+        }
+        // The owner may open a modal dialog here, or even drop the menu.
+        QPointer<SkinMenu> self(this);
+        if (auto* owner = dynamic_cast<ControlParent*>(m_owner.data())) {
+            owner->controlNotify(m_controlId, item.id);
+        }
+        if (!self) {
+            return;
+        }
+    }
+    if (!item.hasSubMenu) {
+        Close();
+    }
+}
+
+}  // namespace solune

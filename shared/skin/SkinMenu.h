@@ -1,0 +1,131 @@
+#pragma once
+// The owner-drawn pop-up menu that both menu families (CVixMenu, CQelMenu)
+// are: a frameless top-level window of rows, each of which may open a
+// sub-menu to its right. The families differ only in the MenuFamily they are
+// built with.
+//
+// News to the owner (the ControlParent given at Create), synchronously:
+//  - controlNotify(menu id, row id) when a row without sub-menu is chosen;
+//    the whole chain of menus closes after the owner has handled it;
+//  - controlNotify(notify::kMenuClosing, 1) just before a menu window is
+//    hidden and (…, 0) just after.
+//
+// Layout: every row is as high as the menu font's text height h (measured on
+// the first row); the window keeps its position and width and becomes
+// rows × h + 8 high; row i spans 1 … width − inset horizontally and
+// 4 + i·h … 4 + (i + 1)·h vertically. A menu without rows is never shown.
+//
+// Closing: a left press outside every window of the chain closes the chain (a
+// press of another button does not); choosing a row, pressing on a menu
+// outside its rows, or Close() on any menu of the chain closes the chain.
+
+#include <QColor>
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "shared/skin/ControlParent.h"
+#include "shared/skin/MenuItem.h"
+
+namespace solune {
+
+class MenuHook;
+
+// What sets one family of menus apart.
+struct MenuFamily {
+    int rowRightInset;      // rows end this far before the window's right edge
+    bool subMenuNeedsRows;  // a sub-menu opens (and shows its arrow) only with rows
+    bool bottomRightMode;   // ShowAt mode 3 is available
+    MenuHook& hook;         // the family's outside-click watch
+};
+
+class SkinMenu : public QWidget, public ControlParent {
+  public:
+    ~SkinMenu() override;
+
+    // Makes the menu a hidden frameless window of `rect` (screen coordinates)
+    // that never takes activation, owned and stacked by `owner`, which gets
+    // the menu's news when it implements ControlParent.
+    void Create(int controlId, QWidget* owner, QRect rect);
+
+    // Appends an enabled row without sub-menu, unless a row with `id` exists.
+    void AddItem(int id, const QString& text);
+    // The sub-menu whose control id is `id`, created (hidden, 50 × 10, same
+    // owner) when there is none.
+    SkinMenu* GetSubMenu(int id);
+    // Marks row `parentId` as having a sub-menu and adds the row to it.
+    void AddSubItem(int parentId, int id, const QString& text);
+    // The row with `id` in this menu, else in its sub-menus (depth first, in
+    // order); nullptr when none has it.
+    MenuItem* FindItem(int id);
+    // The widest row text (menu font) of this menu when `menuId` is its
+    // control id, else of GetSubMenu(menuId).
+    int MaxItemTextWidth(int menuId);
+
+    // Lays the menu out and shows it with, by mode, its top-left (0),
+    // bottom-left (2) or bottom-right (3, first family only) corner at the
+    // screen point (x, y); other modes keep the position. Makes the menu the
+    // target of the family's outside-click watch.
+    void ShowAt(int mode, int x, int y);
+    // Hides every open sub-menu (and theirs), each between kMenuClosing 1 and
+    // 0, and makes this menu the watch's target.
+    void HideSubMenus();
+    // Closes the whole chain this menu belongs to (see the top of this file);
+    // the top menu's closing removes the watch. Nothing when hidden.
+    void Close();
+
+    // The watch's report of a mouse button event at screen point `global`.
+    void OutsideClick(int eventType, Qt::MouseButton button, QPoint global);
+
+    // News that reaches a menu itself is passed to the owner; then the chain
+    // closes.
+    void controlNotify(int id, int value) override;
+
+    int controlId() const { return m_controlId; }
+    int hoverIndex() const { return m_hoverIndex; }
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+    const MenuItem& row(int index) const { return *m_rows[index]; }
+    // The height of one row (the menu font's text height).
+    int rowHeight() const;
+    SkinMenu* parentMenu() const { return m_parentMenu; }
+    int subMenuCount() const { return static_cast<int>(m_subMenus.size()); }
+    SkinMenu* subMenu(int index) const { return m_subMenus[index]; }
+
+    std::uint32_t normalTextColor = 0xFFAAAAAA;
+    std::uint32_t hoverTextColor = 0xFFB3D335;
+    std::uint32_t backgroundColor = 0xFF000000;
+    std::uint32_t frameColor = 0xFFB3D335;
+    QFont font;
+
+  protected:
+    explicit SkinMenu(const MenuFamily& family);
+    // A new, not yet created menu of the same family.
+    virtual SkinMenu* NewMenu() const = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    void CreateWindow(int controlId, QWidget* owner, QWidget* qtParent, QRect rect);
+    // False (and hidden) when there are no rows.
+    bool Layout();
+    void HideOpenSubMenus();
+    void SendClosing(int phase);
+    bool OpensSubMenu(const MenuItem& item);
+    int RowAt(QPoint point) const;
+
+    const MenuFamily& m_family;
+    int m_controlId = 0;
+    int m_hoverIndex = -1;
+    QPointer<QWidget> m_owner;
+    SkinMenu* m_parentMenu = nullptr;
+    std::vector<std::unique_ptr<MenuItem>> m_rows;
+    std::vector<SkinMenu*> m_subMenus;  // owned through their Qt parent, this menu
+};
+
+}  // namespace solune

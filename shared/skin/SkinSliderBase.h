@@ -1,0 +1,67 @@
+#pragma once
+// What the one-thumb and the three-thumb slider share: bounds and step, the
+// value text, and the mouse handling.
+//
+// Mouse (nothing happens in state 3, disabled):
+//  - left press: state 2 (dragging), pressed; beginDrag(point); the value
+//    follows the pointer (posFromPoint).
+//  - move: while dragging the value follows the pointer. The first move over
+//    the control grabs the mouse (tracking) and sets the over state, or, with
+//    the left button held, the state saved when the pointer left. A move
+//    outside while grabbed saves the state, clears pressed, sets state 0 and
+//    lets the grab go: a drag that leaves the control stops there and goes on
+//    when the pointer comes back with the button still held.
+//  - left release over the control (or while it holds the grab): the value
+//    follows the pointer, then pressed 0, state 0, saved state 0; endDrag().
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+#include <cstdint>
+
+namespace solune {
+
+class SkinSliderBase : public QWidget {
+  public:
+    enum State { kNormal = 0, kOver = 1, kDragging = 2, kDisabled = 3 };
+
+    SkinSliderBase(int controlId, QWidget* parent);
+    ~SkinSliderBase() override;
+
+    int controlId() const { return m_controlId; }
+    int state() const { return m_state; }
+    // The owner disables the slider with state 3 (and enables it with 0).
+    void setState(int state);
+
+    // Set directly by the owner before SetPos / SetThumbPos.
+    int minValue = 0;
+    int maxValue = 100;
+    int step = 1;
+    bool showValue = false;
+    std::uint32_t textColor = 0xFFFFFFFF;
+    QFont font;
+
+  protected:
+    // The value (of the active thumb) under x; see the derived classes.
+    virtual void posFromPoint(int x) = 0;
+    virtual void beginDrag(QPoint point) { (void)point; }
+    virtual void endDrag() {}
+
+    // Tells the parent controlNotify(controlId, value).
+    void Notify(int value);
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+    bool m_pressed = false;
+    bool m_tracking = false;
+    int m_state = kNormal;
+    int m_savedState = kNormal;
+
+  private:
+    int m_controlId;
+};
+
+}  // namespace solune

@@ -1,0 +1,85 @@
+#include "tests/skin/SkinTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWindow>
+
+namespace solune::test {
+namespace {
+
+// One application object for the whole test program.
+class QtEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "skin_tests";
+        static char* argv[] = {name, nullptr};
+        m_app = new QApplication(argc, argv);
+    }
+    void TearDown() override {
+        delete m_app;
+        m_app = nullptr;
+    }
+
+  private:
+    QApplication* m_app = nullptr;
+};
+
+[[maybe_unused]] const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+QWindow* WindowOf(QWidget* widget, QPoint& pos) {
+    QWidget* top = widget->window();
+    pos = widget->mapTo(top, pos);
+    return top->windowHandle();
+}
+
+}  // namespace
+
+RecordingParent::RecordingParent() {
+    setGeometry(100, 100, 400, 300);
+}
+
+void RecordingParent::ShowAndWait() {
+    show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(this));
+    // A known pointer position: a move to where the pointer already is would
+    // be dropped by Qt.
+    MoveTo(this, {1, 1});
+    MoveTo(this, {2, 2});
+}
+
+QImage Solid(int w, int h, QRgb color) {
+    QImage image(w, h, QImage::Format_ARGB32);
+    image.fill(color);
+    return image;
+}
+
+void MoveTo(QWidget* widget, QPoint pos) {
+    QWindow* window = WindowOf(widget, pos);
+    QTest::mouseMove(window, pos);
+}
+
+void Press(QWidget* widget, QPoint pos, Qt::MouseButton button) {
+    QWindow* window = WindowOf(widget, pos);
+    QTest::mousePress(window, button, Qt::NoModifier, pos);
+}
+
+void Release(QWidget* widget, QPoint pos, Qt::MouseButton button) {
+    QWindow* window = WindowOf(widget, pos);
+    QTest::mouseRelease(window, button, Qt::NoModifier, pos);
+}
+
+void Click(QWidget* widget, QPoint pos) {
+    MoveTo(widget, pos);
+    Press(widget, pos);
+    Release(widget, pos);
+}
+
+QImage Grab(QWidget* widget) {
+    return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace solune::test

@@ -56,7 +56,8 @@ class MacroLibrary {
 
     // Empties the current macro's rows, then appends one macro per file that
     // "macroList.dat" lists, in its order. Each listed path is looked up by its
-    // file name inside the macro folder, so no other file is ever read.
+    // file name inside the macro folder: a path elsewhere is never read, and
+    // a library whose folder moved still loads.
     MacroLoadReport LoadAllMacros();
 
     // Replaces the folder's contents with the library: one ".macro" file per

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "config/macros/MacroFile.h"
@@ -153,6 +154,23 @@ TEST(CtlMacro, ListShowsEachMacroOfTheFolderAndWarnsAboutSkippedFiles) {
     EXPECT_EQ(asJson.status, 0);
     EXPECT_EQ(json::parse(asJson.out), json::parse(R"([{"name": "One", "id": 16, "eventCount": 0},
                               {"name": "Br\u00fcst", "id": 17, "eventCount": 3}])"));
+}
+
+TEST(CtlMacro, ListReadsTheUsersMacroFolderByDefault) {
+    TempDir dir;
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string previous = saved != nullptr ? saved : "";
+    ::setenv("XDG_CONFIG_HOME", dir.path().c_str(), 1);
+    solune::MacroLibrary library;
+    library.SetMacroFolder(dir.path() / "Dravik" / "SOLUNE300" / "Macros");
+    library.SelectOrCreateMacro(21, u"Mine", {0, 0, 200, 199});
+    ASSERT_EQ(library.SaveAllMacros(), solune::MacroSaveResult::Saved);
+
+    CtlRun r = ctl({"macro", "list"});
+    saved != nullptr ? ::setenv("XDG_CONFIG_HOME", previous.c_str(), 1)
+                     : ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "21\t0\tMine\n");
 }
 
 TEST(CtlMacro, ListWithoutIndexIsEmpty) {

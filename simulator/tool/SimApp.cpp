@@ -232,7 +232,7 @@ void addFaults(CLI::App& app, SimContext& c) {
     auto value = std::make_shared<int>(0);
     auto valueOption = fault->add_option("--value", *value, "The fault's value");
     fault->add_option("NAME", *name, "The fault (listed below)")->required();
-    fault->add_option("COUNT", *count, "How many times it acts (default 1; 0 disarms it)")
+    fault->add_option("COUNT,--count", *count, "How many times it acts (default 1; 0 disarms it)")
         ->check(CLI::Range(0, 1'000'000'000));
     fault->callback([&c, name, count, value, valueOption] {
         bool takesValue = false;

@@ -82,10 +82,12 @@ TEST_F(SimApp, CommandsChangeTheMouse) {
          [](const MouseState& s) { return s.mode == MouseMode::BootLoader && s.instance == 3; }},
         {{"fault", "busy", "3"},
          [](const MouseState& s) { return s.faults.at("busy").count == 3; }},
+        {{"fault", "get-fail", "--count", "2"},
+         [](const MouseState& s) { return s.faults.at("get-fail").count == 2; }},
         {{"fault", "active-slot", "--value", "9"},
          [](const MouseState& s) { return s.faults.at("active-slot").value == 9; }},
         {{"clear-faults", "busy"},
-         [](const MouseState& s) { return s.faults.size() == 1 && !s.faults.count("busy"); }},
+         [](const MouseState& s) { return s.faults.size() == 2 && !s.faults.count("busy"); }},
         {{"clear-faults"}, [](const MouseState& s) { return s.faults.empty(); }},
     };
     for (const Case& c : cases) {

@@ -23,7 +23,8 @@ namespace {
 class FileLock {
   public:
     explicit FileLock(const std::filesystem::path& path) {
-        m_fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        // Read-only: closing it raises no write event for the folder's watchers.
+        m_fd = ::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
         if (m_fd >= 0) {
             while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
             }

@@ -112,6 +112,12 @@ TEST_F(StateFile, AChangeFromAnotherProcessArrivesAsNotices) {
     EXPECT_EQ(link.ProcessNotices(), HidLink::NoticeEffect::Removed);
     EXPECT_EQ(link.deviceConnected(), 0);
 
+    // Looking at the state (as TakeNotices does) must not wake the watcher again,
+    // or an event loop would spin.
+    EXPECT_TRUE(link.ProcessNotices() == HidLink::NoticeEffect::None);
+    pollfd quiet{link.NoticeDescriptor(), POLLIN, 0};
+    EXPECT_EQ(::poll(&quiet, 1, 0), 0);
+
     const pid_t plug = Spawn([this] { return SimulatedMouse(file).Change(Replug); });
     ASSERT_EQ(ExitStatusOf(plug), 0);
     ASSERT_TRUE(waitForNotice());

@@ -4,6 +4,7 @@
 
 #include "tools/ctl/CtlContext.h"
 #include "tools/ctl/DeviceCommands.h"
+#include "tools/ctl/FirmwareCommands.h"
 #include "tools/ctl/MacroCommands.h"
 #include "tools/ctl/ProfileCommands.h"
 
@@ -35,6 +36,7 @@ int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     AddProfileCommands(app, context);
     AddDeviceCommands(app, context);
     AddMacroCommands(app, context);
+    AddFirmwareCommands(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -1,0 +1,31 @@
+#pragma once
+// The updater's screens, progress bar and message box as lines of text on the
+// command line's output.
+
+#include <ostream>
+#include <string>
+
+#include "updater/bootloader/UpdateView.h"
+
+namespace solune::ctl {
+
+class TerminalUpdateView final : public UpdateView {
+  public:
+    // Borrows `out` for the life of the view.
+    explicit TerminalUpdateView(std::ostream& out) : m_out(out) {}
+
+    void ShowScreen(int screen) override;
+    // Redraws "[#####.....]  35%" on the same line.
+    void SetProgress(int value) override;
+    void SetMouseVersionText(const std::string& text) override { m_mouseVersion = text; }
+    void ShowBootLoaderSearchMessage(const std::string& caption, const std::string& text) override;
+
+  private:
+    void endProgressLine();
+
+    std::ostream& m_out;
+    std::string m_mouseVersion;
+    bool m_progressShown = false;
+};
+
+}  // namespace solune::ctl

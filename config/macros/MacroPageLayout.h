@@ -50,7 +50,7 @@ inline constexpr auto kMacroPageTexts = std::to_array<StaticText>({
     {"Macro List", {42, 53, 200, 18}, TextRole::Title, TextAlign::Left},
     {"Events", {282, 53, 200, 18}, TextRole::Title, TextAlign::Left},
     {"Right-click the events to insert or delete rows.",
-     {282, 285, 240, 26},
+     {282, 280, 220, 34},
      TextRole::Message,
      TextAlign::Left},
     {"Record Options", {543, 51, 200, 18}, TextRole::Title, TextAlign::Left},

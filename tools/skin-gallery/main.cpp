@@ -69,7 +69,7 @@ struct Gallery {
             }
         }
         const QImage mouse = solune::gallery::LoadPicture(folder, "Mouse.png");
-        entries.push_back({"Mouse.png as the preview shows it",
+        entries.push_back({"Mouse.png in the preview",
                            solune::gallery::PreviewWithZones(mouse, 0xFFFF2010, 0xFF20A0FF)});
         Write("Pieces", entries, 5);
     }

@@ -55,7 +55,8 @@ void DrawButton(QPainter& p, const layout::LayoutControl& c, const QRect& r, Art
 void DrawSwatch(QPainter& p, const QRect& r, ArtState state, QColor colour) {
     p.fillRect(r, kBackground);
     if (state == ArtState::Disable) {
-        const int grey = qGray(colour.rgb()) / 3;
+        // Greyed, but each swatch keeps its own brightness.
+        const int grey = 48 + qGray(colour.rgb()) / 4;
         colour = QColor(grey, grey, grey);
     }
     const QColor frame = state == ArtState::Over ? kAccent

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <vector>
 
@@ -196,6 +197,32 @@ INSTANTIATE_TEST_SUITE_P(AllFamilies, SkinFamily, testing::ValuesIn(Families()),
                              return name;
                          });
 
+// A page's "_BK" picture shows where its controls are hidden; everywhere
+// else it must match the pictures the controls are cut from.
+TEST(SkinPieces, PageBackgroundsMatchNormalOutsideTheControls) {
+    int backgrounds = 0;
+    for (const Family& f : Families()) {
+        const QImage normal = Load(f.folder, f.files[0]);
+        for (const std::string& file : f.extraFiles) {
+            ++backgrounds;
+            const QImage background = Load(f.folder, file);
+            ASSERT_EQ(background.size(), normal.size()) << file;
+            int changedOutside = 0;
+            for (int y = 0; y < normal.height(); ++y) {
+                for (int x = 0; x < normal.width(); ++x) {
+                    const bool inAny =
+                        std::any_of(f.controls.begin(), f.controls.end(),
+                                    [&](const ControlRect& r) { return r.contains(x, y); });
+                    changedOutside +=
+                        !inAny && normal.pixel(x, y) != background.pixel(x, y) ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(changedOutside, 0) << file;
+        }
+    }
+    EXPECT_EQ(backgrounds, 2);  // "ColorSetting_BK.bmp" and "MacroSetting_BK.bmp"
+}
+
 TEST(SkinPieces, PagesFillTheMainWindowsPageArea) {
     for (const char* file : {"MouseSetting_Normal.bmp", "Sensor_Normal.bmp", "ColorSetting_BK.bmp",
                              "MacroSetting_BK.bmp", "Support_Normal.bmp"}) {
@@ -218,6 +245,23 @@ TEST(SkinPieces, SliderPicturesShareOneSizeAndTheNumberedThumbsDiffer) {
     EXPECT_NE(numbered[1], numbered[2]);
     EXPECT_NE(numbered[2], numbered[3]);
     EXPECT_NE(numbered[1], numbered[3]);
+}
+
+// A thumb is drawn at the slider's top with its own size: it must not be
+// taller than any slider it serves.
+TEST(SkinPieces, SliderThumbsFitEverySlider) {
+    const QImage thumb = Load(ConfigSkinFolder(), "Slider_Normal.bmp");
+    ASSERT_FALSE(thumb.isNull());
+    for (std::span<const layout::LayoutControl> page :
+         {std::span<const layout::LayoutControl>(layout::kButtonPageControls),
+          std::span<const layout::LayoutControl>(layout::kSensorPageControls)}) {
+        for (const layout::LayoutControl& c : page) {
+            if (c.kind == layout::ControlKind::Slider || c.kind == layout::ControlKind::Slider3D) {
+                EXPECT_LE(thumb.height(), c.rect.height) << c.name;
+                EXPECT_LT(thumb.width(), c.rect.width) << c.name;
+            }
+        }
+    }
 }
 
 TEST(SkinPieces, ColorPanelShowsEachPresetColourInsideItsSwatch) {

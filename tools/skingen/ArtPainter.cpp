@@ -217,6 +217,13 @@ void DrawProgress(QPainter& p, const QRect& r, ArtState state) {
     if (state == ArtState::Normal || state == ArtState::Disable) {
         p.fillRect(r, state == ArtState::Disable ? kDisabledFace : kWell);
         DrawFrame(p, r, state == ArtState::Disable ? kDisabledFrame : kFrame);
+        if (r.height() > r.width() && state == ArtState::Normal) {
+            // A vertical bar shows its scale of ten classes while it is empty.
+            for (int i = 1; i < 10; ++i) {
+                const int y = r.bottom() - (r.height() - 1) * i / 10;
+                p.fillRect(QRect(r.left() + 3, y, i % 5 == 0 ? 12 : 6, 1), kFrame);
+            }
+        }
         return;
     }
     // The filled bar: revealed from the left, or from the bottom for a

@@ -35,7 +35,19 @@ void DecorateMainWindow(QPainter& p, ArtState) {
 
 void DecorateButtonPage(QPainter& p, ArtState) {
     // A top view of the mouse between the markers, with a leader line from
-    // each marker to the body.
+    // each marker to the body. The lines are drawn first and the body over
+    // them, so each line ends exactly at the body's edge.
+    for (const layout::LayoutControl& marker : layout::kButtonPageControls) {
+        if (marker.kind != layout::ControlKind::Marker) {
+            continue;
+        }
+        const int y = marker.rect.y + marker.rect.height / 2;
+        if (marker.rect.x < 318) {
+            HorizontalLine(p, marker.rect.right(), 380, y, kDimText);
+        } else {
+            HorizontalLine(p, 380, marker.rect.x, y, kDimText);
+        }
+    }
     const QRectF body(318.5, 24.5, 124, 176);
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -44,22 +56,12 @@ void DecorateButtonPage(QPainter& p, ArtState) {
     p.drawRoundedRect(body, 58, 70);
     p.setPen(QPen(kDimText, 1.0));
     p.drawLine(QPointF(380.5, 25), QPointF(380.5, 100));
+    p.drawLine(QPointF(322, 100.5), QPointF(439, 100.5));
     p.setBrush(kPanel);
     p.drawRoundedRect(QRectF(373.5, 40.5, 14, 30), 6, 6);
     p.drawRoundedRect(QRectF(320.5, 105.5, 8, 22), 3, 3);
     p.drawRoundedRect(QRectF(320.5, 132.5, 8, 22), 3, 3);
     p.restore();
-    for (const layout::LayoutControl& marker : layout::kButtonPageControls) {
-        if (marker.kind != layout::ControlKind::Marker) {
-            continue;
-        }
-        const int y = marker.rect.y + marker.rect.height / 2;
-        if (marker.rect.x < 318) {
-            HorizontalLine(p, marker.rect.right(), 320, y, kDimText);
-        } else {
-            HorizontalLine(p, 441, marker.rect.x, y, kDimText);
-        }
-    }
 }
 
 void DecorateSensorPage(QPainter& p, ArtState) {

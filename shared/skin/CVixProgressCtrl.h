@@ -7,7 +7,9 @@
 // value out of range, equal bounds), only the background shows.
 //
 // The owner sets the fields directly and repaints the bar. The updater's
-// variant draws only horizontally; it ignores `vertical`.
+// variant draws only horizontally; it ignores `vertical`. Like every widget it
+// lives on the window's thread: a worker thread hands new values to it through
+// a queued call (QMetaObject::invokeMethod) rather than touching it.
 
 #include <QImage>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "shared/skin/SkinComboButton.h"
 
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimerEvent>
+#include <chrono>
 
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/DrawTextInRect.h"
@@ -13,13 +13,18 @@
 namespace solune {
 namespace {
 
+// Milliseconds of the monotonic clock (since boot on Linux), wrapping at 32
+// bits like a tick count. Counting from the program's start instead would
+// latch the first click of the first 200 ms.
 std::uint32_t SystemTicks() {
-    static QElapsedTimer clock = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
-    return static_cast<std::uint32_t>(clock.elapsed());
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+// The menu is as wide as the button less 2 pixels (at least one pixel).
+int MenuWidth(int buttonWidth) {
+    return buttonWidth > 3 ? buttonWidth - 2 : 1;
 }
 
 }  // namespace
@@ -45,12 +50,14 @@ void SkinComboButton::SetImages(QImage normal, QImage over, QImage down) {
 void SkinComboButton::AddItem(int id, const QString& text) {
     if (!m_menu) {
         m_menu = NewMenu();
-        m_menu->Create(static_cast<int>(m_ticks()), this, QRect(0, 0, width() - 2, 10));
+        m_menu->Create(static_cast<int>(m_ticks()), this, QRect(0, 0, MenuWidth(width()), 10));
+        m_menuFollowsWidth = true;
     }
     m_menu->AddItem(id, text);
 }
 
 void SkinComboButton::CreateFixedMenu() {
+    m_menuFollowsWidth = false;
     if (!m_menu) {
         m_menu = NewMenu();
         m_menu->Create(static_cast<int>(m_ticks()), this, QRect(0, 0, m_fixedMenuWidth, 10));
@@ -123,6 +130,10 @@ void SkinComboButton::mouseReleaseEvent(QMouseEvent* event) {
 void SkinComboButton::OpenMenu() {
     if (m_visibleTimer == 0) {
         m_visibleTimer = startTimer(100);
+    }
+    // The pages may fill the menu before they place the button.
+    if (m_menuFollowsWidth) {
+        m_menu->resize(MenuWidth(width()), m_menu->height());
     }
     const QPoint topLeft = mapToGlobal(QPoint(0, 0));
     if (openUpward) {

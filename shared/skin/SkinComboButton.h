@@ -33,8 +33,9 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
 
     // Replaces the normal, over and down pictures; clears the disabled one.
     void SetImages(QImage normal, QImage over, QImage down);
-    // Adds a row to the menu, creating the menu (as wide as the button less 2)
-    // on first use. A row whose id exists already changes nothing.
+    // Adds a row to the menu, creating the menu (as wide as the button less 2,
+    // again each time it opens, until CreateFixedMenu) on first use. A
+    // row whose id exists already changes nothing.
     void AddItem(int id, const QString& text);
     // Creates the menu with the family's fixed width, or gives the existing
     // one that width.
@@ -87,6 +88,7 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
     int m_fixedMenuWidth;
     int m_neoSansHeight;
     TickSource m_ticks;
+    bool m_menuFollowsWidth = false;
     bool m_reopenLatch = false;
     std::uint32_t m_lastVisibleTick = 0;
     int m_visibleTimer = 0;

@@ -172,6 +172,16 @@ TEST_F(MenuChainTest, LeftPressOutsideClosesTheChainRightPressDoesNot) {
     test::Release(&owner, {380, 280});
 }
 
+TEST_F(MenuChainTest, LosingActivationClosesTheChain) {
+    // A click into another program shows here only as the application
+    // losing activation.
+    QEvent deactivate(QEvent::ApplicationDeactivate);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &deactivate);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_FALSE(CVixMenu::Hook().isInstalled());
+}
+
 TEST_F(MenuChainTest, PressOnTheFrameClosesTheChain) {
     test::Press(menu, {60, 1});
     EXPECT_FALSE(menu->isVisible());
@@ -311,6 +321,16 @@ TEST(Combo, FixedMenuWidthsAndSubItemsByFamily) {
     auto* qel = new CQelComboButton(2, &parent);
     qel->CreateFixedMenu();
     EXPECT_EQ(qel->menu()->width(), 55);
+
+    // A menu filled before the button is placed follows the button's width.
+    auto* later = new CVixComboButton(4, &parent);
+    later->AddItem(1, "A");
+    later->setGeometry(200, 0, 140, 20);
+    parent.ShowAndWait();
+    test::Click(later, {10, 10});
+    EXPECT_TRUE(later->menu()->isVisible());
+    EXPECT_EQ(later->menu()->width(), 138);
+    later->menu()->Close();
 
     // Without a menu, sub-items have nowhere to go.
     auto* empty = new CVixComboButton(3, &parent);

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFontInfo>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 #include <optional>
 #include <string>
 
 #include "shared/skin/DrawTextInRect.h"
 #include "shared/skin/SkinElementTable.h"
+#include "shared/skin/SkinFonts.h"
 #include "shared/skin/SkinLibrary.h"
 #include "tests/skin/SkinTestSupport.h"
 
@@ -200,6 +204,33 @@ TEST(CropSkin, UpdaterCopyReportsItsOwnText) {
     EXPECT_TRUE(CropSkin(QImage(), 0, 0, 10, 10, failure).isNull());
     EXPECT_EQ(sink.messages, std::vector<std::string>{"UI load failed!"});
     EXPECT_EQ(ends, 1);
+}
+
+TEST(SkinFailure, ProgramsEndTheRunningEventLoopWithExitCodeZero) {
+    RecordingMessageSink sink;
+    SkinFailure failure(sink, kSkinFailureText);  // the programs' way of ending
+    failure.report();
+    // A bound in case the request never arrives; stopped once the loop ended.
+    QTimer bound;
+    bound.setSingleShot(true);
+    QObject::connect(&bound, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    bound.start(10000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    bound.stop();
+    EXPECT_EQ(sink.messages, std::vector<std::string>{"ui load failed!"});
+}
+
+TEST(RegisterPrivateFont, SkinnedTextsUseTheRegisteredFontFile) {
+    // Any installed font file stands in for the private one.
+    const std::filesystem::path file = "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf";
+    if (!std::filesystem::exists(file)) {
+        GTEST_SKIP() << "no stand-in font file";
+    }
+    SkinLibrary::RegisterPrivateFont("/nonexistent/NeoSansStd-Regular.otf");  // silently nothing
+    SkinLibrary::RegisterPrivateFont(file);
+    const QFont font = skin::MakeFont(skin::kNeoSansFace, 14);
+    EXPECT_EQ(QFontInfo(font).family(), "DejaVu Serif");
+    EXPECT_EQ(QFontInfo(font).pixelSize(), 14);
 }
 
 TEST(LoadSkinPicture, NonPictureAndMissingFilesGiveNothing) {

@@ -192,6 +192,20 @@ void CVixScrollCtrl::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+void CVixScrollCtrl::leaveEvent(QEvent* event) {
+    // Where the platform cannot grab the pointer, leaving is seen here.
+    if (m_tracking || m_pressed) {
+        m_pressed = false;
+        m_state = 0;
+        m_tracking = false;
+        update();
+        if (QWidget::mouseGrabber() == this) {
+            releaseMouse();
+        }
+    }
+    QWidget::leaveEvent(event);
+}
+
 void CVixScrollCtrl::hideEvent(QHideEvent* event) {
     if (QWidget::mouseGrabber() == this) {
         releaseMouse();

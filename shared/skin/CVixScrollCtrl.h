@@ -56,6 +56,7 @@ class CVixScrollCtrl : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

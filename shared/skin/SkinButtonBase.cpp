@@ -115,11 +115,8 @@ void SkinButtonBase::mouseReleaseEvent(QMouseEvent* event) {
 
 void SkinButtonBase::leaveEvent(QEvent* event) {
     // Where the platform cannot grab the pointer, leaving is seen here.
-    if (m_tracking && QWidget::mouseGrabber() != this) {
-        m_pressed = false;
-        m_visualState = kNormal;
-        m_tracking = false;
-        update();
+    if (m_tracking || m_pressed) {
+        EndHover();
     }
     QWidget::leaveEvent(event);
 }

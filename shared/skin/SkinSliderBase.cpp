@@ -83,17 +83,31 @@ void SkinSliderBase::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     const QPoint point = event->position().toPoint();
-    // A release out there after the drag left the control belongs to no one:
-    // the value stays where the drag stopped.
-    if (!rect().contains(point)) {
-        return;
+    // A release out there, after the drag left the control, leaves the value
+    // where the drag stopped; it still ends the drag.
+    if (rect().contains(point)) {
+        posFromPoint(point.x());
     }
-    posFromPoint(point.x());
     m_pressed = false;
     m_state = kNormal;
     m_savedState = kNormal;
     endDrag();
     update();
+}
+
+void SkinSliderBase::leaveEvent(QEvent* event) {
+    // Where the platform cannot grab the pointer, leaving is seen here.
+    if (m_state != kDisabled && (m_tracking || m_pressed)) {
+        m_savedState = m_state;
+        m_pressed = false;
+        m_state = kNormal;
+        m_tracking = false;
+        update();
+        if (QWidget::mouseGrabber() == this) {
+            releaseMouse();
+        }
+    }
+    QWidget::leaveEvent(event);
 }
 
 void SkinSliderBase::hideEvent(QHideEvent* event) {

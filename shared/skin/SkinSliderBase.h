@@ -11,8 +11,10 @@
 //    outside while grabbed saves the state, clears pressed, sets state 0 and
 //    lets the grab go: a drag that leaves the control stops there and goes on
 //    when the pointer comes back with the button still held.
-//  - left release over the control (or while it holds the grab): the value
-//    follows the pointer, then pressed 0, state 0, saved state 0; endDrag().
+//  - left release: over the control the value follows the pointer; then
+//    pressed 0, state 0, saved state 0; endDrag().
+//  - leaving the control (where the platform reports it without a move) acts
+//    as a move outside.
 
 #include <QFont>
 #include <QImage>
@@ -53,6 +55,7 @@ class SkinSliderBase : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
     bool m_pressed = false;

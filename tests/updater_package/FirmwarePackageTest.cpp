@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <numeric>
 
 #include "tests/updater_support/UpdaterTestSupport.h"
@@ -175,12 +177,12 @@ TEST_F(FirmwarePackageTest, OversizedEmptyOrHeaderlessFilesAreRefusedBeforeStori
 }
 
 TEST_F(FirmwarePackageTest, UnopenableImageFileIsReported) {
-    std::filesystem::create_directory(m_log.dir / "folder_1.08");
-    for (const char* name : {"missing_1.08.fub", "folder_1.08", ""}) {
+    for (const char* name : {"missing_1.08.fub", "folder_1.08", "pipe_1.08", ""}) {
         test::TestLog log;
         test::RecordingView view;
         FirmwarePackage package(log.log, view);
         std::filesystem::create_directory(log.dir / "folder_1.08");
+        ASSERT_EQ(::mkfifo((log.dir / "pipe_1.08").c_str(), 0600), 0);
         EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), name), 0) << name;
         EXPECT_EQ(log.Messages(), Messages({"Unable to Open Firmware File"})) << name;
         EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect}));

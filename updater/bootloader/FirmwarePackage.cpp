@@ -54,7 +54,9 @@ int FirmwarePackage::LoadFirmwareImage(const std::filesystem::path& folder,
     const std::filesystem::path path = folder / name;
     std::error_code ec;
     std::ifstream in;
-    if (!name.empty() && !std::filesystem::is_directory(path, ec)) {
+    // Only a regular file (or a link to one) is opened: a pipe or a device
+    // would block the updater or never end.
+    if (!name.empty() && std::filesystem::is_regular_file(path, ec)) {
         in.open(path, std::ios::binary);
     }
     if (!in.is_open()) {

@@ -1,0 +1,305 @@
+#include "updater/app/CW38UpdaterDlg.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QThread>
+#include <QWindow>
+#include <algorithm>
+
+#include "platform/Folders.h"
+#include "shared/skin/SkinFonts.h"
+#include "shared/skin/SkinLibrary.h"
+
+namespace solune {
+
+namespace {
+
+using layout::ControlRect;
+using layout::LayoutControl;
+using layout::ScreenPicture;
+
+// The bar's range; the last block of a 120-block image reports 101, which would
+// reveal nothing of the fill picture, so the window shows it as full.
+constexpr int kProgressMax = 100;
+
+}  // namespace
+
+void CW38UpdaterDlg::Messages::showMessage(std::string_view text) {
+    if (m_env.showMessageBox) {
+        m_env.showMessageBox(kProgramTitle, std::string(text));
+    }
+}
+
+CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
+    : CVixImageDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_env(std::move(env)),
+      m_skinFailure(m_messages, kUpdaterSkinFailureText, m_env.endProgram),
+      m_pictures(m_env.skinFolder),
+      m_log(m_env.localTime),
+      m_backend(m_env.makeBackend ? m_env.makeBackend() : nullptr),
+      m_flow(*this, m_log, m_backend.get(),
+             m_env.clock != nullptr ? *m_env.clock : RealClock::Instance()),
+      m_progress(new CVixProgressCtrl(layout::kUpdaterProgressId, this,
+                                      CVixProgressCtrl::Variant::Updater)),
+      m_ok(new CVixButton(layout::kUpdaterOkId, this)),
+      m_cancel(new CVixButton(layout::kUpdaterCancelId, this)),
+      m_close(new CVixButton(layout::kUpdaterCloseId, this)),
+      m_version(new CVixStatic(layout::kUpdaterVersionId, this)),
+      m_mouseVersion(new CVixStatic(layout::kUpdaterMouseVersionId, this)),
+      m_fileVersion(new CVixStatic(layout::kUpdaterFileVersionId, this)) {
+    setWindowTitle(QStringLiteral("SOLUNE 300 Firmware Updater"));
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_ok->setObjectName(QStringLiteral("OK"));
+    m_cancel->setObjectName(QStringLiteral("Cancel"));
+    m_close->setObjectName(QStringLiteral("Close"));
+    m_version->setObjectName(QStringLiteral("softVersion"));
+    m_mouseVersion->setObjectName(QStringLiteral("Mouse FWVersion"));
+    m_fileVersion->setObjectName(QStringLiteral("File FWVersion"));
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             m_progress, m_ok, m_cancel, m_close, m_version, m_mouseVersion, m_fileVersion}) {
+        control->hide();
+    }
+}
+
+CW38UpdaterDlg::~CW38UpdaterDlg() {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+}
+
+void CW38UpdaterDlg::Initialize() {
+    skin::AddPrivateFont(m_env.fontFile, skin::kNeoSansLightFace);
+    if (!m_env.logFile.empty()) {
+        EnsureFolder(m_env.logFile);
+    }
+    m_log.SetFilePath(m_env.logFile);
+    const bool configRunning = m_env.configProgramRunning && m_env.configProgramRunning();
+    const UpdaterFlow::StartResult start = m_flow.Start(configRunning, m_env.packageFolder);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+    if (start == UpdaterFlow::StartResult::RunTransfer) {
+        startWorker();
+    }
+}
+
+bool CW38UpdaterDlg::onWindowThread() const {
+    return QThread::currentThread() == thread();
+}
+
+void CW38UpdaterDlg::ShowScreen(int screen) {
+    if (onWindowThread()) {
+        layoutScreen(screen);
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, screen] { layoutScreen(screen); }, Qt::QueuedConnection);
+}
+
+void CW38UpdaterDlg::SetProgress(int value) {
+    auto apply = [this, value] {
+        m_progress->value = std::clamp(value, 0, kProgressMax);
+        m_progress->vertical = value;  // the updater's bar ignores it
+        m_progress->update();
+    };
+    if (onWindowThread()) {
+        apply();
+        return;
+    }
+    QMetaObject::invokeMethod(this, apply, Qt::QueuedConnection);
+}
+
+void CW38UpdaterDlg::SetMouseVersionText(const std::string& text) {
+    if (onWindowThread()) {
+        m_mouseVersionText = text;
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, text] { m_mouseVersionText = text; }, Qt::QueuedConnection);
+}
+
+void CW38UpdaterDlg::ShowBootLoaderSearchMessage(const std::string& caption,
+                                                 const std::string& text) {
+    if (!m_env.showMessageBox) {
+        return;
+    }
+    if (onWindowThread()) {
+        m_env.showMessageBox(caption, text);
+        return;
+    }
+    // The caller goes on only once the user has closed the box.
+    QMetaObject::invokeMethod(
+        this, [this, caption, text] { m_env.showMessageBox(caption, text); },
+        Qt::BlockingQueuedConnection);
+}
+
+QImage CW38UpdaterDlg::cut(int screen, ScreenPicture which, const ControlRect& r) {
+    return CropSkin(m_pictures.Picture(screen, which), r.x, r.y, r.right(), r.bottom(),
+                    m_skinFailure);
+}
+
+void CW38UpdaterDlg::placeButton(CVixButton& button, const LayoutControl* control, int screen) {
+    if (control == nullptr) {
+        button.hide();
+        return;
+    }
+    const ControlRect& r = control->rect;
+    button.setGeometry(r.x, r.y, r.width, r.height);
+    QImage normal = cut(screen, ScreenPicture::Normal, r);
+    QImage over = cut(screen, ScreenPicture::Hover, r);
+    QImage down = normal;
+    button.SetImages(std::move(normal), std::move(over), std::move(down), QImage());
+    button.show();
+    button.update();
+}
+
+void CW38UpdaterDlg::placeLabel(CVixStatic& label, const LayoutControl* control, int screen,
+                                const std::string& text) {
+    if (control == nullptr) {
+        label.hide();
+        return;
+    }
+    const ControlRect& r = control->rect;
+    label.setGeometry(r.x, r.y, r.width, r.height);
+    label.SetBackgroundImage(cut(screen, ScreenPicture::Normal, r));
+    label.SetLightFont();
+    label.SetText(QString::fromStdString(text));
+    label.show();
+}
+
+void CW38UpdaterDlg::placeProgress(const LayoutControl* control, int screen) {
+    if (control == nullptr) {
+        m_progress->hide();
+        return;
+    }
+    const ControlRect& r = control->rect;
+    m_progress->setGeometry(r.x, r.y, r.width, r.height);
+    m_progress->background = cut(screen, ScreenPicture::Normal, r);
+    m_progress->fill = cut(screen, ScreenPicture::Hover, r);
+    m_progress->minValue = 0;
+    m_progress->maxValue = kProgressMax;
+    m_progress->value = 0;
+    m_progress->vertical = 0;
+    m_progress->show();
+    m_progress->update();
+}
+
+void CW38UpdaterDlg::layoutScreen(int number) {
+    const layout::UpdaterScreen* screen = UpdaterScreenPictures::Screen(number);
+    if (screen == nullptr) {
+        return;
+    }
+    m_pictures.Load();
+    m_screen = number;
+    SetBackgroundImage(m_pictures.Picture(number, ScreenPicture::Normal));
+    auto find = [screen](int id) { return layout::FindControl(screen->controls, id); };
+    placeButton(*m_ok, find(layout::kUpdaterOkId), number);
+    placeButton(*m_cancel, find(layout::kUpdaterCancelId), number);
+    placeButton(*m_close, find(layout::kUpdaterCloseId), number);
+    placeLabel(*m_version, find(layout::kUpdaterVersionId), number,
+               std::string(layout::kUpdaterVersionText));
+    placeLabel(*m_mouseVersion, find(layout::kUpdaterMouseVersionId), number, m_mouseVersionText);
+    placeLabel(*m_fileVersion, find(layout::kUpdaterFileVersionId), number,
+               m_flow.Package().FileVersionText());
+    placeProgress(find(layout::kUpdaterProgressId), number);
+    update();
+}
+
+void CW38UpdaterDlg::controlClicked(int id) {
+    if (m_updating) {
+        return;
+    }
+    switch (id) {
+        case layout::kUpdaterOkId:
+            if (m_flow.Ok() == UpdaterFlow::OkResult::StartUpdate) {
+                startWorker();
+            } else {
+                finish(QDialog::Accepted);
+            }
+            return;
+        case layout::kUpdaterCancelId:
+        case layout::kUpdaterCloseId:
+            m_flow.Close();
+            finish(QDialog::Rejected);
+            return;
+        default:
+            return;
+    }
+}
+
+void CW38UpdaterDlg::startWorker() {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+    m_updating = true;
+    m_worker = std::thread([this] {
+        m_flow.RunUpdate();
+        QMetaObject::invokeMethod(
+            this, [this] { workerEnded(); }, Qt::QueuedConnection);
+    });
+}
+
+void CW38UpdaterDlg::workerEnded() {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+    m_updating = false;
+}
+
+void CW38UpdaterDlg::finish(int result) {
+    m_dragging = false;
+    QDialog::done(result);
+}
+
+void CW38UpdaterDlg::reject() {
+    // Escape and the window system's close request: refused while the worker
+    // talks to the boot loader, as the update cannot be cancelled.
+    if (m_updating) {
+        return;
+    }
+    m_flow.Close();
+    QDialog::reject();
+}
+
+void CW38UpdaterDlg::closeEvent(QCloseEvent* event) {
+    if (m_updating) {
+        event->ignore();
+        return;
+    }
+    CVixImageDialog::closeEvent(event);
+}
+
+void CW38UpdaterDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        CVixImageDialog::mousePressEvent(event);
+        return;
+    }
+    // The window system moves the window where it can; elsewhere the window
+    // follows the pointer itself.
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+        return;
+    }
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - pos();
+}
+
+void CW38UpdaterDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (m_dragging && (event->buttons() & Qt::LeftButton) != 0) {
+        move(event->globalPosition().toPoint() - m_dragOffset);
+        return;
+    }
+    CVixImageDialog::mouseMoveEvent(event);
+}
+
+void CW38UpdaterDlg::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = false;
+    }
+    CVixImageDialog::mouseReleaseEvent(event);
+}
+
+}  // namespace solune

@@ -1,0 +1,32 @@
+#include "updater/app/UpdaterEnvironment.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include "platform/Folders.h"
+#include "platform/SingleInstance.h"
+#include "simulator/SystemHidBackend.h"
+#include "updater/app/UpdaterFlow.h"
+#include "updater/app/UpdaterScreenLayout.h"
+
+namespace solune {
+
+UpdaterEnvironment UpdaterEnvironment::ForProgram() {
+    UpdaterEnvironment env;
+    const std::filesystem::path folder = ProgramFolder();
+    env.packageFolder = folder;
+    env.skinFolder = folder / std::string(layout::kUpdaterSkinFolder);
+    // The font lives in "Updater_Skins", the pictures in "SOLUNE300Updater_Skins".
+    env.fontFile = folder / "Updater_Skins" / "NeoSans-Light.otf";
+    env.logFile = LogFilePath();
+    env.makeBackend = [] { return CreateSystemHidBackend(); };
+    env.clock = &RealClock::Instance();
+    env.configProgramRunning = [] { return SingleInstance::IsHeld(kConfigInstanceName); };
+    env.showMessageBox = [](const std::string& caption, const std::string& text) {
+        QMessageBox::information(nullptr, QString::fromStdString(caption),
+                                 QString::fromStdString(text), QMessageBox::Ok);
+    };
+    return env;
+}
+
+}  // namespace solune

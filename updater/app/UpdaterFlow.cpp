@@ -1,0 +1,108 @@
+#include "updater/app/UpdaterFlow.h"
+
+#include "updater/bootloader/FirmwareVersion.h"
+#include "updater/bootloader/StatusCodes.h"
+
+namespace solune {
+
+namespace {
+
+constexpr const char* kNoMouse = "mouse bootloader device is not found";
+constexpr const char* kFoundInBootLoader = "open hid_device failed,into open BL device";
+
+}  // namespace
+
+void UpdaterFlow::ModeTrackingView::ShowScreen(int screen) {
+    if (screen == kScreenEncounteredProblem) {
+        m_mode.store(kUpdateModeNone);
+    } else if (screen == kScreenUpdateCompleted) {
+        m_mode.store(kUpdateModeCompleted);
+    }
+    m_target.ShowScreen(screen);
+}
+
+UpdaterFlow::UpdaterFlow(UpdateView& view, CLOG& log, HidBackend* backend, Clock& clock)
+    : m_view(view, m_updateMode), m_log(log), m_clock(clock), m_package(log, m_view) {
+    if (backend != nullptr) {
+        m_link.emplace(*backend, clock);
+        m_procedures.emplace(*m_link, clock, log, m_view);
+    }
+}
+
+UpdaterFlow::StartResult UpdaterFlow::Start(bool configProgramRunning,
+                                            const std::filesystem::path& packageFolder) {
+    if (configProgramRunning) {
+        m_view.ShowScreen(kScreenPleaseExit);
+        return StartResult::Shown;
+    }
+    // Both package steps show screen 01 themselves when they fail.
+    if (m_package.ReadFirmwareConfig(packageFolder) != 1 ||
+        m_package.LoadFirmwareImage(packageFolder, m_package.FirmwareFileName()) != 1) {
+        return StartResult::Shown;
+    }
+    return checkDevice();
+}
+
+UpdaterFlow::StartResult UpdaterFlow::checkDevice() {
+    const DeviceMode mode =
+        m_procedures ? m_procedures->DetectDevice(m_package) : DeviceMode::NotFound;
+    switch (mode) {
+        case DeviceMode::Normal:
+            return showMouseVersion();
+        case DeviceMode::BootLoader:
+            m_log.Write(kFoundInBootLoader);
+            m_clock.Sleep(std::chrono::milliseconds(1000));
+            m_transferOnly = true;
+            m_view.ShowScreen(kScreenFirmwareUpdate);
+            return StartResult::RunTransfer;
+        case DeviceMode::NotFound:
+            break;
+    }
+    m_log.Write(kNoMouse);
+    m_view.ShowScreen(kScreenCanNotFind);
+    return StartResult::Shown;
+}
+
+UpdaterFlow::StartResult UpdaterFlow::showMouseVersion() {
+    std::uint16_t version = 0;
+    if (m_link->ReadMouseVersion(version) != kRequestDone) {
+        // A mouse that does not tell its version cannot be updated safely: the
+        // user is told that no usable mouse was found instead of an empty window.
+        m_link->CloseDevice();
+        m_view.ShowScreen(kScreenCanNotFind);
+        return StartResult::Shown;
+    }
+    m_mouseVersionText = VersionText(version);
+    m_view.SetMouseVersionText(m_mouseVersionText);
+    const VersionOrder order = CompareVersions(m_package.FileVersion(), version);
+    m_updateMode.store(static_cast<int>(order));
+    m_view.ShowScreen(ScreenForVersionOrder(order));
+    return StartResult::Shown;
+}
+
+UpdaterFlow::OkResult UpdaterFlow::Ok() {
+    const int mode = m_updateMode.load();
+    if (m_procedures && (mode == kUpdateModeMouseNewer || mode == kUpdateModeFileNewer)) {
+        m_transferOnly = false;
+        m_view.ShowScreen(kScreenFirmwareUpdate);
+        return OkResult::StartUpdate;
+    }
+    Close();
+    return OkResult::Close;
+}
+
+void UpdaterFlow::Close() {
+    if (m_link) {
+        m_link->CloseDevice();
+    }
+}
+
+UpdateOutcome UpdaterFlow::RunUpdate() {
+    if (!m_procedures) {
+        return UpdateOutcome::Failed;
+    }
+    return m_transferOnly ? m_procedures->TransferImage(m_package)
+                          : m_procedures->EnterBootLoader(m_package);
+}
+
+}  // namespace solune

@@ -1,0 +1,37 @@
+#pragma once
+// The updater's 32 screen pictures, loaded together the first time any screen
+// is shown and kept for the life of the object. A missing or unreadable file
+// leaves a null picture; the failure shows when a control is cut from it.
+
+#include <QImage>
+#include <array>
+#include <filesystem>
+
+#include "updater/app/UpdaterScreenLayout.h"
+
+namespace solune {
+
+class UpdaterScreenPictures {
+  public:
+    explicit UpdaterScreenPictures(std::filesystem::path folder) : m_folder(std::move(folder)) {}
+
+    // Loads every picture of every screen unless that has run already.
+    void Load();
+    bool isLoaded() const { return m_loaded; }
+
+    // The picture of screen `number` (1 … 11); null when it is missing, not
+    // loaded yet, or the screen has no such picture (screen 10 has no Push).
+    const QImage& Picture(int number, layout::ScreenPicture which) const;
+
+    // The layout of screen `number`, or nullptr for a number without a screen.
+    static const layout::UpdaterScreen* Screen(int number);
+
+  private:
+    static constexpr int kPictureKinds = 3;
+
+    std::filesystem::path m_folder;
+    bool m_loaded = false;
+    std::array<std::array<QImage, kPictureKinds>, layout::kUpdaterScreens.size()> m_pictures;
+};
+
+}  // namespace solune

@@ -44,6 +44,8 @@ bool ModeFromName(const std::string& name, MouseMode& mode);
 struct FaultSetting {
     int count = 0;
     int value = 0;
+
+    bool operator==(const FaultSetting&) const = default;
 };
 
 struct MouseState {
@@ -66,6 +68,9 @@ struct MouseState {
     // Keys of the state file that this build does not know: kept as they are and
     // written back, so other tools and other modes' handlers can keep their fields.
     nlohmann::json extra = nlohmann::json::object();
+
+    // Every field, so a store keeps exactly the exchanges that changed something.
+    bool operator==(const MouseState&) const = default;
 };
 
 // The product id of the interfaces the mouse presents in its current mode.

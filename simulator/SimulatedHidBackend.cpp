@@ -32,20 +32,7 @@ class SimulatedDevice final : public HidDevice {
     }
 
   private:
-    static bool changed(const MouseState& a, const MouseState& b) {
-        return a.plugged != b.plugged || a.instance != b.instance || a.mode != b.mode ||
-               a.firmwareVersion != b.firmwareVersion ||
-               a.protocolGeneration != b.protocolGeneration || a.activeSlot != b.activeSlot ||
-               a.liftOffTest != b.liftOffTest || a.liftOffSaved != b.liftOffSaved ||
-               a.surfaceStarted != b.surfaceStarted || a.surfaceMeasure != b.surfaceMeasure ||
-               a.reply != b.reply || a.slots != b.slots || a.extra != b.extra ||
-               a.faults.size() != b.faults.size() ||
-               !std::equal(a.faults.begin(), a.faults.end(), b.faults.begin(),
-                           [](const auto& x, const auto& y) {
-                               return x.first == y.first && x.second.count == y.second.count &&
-                                      x.second.value == y.second.value;
-                           });
-    }
+    static bool changed(const MouseState& a, const MouseState& b) { return !(a == b); }
 
     MouseStore& m_store;
     const VirtualMouse& m_mouse;

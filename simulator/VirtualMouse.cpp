@@ -169,8 +169,8 @@ HidResult VirtualMouse::GetFeature(MouseState& state, const std::string& path,
 std::vector<FaultSpec> VirtualMouse::Faults() const {
     std::vector<FaultSpec> faults(kTransferFaults.begin(), kTransferFaults.end());
     for (const Registered& r : m_handlers) {
-        for (const FaultSpec& spec : r.handler->Faults()) {
-            faults.push_back(spec);
+        for (const FaultSpec& fault : r.handler->Faults()) {
+            faults.push_back(fault);
         }
     }
     return faults;

@@ -8,21 +8,21 @@ int ClampLiftOff(int value) {
     return std::clamp(value, kMinLiftOff, kMaxLiftOff);
 }
 
-CommandReport BuildCommandRequest(const CommandSpec& spec, std::uint8_t argument) {
+CommandReport BuildCommandRequest(const CommandEntry& entry, std::uint8_t argument) {
     CommandReport request{};
     request[0] = kCommandReportId;
-    request[1] = spec.command;
-    request[2] = spec.subCommand;
+    request[1] = entry.command;
+    request[2] = entry.subCommand;
     request[5] = argument;
     return request;
 }
 
-CommandResult RunCommand(HidLink& link, const CommandSpec& spec, std::uint8_t argument,
+CommandResult RunCommand(HidLink& link, const CommandEntry& entry, std::uint8_t argument,
                          CommandReport& reply) {
-    const CommandReport request = BuildCommandRequest(spec, argument);
+    const CommandReport request = BuildCommandRequest(entry, argument);
     const bool sent = link.SendFeature(request);
-    if (sent || spec.waitAlways) {
-        link.clock().Sleep(spec.wait);
+    if (sent || entry.waitAlways) {
+        link.clock().Sleep(entry.wait);
     }
     if (!sent) {
         return CommandResult::Failed;

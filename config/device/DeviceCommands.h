@@ -32,20 +32,21 @@
 
 namespace solune {
 
-struct CommandSpec {
+struct CommandEntry {
     std::uint8_t command;
     std::uint8_t subCommand;
     std::chrono::milliseconds wait;
     bool waitAlways;  // false: only when the send succeeded
 };
 
-inline constexpr CommandSpec kGetDeviceInfo{0x02, 0x00, std::chrono::milliseconds{50}, false};
-inline constexpr CommandSpec kGetActiveProfile{0x03, 0x00, std::chrono::milliseconds{10}, false};
-inline constexpr CommandSpec kSetActiveProfile{0x04, 0x00, std::chrono::milliseconds{1500}, false};
-inline constexpr CommandSpec kStartSurfaceAnalysis{0x05, 0x01, std::chrono::milliseconds{10}, true};
-inline constexpr CommandSpec kGetSurfaceAnalysis{0x05, 0x02, std::chrono::milliseconds{10}, true};
-inline constexpr CommandSpec kTestLiftOff{0x06, 0x01, std::chrono::milliseconds{20}, true};
-inline constexpr CommandSpec kSaveLiftOff{0x06, 0x02, std::chrono::milliseconds{200}, true};
+inline constexpr CommandEntry kGetDeviceInfo{0x02, 0x00, std::chrono::milliseconds{50}, false};
+inline constexpr CommandEntry kGetActiveProfile{0x03, 0x00, std::chrono::milliseconds{10}, false};
+inline constexpr CommandEntry kSetActiveProfile{0x04, 0x00, std::chrono::milliseconds{1500}, false};
+inline constexpr CommandEntry kStartSurfaceAnalysis{0x05, 0x01, std::chrono::milliseconds{10},
+                                                    true};
+inline constexpr CommandEntry kGetSurfaceAnalysis{0x05, 0x02, std::chrono::milliseconds{10}, true};
+inline constexpr CommandEntry kTestLiftOff{0x06, 0x01, std::chrono::milliseconds{20}, true};
+inline constexpr CommandEntry kSaveLiftOff{0x06, 0x02, std::chrono::milliseconds{200}, true};
 
 // Lift-off values the sensor accepts.
 inline constexpr int kMinLiftOff = 6;
@@ -53,12 +54,12 @@ inline constexpr int kMaxLiftOff = 31;
 // `value` clamped to kMinLiftOff ... kMaxLiftOff, as the sensor page sends it.
 int ClampLiftOff(int value);
 
-// Builds the 64-byte request of `spec` with `argument` in byte 5.
-CommandReport BuildCommandRequest(const CommandSpec& spec, std::uint8_t argument = 0);
+// Builds the 64-byte request of `entry` with `argument` in byte 5.
+CommandReport BuildCommandRequest(const CommandEntry& entry, std::uint8_t argument = 0);
 
-// Sends `spec` with `argument`, waits, polls. On Done, `reply` holds the mouse's
+// Sends `entry` with `argument`, waits, polls. On Done, `reply` holds the mouse's
 // reply; otherwise it holds whatever the poll left (never read it then).
-CommandResult RunCommand(HidLink& link, const CommandSpec& spec, std::uint8_t argument,
+CommandResult RunCommand(HidLink& link, const CommandEntry& entry, std::uint8_t argument,
                          CommandReport& reply);
 
 struct DeviceInfo {

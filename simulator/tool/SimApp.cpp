@@ -81,9 +81,9 @@ std::string faultList() {
     VirtualMouse mouse;
     AddStandardHandlers(mouse);
     std::string text = "Faults (each acts on the next COUNT occasions):\n";
-    for (const FaultSpec& spec : mouse.Faults()) {
-        text += std::string("  ") + spec.name + (spec.takesValue ? " (--value)" : "") + ": " +
-                spec.help + "\n";
+    for (const FaultSpec& fault : mouse.Faults()) {
+        text += std::string("  ") + fault.name + (fault.takesValue ? " (--value)" : "") + ": " +
+                fault.help + "\n";
     }
     return text;
 }
@@ -91,9 +91,9 @@ std::string faultList() {
 bool knownFault(const std::string& name, bool& takesValue) {
     VirtualMouse mouse;
     AddStandardHandlers(mouse);
-    for (const FaultSpec& spec : mouse.Faults()) {
-        if (name == spec.name) {
-            takesValue = spec.takesValue;
+    for (const FaultSpec& fault : mouse.Faults()) {
+        if (name == fault.name) {
+            takesValue = fault.takesValue;
             return true;
         }
     }

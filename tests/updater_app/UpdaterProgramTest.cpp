@@ -1,0 +1,144 @@
+// The real W38Updater program, offscreen, against a virtual mouse in a state
+// file: a second copy ends at once, and a mouse left in its boot loader gets the
+// whole image and comes back with the package's version, the program then
+// waiting on its last screen.
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QProcess>
+
+#include <chrono>
+
+#include "platform/SingleInstance.h"
+#include "simulator/MouseStore.h"
+#include "simulator/VirtualFirmware.h"
+#include "tests/support/TempDir.h"
+#include "updater/app/UpdaterFlow.h"
+#include "updater/bootloader/PackageWriter.h"
+
+namespace solune::test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The messages of a log file written with the real time: each entry is
+// "[stamp],[difference],message" with the difference left out at times.
+Names LogMessages(const std::filesystem::path& file) {
+    const std::vector<std::uint8_t> bytes = ReadBytes(file);
+    const std::string text(bytes.begin(), bytes.end());
+    Names messages;
+    std::size_t at = 0;
+    while ((at = text.find("\r\n[", at)) != std::string::npos) {
+        const std::size_t end = text.find("\r\n[", at + 2);
+        std::string entry = text.substr(at + 2, end == std::string::npos ? end : end - at - 2);
+        entry = entry.substr(entry.find("],") + 2);
+        if (entry.size() > 1 && entry[0] == '[' &&
+            (entry[1] == '-' || std::isdigit(static_cast<unsigned char>(entry[1])))) {
+            entry = entry.substr(entry.find("],") + 2);
+        }
+        messages.push_back(entry);
+        at = end == std::string::npos ? text.size() : end;
+    }
+    return messages;
+}
+
+class UpdaterProgramTest : public ::testing::Test {
+  protected:
+    UpdaterProgramTest() : m_store(m_dir / "mouse.json") {
+        std::filesystem::create_directories(m_dir / "run");
+        std::filesystem::permissions(m_dir / "run", std::filesystem::perms::owner_all);
+        const char* old = std::getenv("XDG_RUNTIME_DIR");
+        m_oldRuntime = old != nullptr ? old : "";
+        ::setenv("XDG_RUNTIME_DIR", (m_dir / "run").c_str(), 1);
+    }
+    ~UpdaterProgramTest() override {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(10000);
+        }
+        if (m_oldRuntime.empty()) {
+            ::unsetenv("XDG_RUNTIME_DIR");
+        } else {
+            ::setenv("XDG_RUNTIME_DIR", m_oldRuntime.c_str(), 1);
+        }
+    }
+
+    // The program with its skin folder and a 3-block package of firmware 1.08
+    // in a folder of its own.
+    std::filesystem::path InstallProgram() {
+        const std::filesystem::path app = m_dir / "app";
+        std::filesystem::create_directories(app);
+        std::filesystem::copy_file(W38UPDATER_PATH, app / "W38Updater");
+        std::filesystem::copy(SOLUNE_UPDATER_SKIN_DIR, app / "SOLUNE300Updater_Skins");
+        EXPECT_EQ(WriteFirmwarePackage(app, "SOLUNE300_1.08.fub", "1.08",
+                                       simulator::MakeVirtualFirmwareImage(108, 3 * 1024 - 100),
+                                       u"SOLUNE 300"),
+                  PackResult::Written);
+        return app / "W38Updater";
+    }
+
+    void Start(const std::filesystem::path& program) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("SOLUNE300_SIMULATOR", QString::fromStdString((m_dir / "mouse.json").string()));
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString((m_dir / "config").string()));
+        env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "run").string()));
+        m_process.setProcessEnvironment(env);
+        m_process.start(QString::fromStdString(program.string()), {});
+        ASSERT_TRUE(m_process.waitForStarted(10000));
+    }
+
+    std::filesystem::path LogFile() const {
+        return m_dir / "config" / "Dravik" / "SOLUNE300" / "Log" / "SOLUNELog.log";
+    }
+
+    TempDir m_dir;
+    simulator::FileMouseStore m_store;
+    QProcess m_process;
+    std::string m_oldRuntime;
+};
+
+TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithoutAWordOrALogLine) {
+    auto first = SingleInstance::Acquire(kUpdaterInstanceName);
+    ASSERT_NE(first, nullptr);
+    simulator::MouseState mouse;
+    mouse.firmwareVersion = 105;
+    ASSERT_TRUE(m_store.Create(mouse));
+    Start(InstallProgram());
+    ASSERT_TRUE(m_process.waitForFinished(20000));
+    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_process.exitCode(), 0);
+    EXPECT_TRUE(m_process.readAllStandardOutput().isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(LogFile()));
+}
+
+TEST_F(UpdaterProgramTest, AMouseLeftInItsBootLoaderIsUpdatedToThePackage) {
+    simulator::MouseState mouse;
+    mouse.firmwareVersion = 105;
+    simulator::EnterBootLoaderMode(mouse);
+    ASSERT_TRUE(m_store.Create(mouse));
+    Start(InstallProgram());
+
+    // Done when the mouse is back in normal mode with 1.08 and the program has
+    // read that version again for its last screen (the reply to the version
+    // request names 1.08).
+    auto done = [this] {
+        simulator::MouseState now;
+        return m_store.Read(now) && now.mode == simulator::MouseMode::Normal &&
+               now.firmwareVersion == 108 && now.reply[16] == 108 && now.reply[17] == 0;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(90);
+    while (!done() && std::chrono::steady_clock::now() < deadline &&
+           m_process.state() == QProcess::Running) {
+        m_process.waitForFinished(100);  // returns after 100 ms while it runs
+    }
+    ASSERT_TRUE(done()) << m_process.readAllStandardError().toStdString();
+    EXPECT_EQ(LogMessages(LogFile()),
+              (Names{"[the fub firmware file name is:]SOLUNE300_1.08.fub",
+                     "open hid_device failed,into open BL device", "HC_OK", "HC_OK"}));
+    // The program waits on its last screen for the user's OK.
+    EXPECT_EQ(m_process.state(), QProcess::Running);
+}
+
+}  // namespace
+}  // namespace solune::test

@@ -135,7 +135,10 @@ TEST_P(UpdaterProgressTest, TheBarEndsFull) {
 
 INSTANTIATE_TEST_SUITE_P(, UpdaterProgressTest,
                          ::testing::Values(ProgressCase{1, 2}, ProgressCase{50, 100},
-                                           ProgressCase{120, 100}));
+                                           ProgressCase{120, 100}),
+                         [](const ::testing::TestParamInfo<ProgressCase>& info) {
+                             return "Blocks" + std::to_string(info.param.blocks);
+                         });
 
 struct FailureCase {
     const char* name;

@@ -23,8 +23,10 @@ UpdaterEnvironment UpdaterEnvironment::ForProgram() {
     env.clock = &RealClock::Instance();
     env.configProgramRunning = [] { return SingleInstance::IsHeld(kConfigInstanceName); };
     env.showMessageBox = [](const std::string& caption, const std::string& text) {
-        QMessageBox::information(nullptr, QString::fromStdString(caption),
-                                 QString::fromStdString(text), QMessageBox::Ok);
+        // A plain box with one OK button, no icon.
+        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
+                        QString::fromStdString(text), QMessageBox::Ok);
+        box.exec();
     };
     return env;
 }

@@ -1,24 +1,57 @@
 #!/usr/bin/env bash
-# Builds the project and shows solune300ctl at work on a factory-default
-# profile: the file, its JSON, an edit through JSON and the mouse's settings image.
+# Builds everything and shows the programs at work against the virtual mouse:
+# profile files and settings images with solune300ctl, the profiles written into
+# the mouse's slots, a firmware update through the boot loader, and, where a
+# display is available, the firmware updater's window (W38Updater).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
 ctl=build/tools/ctl/solune300ctl
+sim=build/simulator/tool/solune300-sim
+updater_dir=build/updater/app
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export SOLUNE300_SIMULATOR="$work/mouse.json"
+export XDG_CONFIG_HOME="$work/config"   # the demo's log and data stay in the temporary folder
 
-echo "== solune300ctl profile new Profile1.profile --name Profile1"
+step() { printf '\n== %s\n' "$*"; }
+
+step "A virtual SOLUNE 300 with firmware 1.05 (solune300-sim create)"
+"$sim" create --firmware 1.05 --force
+
+step "solune300ctl profile new Profile1.profile --name Profile1"
 "$ctl" profile new "$work/Profile1.profile" --name Profile1
 od -A d -t x1 "$work/Profile1.profile" | head -n 4
-echo "== solune300ctl profile show Profile1.profile"
-"$ctl" profile show "$work/Profile1.profile" | head -n 24
-echo "   ..."
-echo "== button 7 becomes 'Dpi up', lighting 'Breathing' (profile show | edit | profile write)"
+
+step "solune300ctl profile show Profile1.profile (first lines)"
+"$ctl" profile show "$work/Profile1.profile" | head -n 12
+
+step "Button 7 becomes 'Dpi up' and the lighting 'Breathing' (profile show | edit | profile write)"
 "$ctl" profile show "$work/Profile1.profile" \
-  | sed -e 's/"lightingEffect": 1/"lightingEffect": 4/' \
-  | python3 -c 'import json,sys; p=json.load(sys.stdin); p["buttons"][7]["function"]=5; print(json.dumps(p))' \
+  | python3 -c 'import json,sys; p=json.load(sys.stdin); p["buttons"][7]["function"]=5; p["lightingEffect"]=4; print(json.dumps(p))' \
   | "$ctl" profile write "$work/Profile1.profile"
-echo "== solune300ctl profile image Profile1.profile --slot 0 (2048 bytes, 32 per line)"
-"$ctl" profile image "$work/Profile1.profile" --slot 0 | fold -w 64 | head -n 8
-echo "   ..."
+
+step "solune300ctl profile image Profile1.profile --slot 0 (the first 128 of 2048 bytes)"
+"$ctl" profile image "$work/Profile1.profile" --slot 0 | fold -w 64 | head -n 4
+
+step "The mouse: solune300ctl device info / write-profile / activate / active"
+echo "firmware $("$ctl" device info)"
+"$ctl" device write-profile "$work/Profile1.profile" --slot 0
+"$ctl" device activate 0
+echo "active slot $("$ctl" device active)"
+
+step "The mouse's own profile button (solune300-sim button), then solune300ctl device active"
+"$sim" button
+echo "active slot $("$ctl" device active)"
+
+step "solune300ctl firmware check: the demo package beside W38Updater against the mouse"
+"$ctl" firmware check "$updater_dir" || true
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  step "W38Updater: press OK to install 1.08 (the window closes with OK at the end)"
+  "$updater_dir/W38Updater" || true
+else
+  step "solune300ctl firmware update --yes (no display here for the W38Updater window)"
+  "$ctl" firmware update --yes "$updater_dir"
+fi
+echo "firmware now $("$ctl" device info)"

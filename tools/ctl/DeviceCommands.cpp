@@ -7,8 +7,8 @@
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/device/WriteProfileImage.h"
-#include "config/profiles/ProfileFile.h"
 #include "simulator/SystemHidBackend.h"
+#include "tools/ctl/ProfileLoading.h"
 
 namespace solune::ctl {
 
@@ -64,24 +64,6 @@ std::string versionText(std::uint16_t hundredths) {
     return text;
 }
 
-bool loadProfile(CtlContext& c, const std::string& file, Profile& profile) {
-    switch (LoadProfile(file, profile)) {
-        case ProfileReadResult::Complete:
-            return true;
-        case ProfileReadResult::Unreadable:
-            c.Fail(kExitBadInput,
-                   file + ": cannot read the file (missing, unreadable or not a regular file)");
-            return false;
-        case ProfileReadResult::Foreign:
-            c.Fail(kExitBadInput, file + ": not a profile file (wrong magic bytes)");
-            return false;
-        case ProfileReadResult::Truncated:
-            c.Fail(kExitBadInput, file + ": the profile file ends early");
-            return false;
-    }
-    return false;
-}
-
 void addInfoCommands(CLI::App& device, CtlContext& c) {
     device.add_subcommand("info", "Print the mouse's firmware version")->callback([&c] {
         run(c, "the mouse did not report its firmware version", [&c](HidLink& link) {
@@ -125,7 +107,7 @@ void addWriteProfile(CLI::App& device, CtlContext& c) {
         ->check(CLI::Range(0, 4));
     cmd->callback([&c, file, slot] {
         Profile profile;
-        if (!loadProfile(c, *file, profile)) {
+        if (!LoadProfileOrFail(c, *file, profile)) {
             return;
         }
         profile.slot = static_cast<std::uint8_t>(*slot);

@@ -9,9 +9,9 @@
 
 #include "config/macros/MacroFile.h"
 #include "config/macros/MacroLibrary.h"
-#include "config/profiles/ProfileFile.h"
 #include "platform/TextCodec.h"
 #include "tools/ctl/JsonFields.h"
+#include "tools/ctl/ProfileLoading.h"
 
 namespace solune::ctl {
 
@@ -190,20 +190,8 @@ void runWrite(CtlContext& c, const MacroOptions& o) {
 
 void runAssign(CtlContext& c, const MacroOptions& o) {
     Profile profile;
-    switch (LoadProfile(o.profile, profile)) {
-        case ProfileReadResult::Complete:
-            break;
-        case ProfileReadResult::Unreadable:
-            c.Fail(
-                kExitBadInput,
-                o.profile + ": cannot read the file (missing, unreadable or not a regular file)");
-            return;
-        case ProfileReadResult::Foreign:
-            c.Fail(kExitBadInput, o.profile + ": not a profile file (wrong magic bytes)");
-            return;
-        case ProfileReadResult::Truncated:
-            c.Fail(kExitBadInput, o.profile + ": the profile file ends early");
-            return;
+    if (!LoadProfileOrFail(c, o.profile, profile)) {
+        return;
     }
     CMacro macro;
     if (!loadMacro(c, o.file, macro)) {
@@ -221,9 +209,7 @@ void runAssign(CtlContext& c, const MacroOptions& o) {
     entry.parameter = static_cast<std::int16_t>(macro.id);
     const ButtonMacro copy = macro.ToButtonMacro();
     profile.AssignMacro(entry, &copy);
-    if (!SaveProfile(profile, o.profile)) {
-        c.Fail(kExitWriteFailed, o.profile + ": cannot write the file");
-    }
+    SaveProfileOrFail(c, profile, o.profile);
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <sstream>
 
 #include "config/device/SettingsImage.h"
-#include "config/profiles/ProfileFile.h"
 #include "platform/TextCodec.h"
 #include "tools/ctl/ProfileJson.h"
+#include "tools/ctl/ProfileLoading.h"
 
 namespace solune::ctl {
 
@@ -22,31 +22,6 @@ struct ProfileOptions {
     int slot = 0;
 };
 
-// Loads FILE into a factory-default profile; reports what is wrong with it.
-bool loadProfile(CtlContext& c, const std::string& file, Profile& profile) {
-    switch (LoadProfile(file, profile)) {
-        case ProfileReadResult::Complete:
-            return true;
-        case ProfileReadResult::Unreadable:
-            c.Fail(kExitBadInput,
-                   file + ": cannot read the file (missing, unreadable or not a regular file)");
-            return false;
-        case ProfileReadResult::Foreign:
-            c.Fail(kExitBadInput, file + ": not a profile file (wrong magic bytes)");
-            return false;
-        case ProfileReadResult::Truncated:
-            c.Fail(kExitBadInput, file + ": the profile file ends early");
-            return false;
-    }
-    return false;
-}
-
-void saveProfile(CtlContext& c, const Profile& profile, const std::string& file) {
-    if (!SaveProfile(profile, file)) {
-        c.Fail(kExitWriteFailed, file + ": cannot write the file");
-    }
-}
-
 void runNew(CtlContext& c, const ProfileOptions& o) {
     Profile profile;
     if (o.nameGiven && !FromUtf8(o.name, profile.name)) {
@@ -58,12 +33,12 @@ void runNew(CtlContext& c, const ProfileOptions& o) {
         c.Fail(kExitBadInput, o.file + ": the file exists already (use --force to replace it)");
         return;
     }
-    saveProfile(c, profile, o.file);
+    SaveProfileOrFail(c, profile, o.file);
 }
 
 void runShow(CtlContext& c, const ProfileOptions& o) {
     Profile profile;
-    if (loadProfile(c, o.file, profile)) {
+    if (LoadProfileOrFail(c, o.file, profile)) {
         c.out << ProfileToJson(profile).dump(2) << '\n';
     }
 }
@@ -81,12 +56,12 @@ void runWrite(CtlContext& c, const ProfileOptions& o) {
         c.Fail(kExitBadInput, o.file + ": " + error);
         return;
     }
-    saveProfile(c, profile, o.file);
+    SaveProfileOrFail(c, profile, o.file);
 }
 
 void runImage(CtlContext& c, const ProfileOptions& o) {
     Profile profile;
-    if (!loadProfile(c, o.file, profile)) {
+    if (!LoadProfileOrFail(c, o.file, profile)) {
         return;
     }
     profile.slot = static_cast<std::uint8_t>(o.slot);

@@ -118,14 +118,14 @@ bool VirtualMouse::transferFault(MouseState& state, bool isSet, HidResult& resul
     return false;
 }
 
-HidResult VirtualMouse::SetFeature(MouseState& state, const std::string& path,
-                                   std::span<const std::uint8_t> report) const {
+HidResult VirtualMouse::transfer(MouseState& state, const std::string& path, bool isSet,
+                                 const HandlerCall& call) const {
     const int index = presentInterface(state, path);
     if (index < 0) {
         return HidResult{HidStatus::Failed, 0, ENODEV};
     }
     HidResult result;
-    if (transferFault(state, true, result)) {
+    if (transferFault(state, isSet, result)) {
         return result;
     }
     const MouseInterface& face = InterfacesOf(state.mode)[index];
@@ -133,7 +133,7 @@ HidResult VirtualMouse::SetFeature(MouseState& state, const std::string& path,
         const MouseMode mode = state.mode;
         for (const Registered& r : m_handlers) {
             if (r.mode == mode) {
-                if (auto answer = r.handler->SetFeature(state, report)) {
+                if (auto answer = call(*r.handler)) {
                     return *answer;
                 }
             }
@@ -142,28 +142,16 @@ HidResult VirtualMouse::SetFeature(MouseState& state, const std::string& path,
     return HidResult{HidStatus::Failed, 0, EPIPE};
 }
 
+HidResult VirtualMouse::SetFeature(MouseState& state, const std::string& path,
+                                   std::span<const std::uint8_t> report) const {
+    return transfer(state, path, true,
+                    [&](ReportHandler& handler) { return handler.SetFeature(state, report); });
+}
+
 HidResult VirtualMouse::GetFeature(MouseState& state, const std::string& path,
                                    std::span<std::uint8_t> report) const {
-    const int index = presentInterface(state, path);
-    if (index < 0) {
-        return HidResult{HidStatus::Failed, 0, ENODEV};
-    }
-    HidResult result;
-    if (transferFault(state, false, result)) {
-        return result;
-    }
-    const MouseInterface& face = InterfacesOf(state.mode)[index];
-    if (face.usagePage == kVendorUsagePage && face.usage == kVendorUsage) {
-        const MouseMode mode = state.mode;
-        for (const Registered& r : m_handlers) {
-            if (r.mode == mode) {
-                if (auto answer = r.handler->GetFeature(state, report)) {
-                    return *answer;
-                }
-            }
-        }
-    }
-    return HidResult{HidStatus::Failed, 0, EPIPE};
+    return transfer(state, path, false,
+                    [&](ReportHandler& handler) { return handler.GetFeature(state, report); });
 }
 
 std::vector<FaultSpec> VirtualMouse::Faults() const {

@@ -28,7 +28,9 @@
 //      ConsumeFault(state, name, &value) where they act.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -91,6 +93,11 @@ class VirtualMouse {
     // -1 when `path` is not present, else the index into InterfacesOf(mode).
     int presentInterface(const MouseState& state, const std::string& path) const;
     bool transferFault(MouseState& state, bool isSet, HidResult& result) const;
+    // One set (isSet) or get transfer: the presence check, the transfer faults,
+    // then `call` on each handler of the mode until one answers.
+    using HandlerCall = std::function<std::optional<HidResult>(ReportHandler&)>;
+    HidResult transfer(MouseState& state, const std::string& path, bool isSet,
+                       const HandlerCall& call) const;
 
     std::vector<Registered> m_handlers;
 };

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "config/profiles/MacroEventRecord.h"
+
 namespace solune {
 
 namespace {
@@ -24,8 +26,7 @@ void writeRect(DataStream& s, const MacroRect& rect) {
 
 bool readRow(DataStream& s, CEventItem& row) {
     std::int32_t serial = 0;
-    bool ok = s.ReadByte(row.kind) && s.ReadInt16(row.code) && s.ReadByte(row.edge) &&
-              s.ReadInt32(row.delay) && readRect(s, row.rect) && s.ReadInt32(row.selected) &&
+    bool ok = ReadMacroEvent(s, row) && readRect(s, row.rect) && s.ReadInt32(row.selected) &&
               s.ReadInt32(serial);
     row.serial = static_cast<std::uint32_t>(serial);
     return ok;
@@ -39,10 +40,7 @@ void WriteMacro(DataStream& s, const CMacro& macro) {
     writeRect(s, macro.rect);
     s.WriteInt32(static_cast<std::int32_t>(macro.events.size()));
     for (const CEventItem& row : macro.events) {
-        s.WriteByte(row.kind);
-        s.WriteInt16(row.code);
-        s.WriteByte(row.edge);
-        s.WriteInt32(row.delay);
+        WriteMacroEvent(s, row);
         writeRect(s, row.rect);
         s.WriteInt32(row.selected);
         s.WriteInt32(static_cast<std::int32_t>(row.serial));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "config/profiles/MacroEventRecord.h"
+
 namespace solune {
 
 namespace {
@@ -12,21 +14,8 @@ void writeMacro(DataStream& s, const ButtonMacro& macro) {
     s.WriteString(macro.name);
     s.WriteInt32(static_cast<std::int32_t>(macro.events.size()));
     for (const CMacroEvent& e : macro.events) {
-        s.WriteByte(e.kind);
-        s.WriteInt16(e.code);
-        s.WriteByte(e.edge);
-        s.WriteInt32(e.delay);
+        WriteMacroEvent(s, e);
     }
-}
-
-bool readEvent(DataStream& s, CMacroEvent& e) {
-    CMacroEvent read;
-    if (!s.ReadByte(read.kind) || !s.ReadInt16(read.code) || !s.ReadByte(read.edge) ||
-        !s.ReadInt32(read.delay)) {
-        return false;
-    }
-    e = read;
-    return true;
 }
 
 bool readMacro(DataStream& s, ButtonMacro& macro) {
@@ -39,7 +28,7 @@ bool readMacro(DataStream& s, ButtonMacro& macro) {
     // rather than reserved up front, so a huge count costs nothing.
     for (std::int32_t i = 0; i < count; ++i) {
         CMacroEvent e;
-        if (!readEvent(s, e)) {
+        if (!ReadMacroEvent(s, e)) {
             return false;
         }
         macro.events.push_back(e);

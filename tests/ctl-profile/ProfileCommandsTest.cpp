@@ -4,12 +4,11 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <sstream>
 
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
+#include "tests/support/CtlRunner.h"
 #include "tests/support/TempDir.h"
-#include "tools/ctl/CtlApp.h"
 
 using solune::test::ReadBytes;
 using solune::test::TempDir;
@@ -18,22 +17,10 @@ using solune::test::WriteText;
 
 namespace {
 
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using solune::test::CtlRun;
 
 CtlRun ctl(std::vector<std::string> args, const std::string& input = "") {
-    args.insert(args.begin(), "solune300ctl");
-    std::vector<const char*> argv;
-    for (const std::string& a : args) {
-        argv.push_back(a.c_str());
-    }
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    int status = solune::ctl::RunCtl(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {status, out.str(), err.str()};
+    return solune::test::RunCtlCommand(std::move(args), input);
 }
 
 // A profile that uses every kind of field, saved by the library itself.

@@ -2,24 +2,16 @@
 // virtual clock.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
 #include "platform/Clock.h"
 #include "simulator/SimulatedHidBackend.h"
+#include "tests/support/CtlRunner.h"
 #include "tests/support/TempDir.h"
-#include "tools/ctl/CtlApp.h"
 #include "tools/ctl/DeviceCommands.h"
 
 namespace solune::test {
 namespace {
-
-struct CtlRun {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 // Hands the fixture's mouse to the command as a backend it may own.
 class BorrowedBackend final : public HidBackend {
@@ -45,17 +37,7 @@ class DeviceCtl : public ::testing::Test {
     }
     void TearDown() override { ctl::SetDeviceAccess({}); }
 
-    CtlRun Run(std::vector<std::string> args) {
-        args.insert(args.begin(), "solune300ctl");
-        std::vector<const char*> argv;
-        for (const std::string& a : args) {
-            argv.push_back(a.c_str());
-        }
-        std::istringstream in;
-        std::ostringstream out, err;
-        const int status = ctl::RunCtl(static_cast<int>(argv.size()), argv.data(), in, out, err);
-        return {status, out.str(), err.str()};
-    }
+    CtlRun Run(std::vector<std::string> args) { return RunCtlCommand(std::move(args)); }
     void Arm(const std::string& fault, int count, int value = 0) {
         sim.Change([&](simulator::MouseState& s) { simulator::SetFault(s, fault, count, value); });
     }

@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 
 #include "simulator/SimulatedHidBackend.h"
 #include "simulator/VirtualFirmware.h"
+#include "tests/support/CtlRunner.h"
 #include "tests/support/TempDir.h"
-#include "tools/ctl/CtlApp.h"
 
 namespace solune {
 namespace {
@@ -55,19 +54,8 @@ class FirmwareCommandsTest : public ::testing::Test {
     }
 
     CtlRun run(std::vector<std::string> args, const std::string& input = "") {
-        args.insert(args.begin(), "solune300ctl");
-        std::vector<const char*> argv;
-        for (const std::string& a : args) {
-            argv.push_back(a.c_str());
-        }
-        std::istringstream in(input);
-        std::ostringstream out;
-        std::ostringstream err;
-        CtlRun r;
-        r.exit = ctl::RunCtl(static_cast<int>(argv.size()), argv.data(), in, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        test::CtlRun r = test::RunCtlCommand(std::move(args), input);
+        return {r.status, std::move(r.out), std::move(r.err)};
     }
 
     std::string pkg() const { return (m_dir / "pkg").string(); }

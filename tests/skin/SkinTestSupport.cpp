@@ -2,33 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTest>
 #include <QWindow>
 
 namespace solune::test {
 namespace {
-
-// One application object for the whole test program.
-class QtEnvironment : public ::testing::Environment {
-  public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "skin_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = new QApplication(argc, argv);
-    }
-    void TearDown() override {
-        delete m_app;
-        m_app = nullptr;
-    }
-
-  private:
-    QApplication* m_app = nullptr;
-};
-
-[[maybe_unused]] const auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 QWindow* WindowOf(QWidget* widget, QPoint& pos) {
     QWidget* top = widget->window();

@@ -1,6 +1,8 @@
-// One QApplication for the whole test program, made before the first test.
+// One QApplication for the whole test program, made before the first test and
+// deleted after the last. Widget test programs add this file to their sources.
 
 #include <gtest/gtest.h>
+
 #include <QApplication>
 
 namespace {
@@ -9,7 +11,7 @@ class QtEnvironment : public ::testing::Environment {
   public:
     void SetUp() override {
         static int argc = 1;
-        static char name[] = "updater_app_tests";
+        static char name[] = "solune_widget_tests";
         static char* argv[] = {name, nullptr};
         m_app = new QApplication(argc, argv);
     }

@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "tests/updater_support/ScriptedHid.h"
+#include "tests/updater_link/ScriptedLinkTest.h"
 
 namespace solune {
 namespace {
@@ -24,20 +24,9 @@ std::array<std::uint8_t, 1024> patternBlock() {
 }
 
 // A link with the boot loader open, talking to a scripted device.
-class LinkTest : public ::testing::Test {
+class LinkTest : public test::ScriptedLinkTest {
   protected:
-    LinkTest() {
-        m_bus.devices = {test::Interface("bl", 0x1307)};
-        EXPECT_EQ(m_link.FindHidDevice(0x22D4, 0x1307), 1);
-    }
-    void script(std::initializer_list<ScriptedReply> replies) {
-        m_bus.replies.assign(replies.begin(), replies.end());
-    }
-
-    test::ScriptedBus m_bus;
-    test::ScriptedBackend m_backend{m_bus};
-    VirtualClock m_clock;
-    BootLoaderLink m_link{m_backend, m_clock};
+    LinkTest() : ScriptedLinkTest("bl", 0x1307) {}
 };
 
 TEST_F(LinkTest, FindOpensTheVendorInterfaceOnlyAndClosesTheOldOne) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/updater_support/ScriptedHid.h"
+#include "tests/updater_link/ScriptedLinkTest.h"
 #include "updater/bootloader/BootLoaderLink.h"
 
 namespace solune {
@@ -23,20 +23,9 @@ ScriptedReply ready(bool isReady) {
 }
 
 // A link with the mouse open in normal mode.
-class NormalModeTest : public ::testing::Test {
+class NormalModeTest : public test::ScriptedLinkTest {
   protected:
-    NormalModeTest() {
-        m_bus.devices = {test::Interface("mouse", 0x1308)};
-        EXPECT_EQ(m_link.FindHidDevice(0x22D4, 0x1308), 1);
-    }
-    void script(std::vector<ScriptedReply> replies) {
-        m_bus.replies.assign(replies.begin(), replies.end());
-    }
-
-    test::ScriptedBus m_bus;
-    test::ScriptedBackend m_backend{m_bus};
-    VirtualClock m_clock;
-    BootLoaderLink m_link{m_backend, m_clock};
+    NormalModeTest() : ScriptedLinkTest("mouse", 0x1308) {}
 };
 
 TEST_F(NormalModeTest, WaitReadyBacksOffAndWaitsAfterTheReadyReadToo) {

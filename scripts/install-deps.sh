@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev fonts-dejavu-core
   libumockdev-dev umockdev
   libbenchmark-dev
+  python3
 )
 
 missing=()

@@ -15,16 +15,19 @@ export SOLUNE300_SIMULATOR="$work/mouse.json"
 export XDG_CONFIG_HOME="$work/config"   # the demo's log and data stay in the temporary folder
 
 step() { printf '\n== %s\n' "$*"; }
+# The first N lines of standard input; reads the rest so that no writer before
+# it in a pipeline dies of a closed pipe.
+first() { awk -v n="$1" 'NR <= n'; }
 
 step "A virtual SOLUNE 300 with firmware 1.05 (solune300-sim create)"
 "$sim" create --firmware 1.05 --force
 
 step "solune300ctl profile new Profile1.profile --name Profile1"
 "$ctl" profile new "$work/Profile1.profile" --name Profile1
-od -A d -t x1 "$work/Profile1.profile" | head -n 4
+od -A d -t x1 "$work/Profile1.profile" | first 4
 
 step "solune300ctl profile show Profile1.profile (first lines)"
-"$ctl" profile show "$work/Profile1.profile" | head -n 12
+"$ctl" profile show "$work/Profile1.profile" | first 12
 
 step "Button 7 becomes 'Dpi up' and the lighting 'Breathing' (profile show | edit | profile write)"
 "$ctl" profile show "$work/Profile1.profile" \
@@ -32,7 +35,7 @@ step "Button 7 becomes 'Dpi up' and the lighting 'Breathing' (profile show | edi
   | "$ctl" profile write "$work/Profile1.profile"
 
 step "solune300ctl profile image Profile1.profile --slot 0 (the first 128 of 2048 bytes)"
-"$ctl" profile image "$work/Profile1.profile" --slot 0 | fold -w 64 | head -n 4
+"$ctl" profile image "$work/Profile1.profile" --slot 0 | fold -w 64 | first 4
 
 step "The mouse: solune300ctl device info / write-profile / activate / active"
 echo "firmware $("$ctl" device info)"

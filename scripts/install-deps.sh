@@ -12,6 +12,7 @@ packages=(
   libumockdev-dev umockdev
   libbenchmark-dev
   python3
+  xvfb xdotool
 )
 
 missing=()

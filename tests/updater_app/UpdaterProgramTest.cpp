@@ -1,12 +1,14 @@
-// The real W38Updater program, offscreen, against a virtual mouse in a state
-// file: a second copy ends at once, and a mouse left in its boot loader gets the
-// whole image and comes back with the package's version, the program then
-// waiting on its last screen.
+// The real W38Updater program against a virtual mouse in a state file:
+// offscreen, a second copy ends at once, and a mouse left in its boot loader gets
+// the whole image and comes back with the package's version, the program then
+// waiting on its last screen. On a virtual X display (Xvfb), a user's clicks on
+// OK take an older mouse through the whole update and close the program.
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QProcess>
 
+#include <algorithm>
 #include <chrono>
 
 #include "platform/SingleInstance.h"
@@ -14,6 +16,7 @@
 #include "simulator/VirtualFirmware.h"
 #include "tests/support/TempDir.h"
 #include "updater/app/UpdaterFlow.h"
+#include "updater/app/UpdaterScreenLayout.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune::test {
@@ -77,9 +80,14 @@ class UpdaterProgramTest : public ::testing::Test {
         return app / "W38Updater";
     }
 
-    void Start(const std::filesystem::path& program) {
+    void Start(const std::filesystem::path& program, const QString& display = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        if (display.isEmpty()) {
+            env.insert("QT_QPA_PLATFORM", "offscreen");
+        } else {
+            env.insert("QT_QPA_PLATFORM", "xcb");
+            env.insert("DISPLAY", display);
+        }
         env.insert("SOLUNE300_SIMULATOR", QString::fromStdString((m_dir / "mouse.json").string()));
         env.insert("XDG_CONFIG_HOME", QString::fromStdString((m_dir / "config").string()));
         env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "run").string()));
@@ -138,6 +146,113 @@ TEST_F(UpdaterProgramTest, AMouseLeftInItsBootLoaderIsUpdatedToThePackage) {
                      "open hid_device failed,into open BL device", "HC_OK", "HC_OK"}));
     // The program waits on its last screen for the user's OK.
     EXPECT_EQ(m_process.state(), QProcess::Running);
+}
+
+// The centre of the OK button of updater screen `screen`, in window coordinates.
+std::pair<int, int> OkCentre(int screen) {
+    for (const layout::LayoutControl& c : layout::kUpdaterScreens[screen - 1].controls) {
+        if (c.id == layout::kUpdaterOkId) {
+            return {c.rect.x + c.rect.width / 2, c.rect.y + c.rect.height / 2};
+        }
+    }
+    ADD_FAILURE() << "screen " << screen << " has no OK button";
+    return {0, 0};
+}
+
+bool OnPath(const char* program) {
+    return QProcess::execute("sh", {"-c", QString("command -v %1 >/dev/null").arg(program)}) == 0;
+}
+
+// A private X server for one test, and clicks on its windows through xdotool.
+class VirtualDisplay {
+  public:
+    VirtualDisplay() {
+        int number = 200 + ::getpid() % 500;
+        while (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
+            ++number;  // taken by another server
+        }
+        m_name = QString(":%1").arg(number);
+        m_server.start("Xvfb", {m_name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        const std::string socket = "/tmp/.X11-unix/X" + m_name.mid(1).toStdString();
+        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i) {
+            m_server.waitForFinished(100);
+        }
+        m_ready = std::filesystem::exists(socket) && m_server.state() == QProcess::Running;
+    }
+    ~VirtualDisplay() {
+        m_server.kill();
+        m_server.waitForFinished(5000);
+    }
+
+    bool ready() const { return m_ready; }
+    const QString& name() const { return m_name; }
+
+    // Runs xdotool on this display; its standard output.
+    QString Xdotool(const QStringList& arguments) const {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", m_name);
+        tool.setProcessEnvironment(env);
+        tool.start("xdotool", arguments);
+        tool.waitForFinished(30000);
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+
+    // The first visible window of process `pid`, waiting up to 30 s for it.
+    QString WindowOf(qint64 pid) const {
+        return Xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(pid)})
+            .section('\n', 0, 0);
+    }
+
+    void Click(const QString& window, std::pair<int, int> at) const {
+        Xdotool({"mousemove", "--window", window, QString::number(at.first),
+                 QString::number(at.second), "click", "1"});
+    }
+
+  private:
+    QProcess m_server;
+    QString m_name;
+    bool m_ready = false;
+};
+
+TEST_F(UpdaterProgramTest, OnADisplayOkUpdatesAnOlderMouseAndOkThenCloses) {
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) {
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    }
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready());
+    simulator::MouseState mouse;
+    mouse.firmwareVersion = 105;
+    ASSERT_TRUE(m_store.Create(mouse));
+    Start(InstallProgram(), display.name());
+    const QString window = display.WindowOf(m_process.processId());
+    ASSERT_FALSE(window.isEmpty()) << m_process.readAllStandardError().toStdString();
+
+    display.Click(window, OkCentre(5));  // "Update firmware": OK
+    auto updated = [this] {
+        simulator::MouseState now;
+        return m_store.Read(now) && now.mode == simulator::MouseMode::Normal &&
+               now.firmwareVersion == 108 && now.reply[16] == 108 && now.reply[17] == 0;
+    };
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    while (!updated() && std::chrono::steady_clock::now() < deadline &&
+           m_process.state() == QProcess::Running) {
+        m_process.waitForFinished(200);
+    }
+    ASSERT_TRUE(updated()) << m_process.readAllStandardError().toStdString();
+
+    // "Successfully update" shows once the version has been read again; its OK
+    // ends the program.
+    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (m_process.state() == QProcess::Running && std::chrono::steady_clock::now() < deadline) {
+        display.Click(window, OkCentre(9));
+        m_process.waitForFinished(500);
+    }
+    ASSERT_EQ(m_process.state(), QProcess::NotRunning);
+    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_process.exitCode(), 0);
+    EXPECT_EQ(LogMessages(LogFile()), (Names{"[the fub firmware file name is:]SOLUNE300_1.08.fub",
+                                             "HC_OK", "HC_OK", "HC_OK", "HC_OK"}));
 }
 
 }  // namespace

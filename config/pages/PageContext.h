@@ -1,0 +1,31 @@
+#pragma once
+// The outside world of the configuration program's pages and pop-ups, handed
+// to each of them at construction. Every pointer is borrowed and outlives the
+// windows that hold it; a null pointer means "not available".
+
+#include <functional>
+
+namespace solune {
+
+class Clock;
+class HidLink;
+class KeyEventSource;
+class MessageSink;
+struct Profile;
+
+struct PageContext {
+    // The program's one link to the mouse (device actions of the sensor page
+    // and the surface analysis).
+    HidLink* link = nullptr;
+    // The user-visible message boxes ("SOLUNE 300 mouse not found", ...).
+    MessageSink* messages = nullptr;
+    // Key capture for the key-capture pop-up and the macro recorder.
+    KeyEventSource* keys = nullptr;
+    // The millisecond tick (the recorder's delays).
+    Clock* clock = nullptr;
+    // The profile the pages show (the main window's current profile); used by
+    // the lighting page's Enter and the macro page's delete. May be empty.
+    std::function<Profile*()> currentProfile;
+};
+
+}  // namespace solune

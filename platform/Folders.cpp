@@ -13,16 +13,6 @@ namespace solune {
 
 namespace {
 
-bool existsNoFollow(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
-
-bool isRealFolder(const fs::path& path) {
-    std::error_code ec;
-    return fs::symlink_status(path, ec).type() == fs::file_type::directory;
-}
-
 void makeFolder(const std::string& path) {
     std::error_code ec;
     if (!path.empty()) {
@@ -63,7 +53,7 @@ fs::path UserDataFolder() {
 }
 
 void EnsureFolder(const fs::path& path) {
-    if (existsNoFollow(path)) {
+    if (ExistsNoFollow(path)) {
         return;
     }
     std::string text = path.string();
@@ -76,7 +66,7 @@ void EnsureFolder(const fs::path& path) {
     for (std::size_t slash = text.find('/'); slash != std::string::npos;
          slash = text.find('/', slash + 1)) {
         std::string prefix = text.substr(0, slash);
-        if (!existsNoFollow(prefix)) {
+        if (!ExistsNoFollow(prefix)) {
             makeFolder(prefix);
         }
     }
@@ -84,20 +74,30 @@ void EnsureFolder(const fs::path& path) {
 }
 
 void ClearFolder(const fs::path& path) {
-    if (!isRealFolder(path)) {
+    if (!IsRealFolder(path)) {
         return;
     }
     std::error_code ec;
     fs::directory_iterator it(path, ec);
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const fs::path entry = it->path();
-        if (isRealFolder(entry)) {
+        if (IsRealFolder(entry)) {
             DeleteFolderTree(entry);
         } else {
             std::error_code removeError;
             fs::remove(entry, removeError);  // a file, or a link itself
         }
     }
+}
+
+bool ExistsNoFollow(const fs::path& path) {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+bool IsRealFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type() == fs::file_type::directory;
 }
 
 void DeleteFolderTree(const fs::path& path) {

@@ -34,6 +34,13 @@ void EnsureFolder(const std::filesystem::path& path);
 // everything behind it lies outside the folder named.
 void ClearFolder(const std::filesystem::path& path);
 
+// True when anything exists at `path`, a symbolic link included (dangling or
+// not); the link is not followed.
+bool ExistsNoFollow(const std::filesystem::path& path);
+
+// True when `path` is a folder itself, not a symbolic link to one.
+bool IsRealFolder(const std::filesystem::path& path);
+
 // Deletes a folder with everything inside it. When `path` is a symbolic link,
 // only the link is removed.
 void DeleteFolderTree(const std::filesystem::path& path);

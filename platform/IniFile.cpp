@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/TextCodec.h"
+#include "platform/Windows1252.h"
 
 namespace solune {
 
@@ -33,12 +34,6 @@ bool sameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Windows-1252 bytes 0x80 ... 0x9F; the rest of the page equals Latin-1.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
 // Turns the file's bytes into UTF-8 text.
 std::string decode(std::string_view bytes) {
     if (bytes.size() >= 2 && uint8_t(bytes[0]) == 0xFF && uint8_t(bytes[1]) == 0xFE) {
@@ -55,12 +50,7 @@ std::string decode(std::string_view bytes) {
     if (FromUtf8(bytes, check)) {
         return std::string(bytes);
     }
-    std::u16string units;
-    for (char c : bytes) {
-        const uint8_t b = uint8_t(c);
-        units.push_back((b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : char16_t(b));
-    }
-    return ToUtf8(units);
+    return ToUtf8(DecodeWindows1252(bytes));
 }
 
 std::string_view unquote(std::string_view value) {

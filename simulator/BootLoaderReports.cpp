@@ -21,7 +21,7 @@ constexpr std::uint8_t kCsError = 2;
 constexpr std::uint8_t kNotReady = 3;
 constexpr std::uint8_t kError = 4;
 
-constexpr std::array<FaultSpec, 11> kFaults{{
+constexpr std::array<FaultKind, 11> kFaults{{
     {"bl-echo-byte", "the next N echoes come back with one byte changed", false},
     {"bl-identity", "the next N information replies name product VALUE", true},
     {"bl-status-echo", "the next N echo replies carry status VALUE", true},
@@ -225,7 +225,7 @@ std::optional<HidResult> BootLoaderReports::GetFeature(MouseState& state,
     return ok(bytes);
 }
 
-std::span<const FaultSpec> BootLoaderReports::Faults() const {
+std::span<const FaultKind> BootLoaderReports::Faults() const {
     return kFaults;
 }
 

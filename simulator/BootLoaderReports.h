@@ -37,7 +37,7 @@ class BootLoaderReports final : public ReportHandler {
     std::optional<HidResult> SetFeature(MouseState& state,
                                         std::span<const std::uint8_t> report) override;
     std::optional<HidResult> GetFeature(MouseState& state, std::span<std::uint8_t> report) override;
-    std::span<const FaultSpec> Faults() const override;
+    std::span<const FaultKind> Faults() const override;
 };
 
 }  // namespace solune::simulator

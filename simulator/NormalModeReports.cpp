@@ -8,7 +8,7 @@ namespace solune::simulator {
 
 namespace {
 
-constexpr std::array<FaultSpec, 3> kFaults{{
+constexpr std::array<FaultKind, 3> kFaults{{
     {"busy", "the next N replies of report 0x60 carry status 4 (busy)", false},
     {"reply-status", "the next N replies of report 0x60 carry status VALUE", true},
     {"active-slot", "the next N active-slot replies report slot VALUE", true},
@@ -77,7 +77,7 @@ std::optional<HidResult> NormalModeReports::GetFeature(MouseState& state,
     return done(bytes);
 }
 
-std::span<const FaultSpec> NormalModeReports::Faults() const {
+std::span<const FaultKind> NormalModeReports::Faults() const {
     return kFaults;
 }
 

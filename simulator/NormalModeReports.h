@@ -35,7 +35,7 @@ class NormalModeReports final : public ReportHandler {
     std::optional<HidResult> SetFeature(MouseState& state,
                                         std::span<const std::uint8_t> report) override;
     std::optional<HidResult> GetFeature(MouseState& state, std::span<std::uint8_t> report) override;
-    std::span<const FaultSpec> Faults() const override;
+    std::span<const FaultKind> Faults() const override;
 
   private:
     void runCommand(MouseState& state, std::span<const std::uint8_t> request);

@@ -12,8 +12,9 @@
 
 namespace solune::simulator {
 
-// A fault that `solune300-sim fault` can arm (see MouseState::faults).
-struct FaultSpec {
+// One kind of fault that `solune300-sim fault` can arm: its name, its help
+// text and whether it takes a value (armed faults are MouseState::faults).
+struct FaultKind {
     const char* name;
     const char* help;
     bool takesValue;
@@ -36,7 +37,7 @@ class ReportHandler {
                                                 std::span<std::uint8_t> report) = 0;
 
     // The faults this handler reacts to, listed by `solune300-sim fault --help`.
-    virtual std::span<const FaultSpec> Faults() const { return {}; }
+    virtual std::span<const FaultKind> Faults() const { return {}; }
 };
 
 }  // namespace solune::simulator

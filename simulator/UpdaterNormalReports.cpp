@@ -10,7 +10,7 @@ namespace solune::simulator {
 
 namespace {
 
-constexpr std::array<FaultSpec, 2> kFaults{{
+constexpr std::array<FaultKind, 2> kFaults{{
     {"not-ready", "the next N ready polls (report 0x20) read not ready", false},
     {"bl-never-appears", "after the next boot request the boot loader never appears", false},
 }};
@@ -122,7 +122,7 @@ std::optional<HidResult> UpdaterNormalReports::GetFeature(MouseState& state,
     return ok(bytes);
 }
 
-std::span<const FaultSpec> UpdaterNormalReports::Faults() const {
+std::span<const FaultKind> UpdaterNormalReports::Faults() const {
     return kFaults;
 }
 

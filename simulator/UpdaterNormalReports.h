@@ -25,7 +25,7 @@ class UpdaterNormalReports final : public ReportHandler {
     std::optional<HidResult> SetFeature(MouseState& state,
                                         std::span<const std::uint8_t> report) override;
     std::optional<HidResult> GetFeature(MouseState& state, std::span<std::uint8_t> report) override;
-    std::span<const FaultSpec> Faults() const override;
+    std::span<const FaultKind> Faults() const override;
 };
 
 }  // namespace solune::simulator

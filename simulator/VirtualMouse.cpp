@@ -22,7 +22,7 @@ constexpr std::array<MouseInterface, 1> kBootLoaderInterfaces{{
 constexpr std::uint16_t kVendorUsagePage = 0xFF01;
 constexpr std::uint16_t kVendorUsage = 0x0002;
 
-constexpr std::array<FaultSpec, 4> kTransferFaultTable{{
+constexpr std::array<FaultKind, 4> kTransferFaultTable{{
     {"set-fail", "the next N set-feature calls fail (a lasting error)", false},
     {"set-fail-transient", "the next N set-feature calls fail with a transient error", false},
     {"get-fail", "the next N get-feature calls fail", false},
@@ -41,7 +41,7 @@ std::string sysfsPathOf(const MouseState& state, std::size_t index) {
 
 }  // namespace
 
-const std::span<const FaultSpec> kTransferFaults{kTransferFaultTable};
+const std::span<const FaultKind> kTransferFaults{kTransferFaultTable};
 
 std::span<const MouseInterface> InterfacesOf(MouseMode mode) {
     if (mode == MouseMode::BootLoader) {
@@ -154,10 +154,10 @@ HidResult VirtualMouse::GetFeature(MouseState& state, const std::string& path,
                     [&](ReportHandler& handler) { return handler.GetFeature(state, report); });
 }
 
-std::vector<FaultSpec> VirtualMouse::Faults() const {
-    std::vector<FaultSpec> faults(kTransferFaults.begin(), kTransferFaults.end());
+std::vector<FaultKind> VirtualMouse::Faults() const {
+    std::vector<FaultKind> faults(kTransferFaults.begin(), kTransferFaults.end());
     for (const Registered& r : m_handlers) {
-        for (const FaultSpec& fault : r.handler->Faults()) {
+        for (const FaultKind& fault : r.handler->Faults()) {
             faults.push_back(fault);
         }
     }

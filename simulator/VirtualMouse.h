@@ -53,7 +53,7 @@ struct MouseInterface {
 std::span<const MouseInterface> InterfacesOf(MouseMode mode);
 
 // Faults that act on every transfer of every mode.
-extern const std::span<const FaultSpec> kTransferFaults;
+extern const std::span<const FaultKind> kTransferFaults;
 
 // Gives the mouse a new instance: what the system sees after unplugging and
 // plugging it again (also after a change of mode). Plugs it in.
@@ -83,7 +83,7 @@ class VirtualMouse {
                          std::span<std::uint8_t> report) const;
 
     // Every fault the mouse knows: the transfer faults, then each handler's.
-    std::vector<FaultSpec> Faults() const;
+    std::vector<FaultKind> Faults() const;
 
   private:
     struct Registered {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/device/VirtualKeyToUsage.h"
-#include "config/device/Windows1252.h"
+#include "platform/Windows1252.h"
 
 namespace solune {
 

@@ -38,11 +38,6 @@ fs::path listedFileName(std::u16string_view listed) {
     return fs::path(ToUtf8(name));
 }
 
-bool existsNoFollow(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
-
 }  // namespace
 
 fs::path DefaultMacroFolder() {
@@ -103,7 +98,7 @@ MacroSaveResult MacroLibrary::SaveAllMacros() {
         std::u16string name = macro->name;
         std::string stem = MacroFileStem(name);
         const bool nameIsFileName = stem == ToUtf8(name);
-        while (existsNoFollow(staged.staging() / (stem + kMacroFileExtension))) {
+        while (ExistsNoFollow(staged.staging() / (stem + kMacroFileExtension))) {
             stem += '1';
             if (nameIsFileName) {
                 name += u'1';

@@ -44,16 +44,6 @@ void syncFolder(const fs::path& folder) {
     }
 }
 
-bool isRealFolder(const fs::path& path) {
-    std::error_code ec;
-    return fs::symlink_status(path, ec).type() == fs::file_type::directory;
-}
-
-bool existsNoFollow(const fs::path& path) {
-    std::error_code ec;
-    return fs::exists(fs::symlink_status(path, ec));
-}
-
 }  // namespace
 
 StagedFolder::StagedFolder(const fs::path& folder)
@@ -82,9 +72,9 @@ bool StagedFolder::Commit() {
         return false;
     }
     syncFolder(m_staging);
-    if (!existsNoFollow(m_folder)) {
+    if (!ExistsNoFollow(m_folder)) {
         m_committed = ::rename(m_staging.c_str(), m_folder.c_str()) == 0;
-    } else if (!isRealFolder(m_folder)) {
+    } else if (!IsRealFolder(m_folder)) {
         return false;
     } else if (::renameat2(AT_FDCWD, m_staging.c_str(), AT_FDCWD, m_folder.c_str(),
                            RENAME_EXCHANGE) == 0) {
@@ -113,7 +103,7 @@ bool StagedFolder::Commit() {
 void StagedFolder::RecoverInterruptedSwap(const fs::path& folder) {
     const fs::path resolved = resolvedFolder(folder);
     const fs::path previous = besideFolder(resolved, ".previous");
-    if (!existsNoFollow(resolved) && isRealFolder(previous)) {
+    if (!ExistsNoFollow(resolved) && IsRealFolder(previous)) {
         ::rename(previous.c_str(), resolved.c_str());
     }
 }

@@ -20,9 +20,7 @@ CVixScrollCtrl::CVixScrollCtrl(int controlId, QWidget* parent)
 }
 
 CVixScrollCtrl::~CVixScrollCtrl() {
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
+    m_hover.ReleaseGrab();
 }
 
 void CVixScrollCtrl::SetImages(QImage background, QImage thumb, QImage thumbPressed,
@@ -122,7 +120,7 @@ void CVixScrollCtrl::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint point = event->position().toPoint();
-    m_pressed = true;
+    m_hover.pressed = true;
     m_state = 2;
     if (m_firstArrowRect.contains(point)) {
         m_pressedPart = kFirstArrow;
@@ -141,34 +139,24 @@ void CVixScrollCtrl::mousePressEvent(QMouseEvent* event) {
 
 void CVixScrollCtrl::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
-    const bool inside = rect().contains(point);
     if (m_state == 2 && m_trackRect.contains(point)) {
         PosFromPoint(point);
         update();
     }
-    if (!inside) {
-        // Leaving ends the press for good.
-        if (m_tracking || m_pressed) {
-            m_pressed = false;
+    switch (m_hover.OnMove(*event)) {
+        case HoverGrab::Move::Left:
+            // Leaving ends the press for good.
             m_state = 0;
             update();
-            m_tracking = false;
-            if (QWidget::mouseGrabber() == this) {
-                releaseMouse();
-            }
-        }
-        return;
+            return;
+        case HoverGrab::Move::Entered:
+            m_state = 1;
+            update();
+            return;
+        case HoverGrab::Move::Outside:
+        case HoverGrab::Move::Inside:
+            return;
     }
-    if (m_tracking && QWidget::mouseGrabber() == this) {
-        return;
-    }
-    if (isVisible()) {
-        grabMouse();
-    }
-    m_tracking = true;
-    m_pressed = (event->buttons() & Qt::LeftButton) != 0;
-    m_state = 1;
-    update();
 }
 
 void CVixScrollCtrl::mouseReleaseEvent(QMouseEvent* event) {
@@ -186,7 +174,7 @@ void CVixScrollCtrl::mouseReleaseEvent(QMouseEvent* event) {
         Notify(minValue);
         SetPos(minValue);
     }
-    m_pressed = false;
+    m_hover.pressed = false;
     m_state = 0;
     m_pressedPart = kNoPart;
     update();
@@ -194,24 +182,16 @@ void CVixScrollCtrl::mouseReleaseEvent(QMouseEvent* event) {
 
 void CVixScrollCtrl::leaveEvent(QEvent* event) {
     // Where the platform cannot grab the pointer, leaving is seen here.
-    if (m_tracking || m_pressed) {
-        m_pressed = false;
+    if (m_hover.tracking || m_hover.pressed) {
         m_state = 0;
-        m_tracking = false;
+        m_hover.End();
         update();
-        if (QWidget::mouseGrabber() == this) {
-            releaseMouse();
-        }
     }
     QWidget::leaveEvent(event);
 }
 
 void CVixScrollCtrl::hideEvent(QHideEvent* event) {
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
-    m_tracking = false;
-    m_pressed = false;
+    m_hover.End();
     m_state = 0;
     QWidget::hideEvent(event);
 }

@@ -21,6 +21,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include "shared/skin/HoverGrab.h"
+
 namespace solune {
 
 class CVixScrollCtrl : public QWidget {
@@ -68,8 +70,7 @@ class CVixScrollCtrl : public QWidget {
     int m_controlId;
     QImage m_background, m_thumb, m_thumbPressed;
     QImage m_firstArrow, m_firstArrowPressed, m_secondArrow, m_secondArrowPressed;
-    bool m_pressed = false;
-    bool m_tracking = false;
+    HoverGrab m_hover{*this};
     int m_state = 0;
     QRect m_firstArrowRect, m_secondArrowRect, m_trackRect, m_thumbRect;
     int m_value = 0;

@@ -14,9 +14,7 @@ SkinButtonBase::SkinButtonBase(int controlId, QWidget* parent)
 }
 
 SkinButtonBase::~SkinButtonBase() {
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
+    m_hover.ReleaseGrab();
 }
 
 void SkinButtonBase::SetImages(QImage normal, QImage over, QImage down, QImage disable) {
@@ -61,34 +59,27 @@ void SkinButtonBase::DrawPicture(QPainter& painter, const QImage& picture) const
 }
 
 void SkinButtonBase::mouseMoveEvent(QMouseEvent* event) {
-    const bool inside = rect().contains(event->position().toPoint());
-    if (!inside) {
-        // Outside while hovering, or while Qt still routes the moves of a
-        // press to the control: the press and the hover end.
-        if (m_tracking || m_pressed) {
-            EndHover();
-        }
-        return;
+    switch (m_hover.OnMove(*event)) {
+        case HoverGrab::Move::Left:
+            m_visualState = kNormal;
+            update();
+            return;
+        case HoverGrab::Move::Entered:
+            m_visualState = kOver;
+            update();
+            pointerEntered();
+            return;
+        case HoverGrab::Move::Outside:
+        case HoverGrab::Move::Inside:
+            return;
     }
-    if (m_tracking && QWidget::mouseGrabber() == this) {
-        return;
-    }
-    // First move over the control, or the grab was given up at a click.
-    if (isVisible()) {
-        grabMouse();
-    }
-    m_tracking = true;
-    m_pressed = (event->buttons() & Qt::LeftButton) != 0;
-    m_visualState = kOver;
-    update();
-    pointerEntered();
 }
 
 void SkinButtonBase::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    m_pressed = true;
+    m_hover.pressed = true;
     m_visualState = kDown;
     update();
 }
@@ -97,17 +88,15 @@ void SkinButtonBase::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         return;
     }
-    const bool click = m_pressed && rect().contains(event->position().toPoint());
-    if (m_pressed) {
+    const bool click = m_hover.pressed && rect().contains(event->position().toPoint());
+    if (m_hover.pressed) {
         releasedWhilePressed();
     }
-    m_pressed = false;
+    m_hover.pressed = false;
     m_visualState = kNormal;
     update();
     // Giving up the grab here makes the next move an entry again.
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
+    m_hover.ReleaseGrab();
     if (click) {
         clicked();
     }
@@ -115,14 +104,14 @@ void SkinButtonBase::mouseReleaseEvent(QMouseEvent* event) {
 
 void SkinButtonBase::leaveEvent(QEvent* event) {
     // Where the platform cannot grab the pointer, leaving is seen here.
-    if (m_tracking || m_pressed) {
+    if (m_hover.tracking || m_hover.pressed) {
         EndHover();
     }
     QWidget::leaveEvent(event);
 }
 
 void SkinButtonBase::hideEvent(QHideEvent* event) {
-    if (m_tracking) {
+    if (m_hover.tracking) {
         EndHover();
     }
     QWidget::hideEvent(event);
@@ -139,13 +128,9 @@ void SkinButtonBase::focusOutEvent(QFocusEvent* event) {
 }
 
 void SkinButtonBase::EndHover() {
-    m_pressed = false;
     m_visualState = kNormal;
     update();
-    m_tracking = false;
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
+    m_hover.End();
 }
 
 }  // namespace solune

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <array>
 
+#include "shared/skin/HoverGrab.h"
+
 namespace solune {
 
 class SkinButtonBase : public QWidget {
@@ -31,8 +33,8 @@ class SkinButtonBase : public QWidget {
     const QImage& picture(Picture which) const { return m_images[which]; }
 
     int visualState() const { return m_visualState; }
-    bool isPressed() const { return m_pressed; }
-    bool isTracking() const { return m_tracking; }
+    bool isPressed() const { return m_hover.pressed; }
+    bool isTracking() const { return m_hover.tracking; }
 
   protected:
     // The pointer entered the control (after the state changed to over).
@@ -62,8 +64,7 @@ class SkinButtonBase : public QWidget {
     // Ends the hover: pressed 0, normal state, grab released, tracking 0.
     void EndHover();
 
-    bool m_pressed = false;
-    bool m_tracking = false;
+    HoverGrab m_hover{*this};
     int m_visualState = kNormal;
 
   private:

@@ -13,9 +13,7 @@ SkinSliderBase::SkinSliderBase(int controlId, QWidget* parent)
 }
 
 SkinSliderBase::~SkinSliderBase() {
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
+    m_hover.ReleaseGrab();
 }
 
 void SkinSliderBase::setState(int state) {
@@ -35,7 +33,7 @@ void SkinSliderBase::mousePressEvent(QMouseEvent* event) {
     }
     m_state = kDragging;
     m_savedState = kDragging;
-    m_pressed = true;
+    m_hover.pressed = true;
     beginDrag(event->position().toPoint());
     posFromPoint(event->position().toPoint().x());
     update();
@@ -45,37 +43,26 @@ void SkinSliderBase::mouseMoveEvent(QMouseEvent* event) {
     if (m_state == kDisabled) {
         return;
     }
-    const QPoint point = event->position().toPoint();
-    const bool inside = rect().contains(point);
     if (m_state == kDragging) {
-        posFromPoint(point.x());
+        posFromPoint(event->position().toPoint().x());
         update();
     }
-    if (!inside) {
-        // Leaving while hovering, or while Qt still routes a press's moves
-        // to the control.
-        if (m_tracking || m_pressed) {
+    switch (m_hover.OnMove(*event)) {
+        case HoverGrab::Move::Left:
+            // Leaving while hovering, or while Qt still routes a press's
+            // moves to the control.
             m_savedState = m_state;
-            m_pressed = false;
             m_state = kNormal;
             update();
-            m_tracking = false;
-            if (QWidget::mouseGrabber() == this) {
-                releaseMouse();
-            }
-        }
-        return;
+            return;
+        case HoverGrab::Move::Entered:
+            m_state = m_hover.pressed ? m_savedState : kOver;
+            update();
+            return;
+        case HoverGrab::Move::Outside:
+        case HoverGrab::Move::Inside:
+            return;
     }
-    if (m_tracking && QWidget::mouseGrabber() == this) {
-        return;
-    }
-    if (isVisible()) {
-        grabMouse();
-    }
-    m_tracking = true;
-    m_pressed = (event->buttons() & Qt::LeftButton) != 0;
-    m_state = m_pressed ? m_savedState : kOver;
-    update();
 }
 
 void SkinSliderBase::mouseReleaseEvent(QMouseEvent* event) {
@@ -88,7 +75,7 @@ void SkinSliderBase::mouseReleaseEvent(QMouseEvent* event) {
     if (rect().contains(point)) {
         posFromPoint(point.x());
     }
-    m_pressed = false;
+    m_hover.pressed = false;
     m_state = kNormal;
     m_savedState = kNormal;
     endDrag();
@@ -97,25 +84,17 @@ void SkinSliderBase::mouseReleaseEvent(QMouseEvent* event) {
 
 void SkinSliderBase::leaveEvent(QEvent* event) {
     // Where the platform cannot grab the pointer, leaving is seen here.
-    if (m_state != kDisabled && (m_tracking || m_pressed)) {
+    if (m_state != kDisabled && (m_hover.tracking || m_hover.pressed)) {
         m_savedState = m_state;
-        m_pressed = false;
         m_state = kNormal;
-        m_tracking = false;
+        m_hover.End();
         update();
-        if (QWidget::mouseGrabber() == this) {
-            releaseMouse();
-        }
     }
     QWidget::leaveEvent(event);
 }
 
 void SkinSliderBase::hideEvent(QHideEvent* event) {
-    if (QWidget::mouseGrabber() == this) {
-        releaseMouse();
-    }
-    m_tracking = false;
-    m_pressed = false;
+    m_hover.End();
     if (m_state != kDisabled) {
         m_state = kNormal;
     }

@@ -19,6 +19,8 @@
 #include <QFont>
 #include <QImage>
 #include <QWidget>
+
+#include "shared/skin/HoverGrab.h"
 #include <cstdint>
 
 namespace solune {
@@ -58,8 +60,7 @@ class SkinSliderBase : public QWidget {
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-    bool m_pressed = false;
-    bool m_tracking = false;
+    HoverGrab m_hover{*this};
     int m_state = kNormal;
     int m_savedState = kNormal;
 

@@ -11,7 +11,7 @@
 
 #include "simulator/MouseStateJson.h"
 #include "simulator/MouseStore.h"
-#include "simulator/SystemHidBackend.h"
+#include "devicechoice/DeviceChoice.h"
 #include "simulator/VirtualMouse.h"
 
 namespace solune::simulator {
@@ -81,7 +81,7 @@ std::string faultList() {
     VirtualMouse mouse;
     AddStandardHandlers(mouse);
     std::string text = "Faults (each acts on the next COUNT occasions):\n";
-    for (const FaultSpec& fault : mouse.Faults()) {
+    for (const FaultKind& fault : mouse.Faults()) {
         text += std::string("  ") + fault.name + (fault.takesValue ? " (--value)" : "") + ": " +
                 fault.help + "\n";
     }
@@ -91,7 +91,7 @@ std::string faultList() {
 bool knownFault(const std::string& name, bool& takesValue) {
     VirtualMouse mouse;
     AddStandardHandlers(mouse);
-    for (const FaultSpec& fault : mouse.Faults()) {
+    for (const FaultKind& fault : mouse.Faults()) {
         if (name == fault.name) {
             takesValue = fault.takesValue;
             return true;

@@ -8,7 +8,7 @@
 #include "simulator/SimulatedHidBackend.h"
 #include "tests/support/CtlRunner.h"
 #include "tests/support/TempDir.h"
-#include "tools/ctl/DeviceCommands.h"
+#include "tools/ctl/DeviceCtlCommands.h"
 
 namespace solune::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config/device/VirtualKeyToUsage.h"
-#include "config/device/Windows1252.h"
+#include "platform/Windows1252.h"
 
 TEST(VirtualKeyToUsage, TranslatesTheKeyboardTable) {
     struct Case {

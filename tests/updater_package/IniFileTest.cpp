@@ -56,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
                 std::string("\xFF\xFE[\0F\0i\0r\0m\0w\0a\0r\0e\0]\0\n\0N\0a\0m\0e\0=\0\xE9\0", 36),
                 "", "\xC3\xA9"},
         IniCase{"AnsiBytesAreWindows1252", "[Firmware]\nName=\x80\xE9", "",
-                "\xE2\x82\xAC\xC3\xA9"}),
+                "\xE2\x82\xAC\xC3\xA9"},
+        // The undefined bytes of the code page read as the C1 controls of the
+        // same value, as the profile-name encoder writes them.
+        IniCase{"AnsiUndefinedBytesAreC1Controls", "[Firmware]\nName=\x81\x9D", "",
+                "\xC2\x81\xC2\x9D"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniFile, ValuesAreCutToTheBufferOfTheWindowsReader) {

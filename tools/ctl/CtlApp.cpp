@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "tools/ctl/CtlContext.h"
-#include "tools/ctl/DeviceCommands.h"
+#include "tools/ctl/DeviceCtlCommands.h"
 #include "tools/ctl/FirmwareCommands.h"
 #include "tools/ctl/MacroCommands.h"
 #include "tools/ctl/ProfileCommands.h"

@@ -7,7 +7,7 @@
 
 #include "platform/Folders.h"
 #include "platform/TextCodec.h"
-#include "simulator/SystemHidBackend.h"
+#include "devicechoice/DeviceChoice.h"
 #include "tools/ctl/TerminalUpdateView.h"
 #include "updater/bootloader/FirmwarePackage.h"
 #include "updater/bootloader/FirmwareVersion.h"

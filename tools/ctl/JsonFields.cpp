@@ -84,6 +84,10 @@ bool JsonFields::Array(std::string_view key, std::size_t count, const nlohmann::
 }
 
 bool JsonFields::OnlyKeys(std::initializer_list<std::string_view> known) {
+    return OnlyKeys(std::span<const std::string_view>(known.begin(), known.size()));
+}
+
+bool JsonFields::OnlyKeys(std::span<const std::string_view> known) {
     for (auto it = m_object.begin(); it != m_object.end(); ++it) {
         bool found = false;
         for (std::string_view k : known) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,33 @@ class JsonFields {
     bool Array(std::string_view key, std::size_t count, const nlohmann::json*& out);
     // Every key of the object must be one of `known`.
     bool OnlyKeys(std::initializer_list<std::string_view> known);
+    bool OnlyKeys(std::span<const std::string_view> known);
+
+    // Reads the list under `key` into `items`, each entry with
+    // read(entry, path, item, error): a std::vector takes the list's length, a
+    // fixed-size container needs exactly its own. A missing key leaves `items`
+    // as they are. Returns false with `error` set at the first problem.
+    template <typename Items, typename Read>
+    bool List(std::string_view key, Items& items, Read read, std::string& error) {
+        constexpr bool growable = requires { items.resize(0); };
+        const nlohmann::json* list = nullptr;
+        if (!Array(key, growable ? kAnyLength : items.size(), list)) {
+            error = m_error;
+            return false;
+        }
+        if (list == nullptr) {
+            return true;
+        }
+        if constexpr (growable) {
+            items.assign(list->size(), typename Items::value_type{});
+        }
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            if (!read((*list)[i], Child(key, i), items[i], error)) {
+                return false;
+            }
+        }
+        return true;
+    }
 
     // A single integer value (not a field of an object), for lists of numbers.
     template <typename T>

@@ -35,21 +35,12 @@ bool macroFromJson(const json& value, const std::string& path, ButtonMacro& macr
         return false;
     }
     JsonFields f(value, path);
-    const json* events = nullptr;
     if (!(f.OnlyKeys({"name", "id", "events"}) && f.Text("name", macro.name) &&
-          f.Int("id", macro.id) && f.Array("events", JsonFields::kAnyLength, events))) {
+          f.Int("id", macro.id))) {
         error = f.error();
         return false;
     }
-    if (events != nullptr) {
-        macro.events.assign(events->size(), CMacroEvent{});
-        for (std::size_t i = 0; i < events->size(); ++i) {
-            if (!eventFromJson((*events)[i], f.Child("events", i), macro.events[i], error)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return f.List("events", macro.events, eventFromJson, error);
 }
 
 bool buttonFromJson(const json& value, const std::string& path, ButtonAssignment& b,
@@ -74,36 +65,37 @@ bool dpiFromJson(const json& value, const std::string& path, DpiLevel& level, st
     return f.ok();
 }
 
-// Reads each entry of a list with `read` into the matching element of `items`.
-template <typename Items, typename Read>
-bool listFromJson(JsonFields& f, std::string_view key, Items& items, Read read,
-                  std::string& error) {
-    const json* list = nullptr;
-    if (!f.Array(key, items.size(), list)) {
-        error = f.error();
-        return false;
-    }
-    for (std::size_t i = 0; list != nullptr && i < items.size(); ++i) {
-        if (!read((*list)[i], f.Child(key, i), items[i], error)) {
-            return false;
-        }
-    }
-    return true;
+// Calls visit(key, field) for every number field of the record, so that show,
+// write and the check of the keys name each field once.
+template <typename P, typename Visit>
+void forEachNumberField(P& p, Visit&& visit) {
+    visit("enabled", p.enabled);
+    visit("reserved", p.reserved);
+    visit("pollingInterval", p.pollingInterval);
+    visit("doubleClickSetting", p.doubleClickSetting);
+    visit("scrollLines", p.scrollLines);
+    visit("scrollByLines", p.scrollByLines);
+    visit("scrollByPage", p.scrollByPage);
+    visit("accelerationEnabled", p.accelerationEnabled);
+    visit("dpiStageIndex", p.dpiStageIndex);
+    visit("separateXY", p.separateXY);
+    visit("definedMode", p.definedMode);
+    visit("pointerSpeed", p.pointerSpeed);
+    visit("liftOffDistance", p.liftOffDistance);
+    visit("surfaceQuality", p.surfaceQuality);
+    visit("angleSnap", p.angleSnap);
+    visit("definedValue", p.definedValue);
+    visit("lightingZones", p.lightingZones);
+    visit("lightingEffect", p.lightingEffect);
 }
 
-bool settingsFromJson(JsonFields& f, Profile& p) {
-    return f.Int("enabled", p.enabled) && f.Text("name", p.name) && f.Int("reserved", p.reserved) &&
-           f.Int("pollingInterval", p.pollingInterval) &&
-           f.Int("doubleClickSetting", p.doubleClickSetting) &&
-           f.Int("scrollLines", p.scrollLines) && f.Int("scrollByLines", p.scrollByLines) &&
-           f.Int("scrollByPage", p.scrollByPage) &&
-           f.Int("accelerationEnabled", p.accelerationEnabled) &&
-           f.Int("dpiStageIndex", p.dpiStageIndex) && f.Int("separateXY", p.separateXY) &&
-           f.Int("definedMode", p.definedMode) && f.Int("pointerSpeed", p.pointerSpeed) &&
-           f.Int("liftOffDistance", p.liftOffDistance) &&
-           f.Int("surfaceQuality", p.surfaceQuality) && f.Int("angleSnap", p.angleSnap) &&
-           f.Int("definedValue", p.definedValue) && f.Int("lightingZones", p.lightingZones) &&
-           f.Int("lightingEffect", p.lightingEffect);
+// Every key of the profile's JSON: the numbers, then text and lists.
+std::vector<std::string_view> profileKeys() {
+    std::vector<std::string_view> keys;
+    const Profile p;
+    forEachNumberField(p, [&](std::string_view key, const auto&) { keys.push_back(key); });
+    keys.insert(keys.end(), {"name", "dpiLevels", "zoneColors", "buttons", "macros"});
+    return keys;
 }
 
 }  // namespace
@@ -123,26 +115,9 @@ json ProfileToJson(const Profile& p) {
         macros.push_back(macroToJson(m));
     }
     json out = json::object();
-    out["enabled"] = p.enabled;
+    forEachNumberField(p, [&](std::string_view key, const auto& value) { out[key] = value; });
     out["name"] = ToUtf8(p.name);
-    out["reserved"] = p.reserved;
-    out["pollingInterval"] = p.pollingInterval;
-    out["doubleClickSetting"] = p.doubleClickSetting;
-    out["scrollLines"] = p.scrollLines;
-    out["scrollByLines"] = p.scrollByLines;
-    out["scrollByPage"] = p.scrollByPage;
-    out["accelerationEnabled"] = p.accelerationEnabled;
-    out["dpiStageIndex"] = p.dpiStageIndex;
-    out["separateXY"] = p.separateXY;
-    out["definedMode"] = p.definedMode;
     out["dpiLevels"] = dpi;
-    out["pointerSpeed"] = p.pointerSpeed;
-    out["liftOffDistance"] = p.liftOffDistance;
-    out["surfaceQuality"] = p.surfaceQuality;
-    out["angleSnap"] = p.angleSnap;
-    out["definedValue"] = p.definedValue;
-    out["lightingZones"] = p.lightingZones;
-    out["lightingEffect"] = p.lightingEffect;
     out["zoneColors"] = p.zoneColors;
     out["buttons"] = buttons;
     out["macros"] = macros;
@@ -154,37 +129,23 @@ bool ProfileFromJson(const json& value, Profile& p, std::string& error) {
         return false;
     }
     JsonFields f(value, "");
-    if (!f.OnlyKeys({"enabled",
-                     "name",
-                     "reserved",
-                     "pollingInterval",
-                     "doubleClickSetting",
-                     "scrollLines",
-                     "scrollByLines",
-                     "scrollByPage",
-                     "accelerationEnabled",
-                     "dpiStageIndex",
-                     "separateXY",
-                     "definedMode",
-                     "dpiLevels",
-                     "pointerSpeed",
-                     "liftOffDistance",
-                     "surfaceQuality",
-                     "angleSnap",
-                     "definedValue",
-                     "lightingZones",
-                     "lightingEffect",
-                     "zoneColors",
-                     "buttons",
-                     "macros"}) ||
-        !settingsFromJson(f, p)) {
+    static const std::vector<std::string_view> keys = profileKeys();
+    if (!f.OnlyKeys(keys)) {
         error = f.error();
         return false;
     }
-    return listFromJson(f, "dpiLevels", p.dpiLevels, dpiFromJson, error) &&
-           listFromJson(f, "zoneColors", p.zoneColors, JsonFields::IntValue<ColorRef>, error) &&
-           listFromJson(f, "buttons", p.buttons, buttonFromJson, error) &&
-           listFromJson(f, "macros", p.macros, macroFromJson, error);
+    bool numbersRead = true;
+    forEachNumberField(p, [&](std::string_view key, auto& value) {
+        numbersRead = numbersRead && f.Int(key, value);
+    });
+    if (!numbersRead || !f.Text("name", p.name)) {
+        error = f.error();
+        return false;
+    }
+    return f.List("dpiLevels", p.dpiLevels, dpiFromJson, error) &&
+           f.List("zoneColors", p.zoneColors, JsonFields::IntValue<ColorRef>, error) &&
+           f.List("buttons", p.buttons, buttonFromJson, error) &&
+           f.List("macros", p.macros, macroFromJson, error);
 }
 
 }  // namespace solune::ctl

@@ -5,7 +5,7 @@
 
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
-#include "simulator/SystemHidBackend.h"
+#include "devicechoice/DeviceChoice.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenLayout.h"
 

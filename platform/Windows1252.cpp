@@ -1,14 +1,14 @@
-#include "config/device/Windows1252.h"
+#include "platform/Windows1252.h"
 
 #include <array>
+#include <cstdint>
 
 namespace solune {
 
 namespace {
 
-// The characters of bytes 0x80 ... 0x9F. The five bytes the code page leaves
-// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the C1 controls of the
-// same value, as Windows maps them.
+// The characters of bytes 0x80 ... 0x9F; the rest of the page equals Latin-1.
+// The undefined bytes map to the C1 controls of the same value.
 constexpr std::array<char16_t, 32> kHighControls{
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -44,6 +44,16 @@ std::string EncodeWindows1252(std::u16string_view text) {
         out += encodeUnit(text[i]);
     }
     return out;
+}
+
+std::u16string DecodeWindows1252(std::string_view bytes) {
+    std::u16string units;
+    units.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<std::uint8_t>(c);
+        units.push_back((b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : char16_t(b));
+    }
+    return units;
 }
 
 }  // namespace solune

@@ -1,4 +1,4 @@
-#include "tools/ctl/DeviceCommands.h"
+#include "tools/ctl/DeviceCtlCommands.h"
 
 #include <cstdio>
 #include <memory>
@@ -7,7 +7,7 @@
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/device/WriteProfileImage.h"
-#include "simulator/SystemHidBackend.h"
+#include "devicechoice/DeviceChoice.h"
 #include "tools/ctl/ProfileLoading.h"
 
 namespace solune::ctl {

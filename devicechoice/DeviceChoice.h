@@ -1,6 +1,10 @@
 #pragma once
 // The HidBackend a program uses: the virtual mouse when the environment variable
 // SOLUNE300_SIMULATOR names a state file, the real hidraw backend otherwise.
+//
+// SOLUNE300_NO_HARDWARE=1 (set for every test program and the processes it
+// starts) replaces the hidraw backend by one that finds no mouse, so a test that
+// names no virtual mouse can never reach a real one.
 
 #include <memory>
 #include <string>
@@ -10,12 +14,16 @@
 namespace solune {
 
 inline constexpr const char* kSimulatorVariable = "SOLUNE300_SIMULATOR";
+inline constexpr const char* kNoHardwareVariable = "SOLUNE300_NO_HARDWARE";
 
 // The state file named by SOLUNE300_SIMULATOR, or empty when it is unset or empty.
 std::string SimulatorStateFile();
 
+// True when SOLUNE300_NO_HARDWARE is set to a non-empty value.
+bool RealHardwareForbidden();
+
 // A new backend: on the state file of SimulatorStateFile() when there is one, else
-// on the system's hidraw devices.
+// on the system's hidraw devices, else (real hardware forbidden) a NoMouseBackend.
 std::unique_ptr<HidBackend> CreateSystemHidBackend();
 
 }  // namespace solune

@@ -1,7 +1,8 @@
-#include "simulator/SystemHidBackend.h"
+#include "devicechoice/DeviceChoice.h"
 
 #include <cstdlib>
 
+#include "devicechoice/NoMouseBackend.h"
 #include "platform/HidrawBackend.h"
 #include "simulator/SimulatedHidBackend.h"
 
@@ -35,10 +36,18 @@ std::string SimulatorStateFile() {
     return value != nullptr ? value : "";
 }
 
+bool RealHardwareForbidden() {
+    const char* value = std::getenv(kNoHardwareVariable);
+    return value != nullptr && *value != '\0';
+}
+
 std::unique_ptr<HidBackend> CreateSystemHidBackend() {
     const std::string file = SimulatorStateFile();
     if (!file.empty()) {
         return std::make_unique<StateFileBackend>(file);
+    }
+    if (RealHardwareForbidden()) {
+        return std::make_unique<NoMouseBackend>();
     }
     return std::make_unique<HidrawBackend>();
 }

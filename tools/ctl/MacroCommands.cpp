@@ -11,6 +11,7 @@
 #include "config/macros/MacroLibrary.h"
 #include "platform/TextCodec.h"
 #include "tools/ctl/JsonFields.h"
+#include "tools/ctl/JsonInput.h"
 #include "tools/ctl/ProfileLoading.h"
 
 namespace solune::ctl {
@@ -171,16 +172,21 @@ void runShow(CtlContext& c, const MacroOptions& o) {
 }
 
 void runWrite(CtlContext& c, const MacroOptions& o) {
-    const std::string text{std::istreambuf_iterator<char>(c.in), std::istreambuf_iterator<char>()};
-    const json value = json::parse(text, nullptr, /*allow_exceptions=*/false);
-    if (value.is_discarded()) {
-        c.Fail(kExitBadInput, o.file + ": malformed JSON on standard input");
+    nlohmann::json value;
+    if (!ReadJsonInput(c, o.file, value)) {
         return;
     }
     CMacro macro;
     std::string error;
     if (!macroFromJson(value, macro, error)) {
         c.Fail(kExitBadInput, o.file + ": " + error);
+        return;
+    }
+    // A file the reader would refuse is never written.
+    if (MacroFileSize(macro) > kMaxMacroFileBytes) {
+        c.Fail(kExitBadInput, o.file + ": the macro's file would be " +
+                                  std::to_string(MacroFileSize(macro)) + " bytes, more than the " +
+                                  std::to_string(kMaxMacroFileBytes) + " a macro file may hold");
         return;
     }
     if (!SaveMacroFile(macro, o.file)) {

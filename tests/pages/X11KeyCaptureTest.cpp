@@ -59,8 +59,8 @@ TEST(X11KeyCapture, AKeyTypedIntoAnotherWindowIsSeenAndStillReachesIt) {
     ASSERT_TRUE(source->Start(
         [&events](std::uint32_t key, bool released) { events.emplace_back(key, released); }));
     ASSERT_EQ(QProcess::execute("xdotool", {"key", "a", "F5", "Return"}), 0);
-    const KeyEvents expected = {{0x41, false}, {0x41, true},  {0xA1, false},
-                                {0xA1, true},  {0x0D, false}, {0x0D, true}};
+    const KeyEvents expected = {{0x41, false}, {0x41, true},  {0x74, false},
+                                {0x74, true},  {0x0D, false}, {0x0D, true}};
     EXPECT_TRUE(SpinUntil([&] { return events.size() >= expected.size(); }));
     EXPECT_EQ(events, expected);
     std::vector<std::string> received;

@@ -100,7 +100,7 @@ class PopDlgFixture : public ::testing::Test {
                 QCoreApplication::processEvents();
             }
         });
-        m_watchdog.start(15000);
+        m_watchdog.start(60000);
     }
 
     PageContext Context() {

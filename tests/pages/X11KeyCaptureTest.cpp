@@ -27,7 +27,7 @@ namespace {
 
 using KeyEvents = std::vector<std::pair<std::uint32_t, bool>>;
 
-constexpr int kTimeoutMs = 10000;
+constexpr int kTimeoutMs = 60000;
 
 // Runs the Qt event loop until `done` holds or the time is up.
 template <typename Done>

@@ -15,8 +15,10 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include "config/pages/KeyEventSourceFactory.h"
@@ -66,15 +68,18 @@ TEST(X11KeyCapture, AKeyTypedIntoAnotherWindowIsSeenAndStillReachesIt) {
     std::vector<std::string> received;
     EXPECT_TRUE(SpinUntil([&] {
         received = other.ReceivedPresses();
-        return received.size() >= 3;
+        return std::set<std::string>(received.begin(), received.end()).size() >= 3;
     }));
+    // A loaded server may add auto-repeated presses while a key is held:
+    // the window gets every key, perhaps more than once.
+    received.erase(std::unique(received.begin(), received.end()), received.end());
     EXPECT_EQ(received, (std::vector<std::string>{"a", "F5", "Return"}));
 
     // After Stop nothing more arrives, and the window still gets its keys.
     source->Stop();
     events.clear();
     ASSERT_EQ(QProcess::execute("xdotool", {"key", "b"}), 0);
-    EXPECT_TRUE(SpinUntil([&] { return other.ReceivedPresses().size() >= 4; }));
+    EXPECT_TRUE(SpinUntil([&] { return other.ReceivedPresses().back() == "b"; }));
     QCoreApplication::processEvents();
     EXPECT_TRUE(events.empty());
 }

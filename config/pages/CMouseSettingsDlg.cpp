@@ -7,7 +7,6 @@
 #include "config/pages/FunctionMenu.h"
 #include "config/pages/KeyName.h"
 #include "config/pages/MacroDirectory.h"
-#include "config/pages/PageSkin.h"
 #include "config/pages/PointerSliders.h"
 #include "config/pages/PopDlgLayout.h"
 #include "config/pages/ReportRateGroup.h"
@@ -16,6 +15,8 @@
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixSliderCtrl.h"
+#include "shared/skin/SkinElementTable.h"
+#include "shared/skin/SkinLibrary.h"
 
 namespace solune {
 namespace {
@@ -23,11 +24,6 @@ namespace {
 // Markers Bn1 … Bn9: Bn8 (1039) and Bn9 (1041) have no row in the layout.
 constexpr std::array<int, 9> kMarkerIds = {1032, 1033, 1013, 1034, 1037, 1035, 1036, 1039, 1041};
 constexpr int kPlacedMarkers = 7;
-
-const PageFamily& Family() {
-    static const PageFamily family("MouseSetting_Normal.bmp");
-    return family;
-}
 
 const layout::LayoutControl& Control(int id) {
     for (const layout::LayoutControl& control : layout::kButtonPageControls) {
@@ -49,19 +45,6 @@ void Place(QWidget& widget, const layout::LayoutControl& control) {
     widget.setGeometry(control.rect.x, control.rect.y, control.rect.width, control.rect.height);
 }
 
-// The normal, over and down regions under `rect`; no disable picture.
-template <typename Control>
-void Dress(Control& widget, const layout::ControlRect& rect) {
-    widget.SetImages(Family().Cut(PageFamily::kNormal, rect), Family().Cut(PageFamily::kOver, rect),
-                     Family().Cut(PageFamily::kDown, rect), QImage());
-}
-
-void DressSelector(CVixComboButton& selector, const layout::ControlRect& rect) {
-    selector.SetImages(Family().Cut(PageFamily::kNormal, rect),
-                       Family().Cut(PageFamily::kOver, rect),
-                       Family().Cut(PageFamily::kDown, rect));
-}
-
 QString KeyText(std::int16_t code) {
     return QString::fromStdString(KeyName(static_cast<std::uint16_t>(code)));
 }
@@ -70,12 +53,15 @@ QString KeyText(std::int16_t code) {
 
 CMouseSettingsDlg::CMouseSettingsDlg(const PageContext& context, MacroDirectory& macros,
                                      QWidget* parent)
-    : CVixImageDialog(parent), m_context(context), m_macros(macros) {
+    : CVixImageDialog(parent),
+      m_context(context),
+      m_macros(macros),
+      m_pictures(WindowPictures::Load(context.skin, "MouseSetting", true)) {
     // A page is a child window of the main window, not a dialog window of
     // its own (QDialog makes itself one).
     setWindowFlags(Qt::Widget);
     setObjectName(QStringLiteral("MouseSettings"));
-    SetBackgroundImage(Family().Whole());
+    SetBackgroundImage(m_pictures.normal);
     BuildSelectors();
     BuildMarkers();
     BuildBoxesAndSliders();
@@ -89,7 +75,9 @@ void CMouseSettingsDlg::BuildSelectors() {
         const layout::LayoutControl& control = Control(layout::kFunctionSelectorIds[k]);
         auto* selector = new CVixComboButton(control.id, this);
         Place(*selector, control);
-        DressSelector(*selector, control.rect);
+        selector->SetImages(m_pictures.Cut(m_pictures.normal, control),
+                            m_pictures.Cut(m_pictures.over, control),
+                            m_pictures.Cut(m_pictures.down, control));
         selector->UseNeoSansFont();
         BuildFunctionMenu(*selector);
         ShowMenuRow(*selector, kDefaultButtonFunctions[k]);
@@ -103,7 +91,7 @@ void CMouseSettingsDlg::BuildMarkers() {
         if (k < kPlacedMarkers) {
             const layout::LayoutControl& control = Control(kMarkerIds[k]);
             Place(*marker, control);
-            Dress(*marker, control.rect);
+            m_pictures.DressButton(*marker, control);
         } else {
             marker->setObjectName(QStringLiteral("Bn%1").arg(k + 1));
             marker->setGeometry(0, 0, 0, 0);
@@ -118,7 +106,7 @@ void CMouseSettingsDlg::BuildBoxesAndSliders() {
         const layout::LayoutControl& control = Control(ReportRateGroup::kBoxes[i].id);
         auto* box = new CVixCheckBox(control.id, this);
         Place(*box, control);
-        Dress(*box, control.rect);
+        DressBox(*box, control);
         m_rateBoxes[i] = box;
     }
     m_reportRate = std::make_unique<ReportRateGroup>(m_rateBoxes);
@@ -127,14 +115,14 @@ void CMouseSettingsDlg::BuildBoxesAndSliders() {
     const layout::LayoutControl& enable = Control(PointerSliders::kEnableId);
     m_enable = new CVixCheckBox(enable.id, this);
     Place(*m_enable, enable);
-    Dress(*m_enable, enable.rect);
+    DressBox(*m_enable, enable);
     for (std::size_t i = 0; i < PointerSliders::kRanges.size(); ++i) {
         const layout::LayoutControl& control = Control(PointerSliders::kRanges[i].id);
         auto* slider = new CVixSliderCtrl(control.id, this);
         Place(*slider, control);
-        const QImage thumb = SkinPicture("Slider_Normal.bmp");
-        slider->SetImages(Family().Cut(PageFamily::kNormal, control.rect), thumb, thumb,
-                          SkinPicture("Slider_Disable.bmp"));
+        const QImage thumb = SkinSlot("Slider_Normal.bmp");
+        slider->SetImages(m_pictures.Cut(m_pictures.normal, control), thumb, thumb,
+                          SkinSlot("Slider_Disable.bmp"));
         m_sliders[i] = slider;
     }
     m_pointer = std::make_unique<PointerSliders>(*m_enable, m_sliders);
@@ -150,6 +138,16 @@ void CMouseSettingsDlg::RefreshMacroMenus() {
             AddMacroRow(*selector, row);
         }
     }
+}
+
+QImage CMouseSettingsDlg::SkinSlot(std::string_view file) const {
+    return m_context.skin ? m_context.skin->Picture(skin::SlotOf(file)) : QImage();
+}
+
+void CMouseSettingsDlg::DressBox(CVixCheckBox& box, const layout::LayoutControl& control) const {
+    box.SetImages(m_pictures.Cut(m_pictures.normal, control),
+                  m_pictures.Cut(m_pictures.over, control),
+                  m_pictures.Cut(m_pictures.down, control), QImage());
 }
 
 bool CMouseSettingsDlg::IsLastLeftClick(int button) const {

@@ -11,7 +11,8 @@
 // boxes "125", "250", "500", "1000" and "Enable" (CVixCheckBox), the sliders
 // "Double Click", "Scroll Speed" and "Point Acceleration" (CVixSliderCtrl).
 // Their places are those of ButtonPageLayout.h; each control's pictures are
-// the regions under it of "MouseSetting_Normal.bmp", "_Over" and "_Down".
+// the regions under it of "MouseSetting_Normal.bmp", "_Over" and "_Down" of
+// the context's skin (without a skin the page works but shows no pictures).
 //
 // "Bn8" and "Bn9": buttons 8 and 9 have no place on the drawn mouse and no
 // artwork, so their markers exist (the main window can find them by name) but
@@ -38,9 +39,11 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
 #include "config/pages/PageContext.h"
 #include "config/pages/ProfilePage.h"
+#include "config/pages/WindowPictures.h"
 #include "shared/skin/CVixImageDialog.h"
 
 namespace solune {
@@ -91,6 +94,10 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
     void reject() override {}
 
   private:
+    // A whole picture of the skin ("Slider_Normal.bmp"); null without a skin.
+    QImage SkinSlot(std::string_view file) const;
+    // The normal, over and down regions under the box; no disable picture.
+    void DressBox(CVixCheckBox& box, const layout::LayoutControl& control) const;
     void BuildSelectors();
     void BuildMarkers();
     void BuildBoxesAndSliders();
@@ -101,6 +108,7 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
 
     PageContext m_context;
     MacroDirectory& m_macros;
+    WindowPictures m_pictures;  // "MouseSetting_Normal.bmp", "_Over", "_Down"
     std::array<CVixComboButton*, 9> m_selectors{};
     std::array<CVixButton*, 9> m_markers{};
     std::array<CVixCheckBox*, 4> m_rateBoxes{};

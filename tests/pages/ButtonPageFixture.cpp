@@ -4,7 +4,6 @@
 #include <QVariant>
 
 #include "config/pages/PageContext.h"
-#include "config/pages/PageSkin.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/SkinFailure.h"
@@ -50,8 +49,8 @@ void LibraryMacroDirectory::Add(std::int32_t id, std::u16string name, std::int16
 }
 
 ButtonPageFixture::ButtonPageFixture() {
-    UsePageSkin(&TestSkin());
     PageContext context;
+    context.skin = &TestSkin();
     context.messages = &messages;
     context.keys = &keys;
     host.setGeometry(40, 40, 900, 500);
@@ -67,7 +66,6 @@ ButtonPageFixture::ButtonPageFixture() {
 
 ButtonPageFixture::~ButtonPageFixture() {
     m_popUpTimer.stop();
-    UsePageSkin(nullptr);
 }
 
 QWidget* ButtonPageFixture::Find(const char* objectName) const {

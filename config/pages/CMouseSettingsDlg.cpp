@@ -1,7 +1,5 @@
 #include "config/pages/CMouseSettingsDlg.h"
 
-#include <QKeyEvent>
-
 #include "config/pages/ButtonPageLayout.h"
 #include "config/pages/CPopDlg.h"
 #include "config/pages/FunctionMenu.h"
@@ -253,18 +251,6 @@ void CMouseSettingsDlg::StoreToProfile(Profile& profile) {
     }
     m_reportRate->Store(profile.pollingInterval);
     m_pointer->Store(profile);
-}
-
-void CMouseSettingsDlg::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            event->accept();  // the page is never closed by a key
-            return;
-        default:
-            CVixImageDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace solune

@@ -89,7 +89,8 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
     // returns its DoModal result.
     virtual int OpenPopUp(int mode, CVixComboButton* target);
 
-    void keyPressEvent(QKeyEvent* event) override;
+    // Enter and Escape reach these through the dialog's key handling, which
+    // keeps the keys on the page; neither closes it.
     void accept() override {}
     void reject() override {}
 

@@ -128,13 +128,31 @@ TEST_F(ButtonPageControls, SliderPositionsAreStored) {
     EXPECT_EQ(profile.scrollLines, 1);
 }
 
+// Counts the key presses that reach a window.
+class KeyPressCounter : public QObject {
+  public:
+    int presses = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            ++presses;
+        }
+        return false;
+    }
+};
+
 TEST_F(ButtonPageControls, EnterAndEscapeDoNothing) {
+    KeyPressCounter hostKeys;
+    host.installEventFilter(&hostKeys);
     page->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
         QTest::keyClick(page, key);
         EXPECT_TRUE(page->isVisible()) << key;
         EXPECT_TRUE(host.isVisible()) << key;
     }
+    // The keys end on the page: the main window does not see them either.
+    EXPECT_EQ(hostKeys.presses, 0);
     // Nor does closing the page as a dialog.
     page->close();
     EXPECT_TRUE(page->isVisible());

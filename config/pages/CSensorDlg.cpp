@@ -8,6 +8,7 @@
 #include "config/device/DeviceCommands.h"
 #include "config/pages/DecimalText.h"
 #include "config/pages/PlacedControl.h"
+#include "config/pages/PopDlgLayout.h"
 #include "config/pages/SensorPageLayout.h"
 #include "config/pages/SurfaceQuality.h"
 #include "config/profiles/Profile.h"
@@ -310,7 +311,21 @@ void CSensorDlg::LiftOffCommand(int id) {
     }
 }
 
-void CSensorDlg::AnalyzeSurface() {}
+void CSensorDlg::AnalyzeSurface() {
+    m_quality->value = 0;
+    m_quality->repaint();
+    CPopDlg popup(layout::kSensorMira1Mode, m_context, this);
+    popup.SetTimings(m_popupTimings);
+    if (popup.DoModal() != 1) {
+        // "Surface" keeps its picture; the bar stays at 0.
+        return;
+    }
+    std::uint8_t measure = 0;
+    if (!m_context.link || GetSurfaceAnalysis(*m_context.link, measure) != CommandResult::Done) {
+        measure = 0;
+    }
+    ShowQuality(SurfaceQualityClass(measure));
+}
 
 void CSensorDlg::ShowQuality(int qualityClass) {
     m_quality->value = qualityClass;

@@ -44,6 +44,7 @@
 #include <array>
 #include <cstdint>
 
+#include "config/pages/CPopDlg.h"
 #include "config/pages/PageContext.h"
 #include "config/pages/PagePictures.h"
 #include "config/pages/ProfilePage.h"
@@ -76,6 +77,9 @@ class CSensorDlg : public CVixImageDialog, public ProfilePage {
 
     int editTimerId() const { return m_editTimer; }
     int labelTimerId() const { return m_labelTimer; }
+    // The timings the analysis pop-ups run with (tests freeze them and expire
+    // the pop-ups' timers themselves; see CPopDlg.h).
+    void SetPopupTimings(CPopDlg::Timings timings) { m_popupTimings = timings; }
 
   protected:
     void timerEvent(QTimerEvent* event) override;
@@ -115,6 +119,7 @@ class CSensorDlg : public CVixImageDialog, public ProfilePage {
     std::array<CVixStatic*, 3> m_yLabels{};
     std::array<CVixStatic*, 3> m_columns{};
 
+    CPopDlg::Timings m_popupTimings;
     int m_editTimer = 0;
     int m_labelTimer = 0;
 };

@@ -36,6 +36,13 @@ void CVixCbnColorButton::paintEvent(QPaintEvent*) {
     DrawPicture(painter, ChoosePicture(selected));
 }
 
+void CVixCbnColorButton::hideEvent(QHideEvent* event) {
+    if (m_panel && m_panel->isVisible()) {
+        m_panel->hide();
+    }
+    SkinButtonBase::hideEvent(event);
+}
+
 void CVixCbnColorButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_pressed;
     SkinButtonBase::mouseReleaseEvent(event);

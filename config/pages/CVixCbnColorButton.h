@@ -42,6 +42,8 @@ class CVixCbnColorButton : public SkinButtonBase, public ControlParent {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The panel goes with its button (a page switch hides the button).
+    void hideEvent(QHideEvent* event) override;
     // A click is the panel's business; the page hears only the colour.
     void clicked() override {}
 

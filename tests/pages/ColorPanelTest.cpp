@@ -72,6 +72,13 @@ TEST_F(ColorPanelTest, PickingASwatchClosesThePanelAndColoursTheZone) {
     EXPECT_EQ(p.zoneColors[3], 0x00FF0000u);
 }
 
+TEST_F(ColorPanelTest, LeavingSelectModeClosesAnOpenPanel) {
+    ClickOn(page.get(), "1");
+    ASSERT_TRUE(one->panel()->isVisible());
+    ClickOn(page.get(), "ON");  // hides "1"
+    EXPECT_FALSE(one->panel()->isVisible());
+}
+
 TEST_F(ColorPanelTest, ClickBetweenSwatchesKeepsThePanelOpen) {
     ClickOn(page.get(), "1");
     CColorPanel* panel = one->panel();

@@ -1,7 +1,8 @@
 #pragma once
-// The sensor and lighting pages on the offscreen platform: the skin pictures
-// the build draws, a virtual mouse in memory behind a link with a virtual
-// clock, a recording message sink, and the main window's current profile.
+// The sensor and lighting pages on the offscreen platform: the pop-ups'
+// fixture (the skin pictures the build draws, a virtual mouse in memory behind
+// a link with a virtual clock, a recording message sink, a watchdog for
+// pop-ups left open) and the main window's current profile.
 //
 // Timers are driven by sending the page a QTimerEvent with the timer's id
 // (Tick), never by waiting.
@@ -21,18 +22,16 @@
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
 #include "simulator/SimulatedHidBackend.h"
+#include "tests/pages/PopDlgFixture.h"
 #include "tests/skin/SkinTestSupport.h"
 
 namespace solune::test {
 
-class PageFixture : public ::testing::Test {
+class PageFixture : public PopDlgFixture {
   protected:
+    // The pop-ups' context with the main window's current profile.
     PageContext Context() {
-        PageContext context;
-        context.link = &link;
-        context.messages = &sink;
-        context.clock = &clock;
-        context.skin = &skin;
+        PageContext context = PopDlgFixture::Context();
         context.currentProfile = [this] { return &current; };
         return context;
     }
@@ -78,13 +77,6 @@ class PageFixture : public ::testing::Test {
         ChangeMouse([&](simulator::MouseState& s) { simulator::SetFault(s, name, count, value); });
     }
 
-    simulator::SimulatedMouse sim;
-    VirtualClock clock;
-    HidLink link{sim.backend(), clock};
-    RecordingMessageSink sink;
-    int endRequests = 0;
-    SkinFailure failure{sink, kSkinFailureText, [this] { ++endRequests; }};
-    SkinLibrary skin{failure, SOLUNE_VESK_SKIN_DIR};
     Profile current;
 };
 

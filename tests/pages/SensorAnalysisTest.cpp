@@ -7,7 +7,6 @@
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixStatic.h"
 #include "tests/pages/PageFixture.h"
-#include "tests/pages/PopDlgFixture.h"
 
 namespace solune::test {
 namespace {
@@ -15,16 +14,6 @@ namespace {
 class SensorAnalysisTest : public PageFixture {
   protected:
     void SetUp() override {
-        // A test that goes wrong fails instead of hanging in a pop-up.
-        watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [] {
-            ADD_FAILURE() << "a pop-up was left open";
-            while (CPopDlg* popup = ActivePopup()) {
-                popup->done(QDialog::Rejected);
-                QCoreApplication::processEvents();
-            }
-        });
-        watchdog.start(15000);
         page = std::make_unique<CSensorDlg>(Context());
         page->SetPopupTimings({3'600'000, 3'600'000});
         ShowPage(page.get());
@@ -57,7 +46,6 @@ class SensorAnalysisTest : public PageFixture {
         ClickOn(page.get(), "Analyze Surface");
     }
 
-    QTimer watchdog;
     std::unique_ptr<CSensorDlg> page;
     CVixProgressCtrl* quality = nullptr;
     CVixStatic* surface = nullptr;
@@ -77,7 +65,7 @@ TEST_F(SensorAnalysisTest, TheAnalysisByteBecomesTheQualityClass) {
         page->StoreToProfile(p);
         EXPECT_EQ(p.surfaceQuality, c.quality);
     }
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(surface->imageCount(), 11);
 }
 
@@ -117,7 +105,7 @@ TEST_F(SensorAnalysisTest, AFailedReadingIsShownAsClassZero) {
     });
     EXPECT_EQ(quality->value, 0);
     EXPECT_EQ(surface->imageIndex, 0);
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(SensorAnalysisTest, MouseUnpluggedIsReportedByThePopupAndNothingIsShown) {
@@ -129,7 +117,7 @@ TEST_F(SensorAnalysisTest, MouseUnpluggedIsReportedByThePopupAndNothingIsShown) 
         ClickControl(first, "Cancel");
     });
     ClickOn(page.get(), "Analyze Surface");
-    EXPECT_EQ(sink.messages, (std::vector<std::string>{"SOLUNE 300 mouse not found"}));
+    EXPECT_EQ(messages.messages, (std::vector<std::string>{"SOLUNE 300 mouse not found"}));
     EXPECT_EQ(quality->value, 0);
     EXPECT_EQ(surface->imageIndex, 8);
 }
@@ -140,7 +128,7 @@ TEST_F(SensorAnalysisTest, MouseUnpluggedDuringTheCountdownGivesClassZero) {
         ClickControl(third, "OK");
     });
     EXPECT_EQ(quality->value, 0);
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ TEST_F(SensorPageTest, StartsWithTheInitialValues) {
     }
     EXPECT_EQ(Find(page.get(), "Xaxis")->geometry(), QRect(78, 102, 595, 16));
     EXPECT_EQ(page->size(), skin.Picture(8).size());
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(SensorPageTest, WithoutSeparateSettingEitherSliderMovesTheOther) {
@@ -214,7 +214,7 @@ TEST_F(SensorPageTest, TestAndSaveSendTheClampedLiftDistance) {
         page->StoreToProfile(p);
         EXPECT_EQ(p.liftOffDistance, c.slider);
     }
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(link.deviceConnected(), 1);
 }
 
@@ -237,7 +237,8 @@ TEST_F(SensorPageTest, FailedCommandsShowTheirMessages) {
     ClickOn(page.get(), "Test");
     Fault("busy", 3);
     ClickOn(page.get(), "Save");
-    EXPECT_EQ(sink.messages, (std::vector<std::string>{"Test_LOD failed.", "Save_LOD failed."}));
+    EXPECT_EQ(messages.messages,
+              (std::vector<std::string>{"Test_LOD failed.", "Save_LOD failed."}));
     EXPECT_EQ(sim.State().liftOffSaved, 10);  // the mouse got it but never answered "done"
 }
 
@@ -245,7 +246,7 @@ TEST_F(SensorPageTest, WithoutAMouseTestAndSaveDoNothing) {
     ChangeMouse([](simulator::MouseState& s) { s.plugged = false; });
     ClickOn(page.get(), "Test");
     ClickOn(page.get(), "Save");
-    EXPECT_TRUE(sink.messages.empty());
+    EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(link.deviceConnected(), 0);
     EXPECT_TRUE(clock.Waits().empty());
 }
@@ -256,7 +257,8 @@ TEST_F(SensorPageTest, MouseUnpluggedAfterItWasFoundFailsTheCommand) {
     ChangeMouse([](simulator::MouseState& s) { s.plugged = false; });
     ClickOn(page.get(), "Test");
     ClickOn(page.get(), "Save");
-    EXPECT_EQ(sink.messages, (std::vector<std::string>{"Test_LOD failed.", "Save_LOD failed."}));
+    EXPECT_EQ(messages.messages,
+              (std::vector<std::string>{"Test_LOD failed.", "Save_LOD failed."}));
 }
 
 TEST_F(SensorPageTest, EnterAndEscapeLeaveThePageAlone) {

@@ -24,8 +24,8 @@ struct PageContext {
     KeyEventSource* keys = nullptr;
     // The millisecond tick (the recorder's delays).
     Clock* clock = nullptr;
-    // The skin pictures the pages and pop-ups cut their controls' pictures
-    // from. Without one the windows draw no pictures.
+    // The program's skin pictures (the main window's one library). Without it
+    // the windows work but show no pictures.
     SkinLibrary* skin = nullptr;
     // The profile the pages show (the main window's current profile); used by
     // the lighting page's Enter and the macro page's delete. May be empty.

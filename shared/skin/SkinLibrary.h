@@ -37,6 +37,9 @@ class SkinLibrary {
     // any file is read, so a failed load is not retried.
     void LoadSkin();
     bool isLoaded() const { return m_loaded; }
+    // The folder the pictures are read from (also for the extra pictures that
+    // windows load by name with LoadSkinPicture).
+    const std::filesystem::path& folder() const { return m_folder; }
 
     // The picture of skin element `element` in state `state` (0 normal, 1 over,
     // 2 down, 3 disable), cut at (x1, y1) … (x2, y2) for the cut elements; the

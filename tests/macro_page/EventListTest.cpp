@@ -125,7 +125,7 @@ TEST_F(EventList, EditDelayTakesTheTypedDigitsOnEnter) {
     EXPECT_EQ(Delays(), (std::vector<std::int32_t>{0, 0, 0}));
 
     ChooseFromMenu({"Insert delay"});
-    Type("25x0");  // only digits are taken
+    Type("25x0", events().delayEdit());  // only digits are taken
     PressKey(Qt::Key_Return);
     EXPECT_EQ(Delays(), (std::vector<std::int32_t>{0, 250, 0}));
     EXPECT_EQ(events().delayEdit()->text(), QString());
@@ -135,7 +135,7 @@ TEST_F(EventList, APressInTheListCommitsTheDelayEditAndSelectsNothingElse) {
     OpenWithThreeRows();
     ClickEventRow(0);
     ChooseFromMenu({"Edit delay"});
-    Type("99999999999");  // ten digits at most, held to the largest delay
+    Type("99999999999", events().delayEdit());  // ten digits at most, held to the largest delay
     const MacroRect row2 = current()->events[2].rect;
     const QPoint onRow2((row2.left + row2.right) / 2, (row2.top + row2.bottom) / 2);
     Press(&events(), onRow2);

@@ -9,6 +9,7 @@
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "shared/skin/CVixCheckBox.h"
+#include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/SkinButtonBase.h"
 
@@ -111,7 +112,7 @@ bool MacroPageFixture::IsChecked(const char* name) {
 
 void MacroPageFixture::NewMacro(const QString& name) {
     ClickControl("New Macro");
-    Type(name);
+    Type(name, list().nameEdit());
     PressKey(Qt::Key_Return);
 }
 
@@ -171,9 +172,17 @@ void MacroPageFixture::ChooseFromMenu(const std::vector<QString>& path) {
 void MacroPageFixture::AnswerNextPopUp(const char* buttonName) {
     m_popUpAnswered = false;
     const QString name = QString::fromLatin1(buttonName);
-    QTimer::singleShot(0, m_page.get(), [this, name] {
+    // Polls until the pop-up is up: the synthesized input that leads to it
+    // runs the event loop on its way.
+    auto* poll = new QTimer(m_page.get());
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, poll, [this, name, poll] {
         QWidget* popUp = QApplication::activeModalWidget();
-        ASSERT_NE(popUp, nullptr);
+        if (popUp == nullptr) {
+            return;
+        }
+        poll->deleteLater();
+        poll->stop();
         auto* button = popUp->findChild<QWidget*>(name);
         ASSERT_NE(button, nullptr);
         const QPoint centre = button->rect().center();
@@ -181,10 +190,13 @@ void MacroPageFixture::AnswerNextPopUp(const char* buttonName) {
         Click(button, centre);
         m_popUpAnswered = true;
     });
+    poll->start();
 }
 
-void MacroPageFixture::Type(const QString& text) {
-    QWidget* target = QApplication::focusWidget();
+void MacroPageFixture::Type(const QString& text, QWidget* target) {
+    if (target == nullptr) {
+        target = QApplication::focusWidget();
+    }
     ASSERT_NE(target, nullptr);
     QTest::keyClicks(target, text);
 }

@@ -89,8 +89,10 @@ class MacroPageFixture : public ::testing::Test {
     void ChooseFromMenu(const std::vector<QString>& path);
     // Clicks the button `buttonName` of the next modal pop-up once it is up.
     void AnswerNextPopUp(const char* buttonName);
-    // Types `text` into the focused widget.
-    void Type(const QString& text);
+    // Types `text` into `target`, by default the focused widget. (On the
+    // offscreen platform a pop-up menu takes the activation from the page, so
+    // a field the menu opened is named.)
+    void Type(const QString& text, QWidget* target = nullptr);
     void PressKey(Qt::Key key, QWidget* target = nullptr);
 
     // Keys played through the scripted source, each after `gap` ms.

@@ -1,5 +1,6 @@
 #include "config/macros/widgets/CVixMacroCtrl.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
@@ -333,9 +334,18 @@ void CVixMacroCtrl::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+bool CVixMacroCtrl::IsMenuWindow(const QWidget* window) const {
+    // Sub-menus are windows of their own, children of the menu.
+    for (const QWidget* w = window; w != nullptr; w = w->parentWidget()) {
+        if (w == m_menu) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CVixMacroCtrl::focusOutEvent(QFocusEvent* event) {
-    // The menu never takes the focus, so any loss of it goes elsewhere.
-    if (m_menu != nullptr && m_menu->isVisible()) {
+    if (m_menu != nullptr && m_menu->isVisible() && !IsMenuWindow(QApplication::activeWindow())) {
         m_menu->Close();
     }
     update();

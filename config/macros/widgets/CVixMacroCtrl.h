@@ -97,6 +97,8 @@ class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
     int RowAt(QPoint point) const;
     void SelectRowAt(QPoint point);
     void ShowContextMenu(QPoint local);
+    // True for the context menu's windows (the menu and its sub-menus).
+    bool IsMenuWindow(const QWidget* window) const;
     void NotifyPage(int code, int value);
 
     int m_controlId;

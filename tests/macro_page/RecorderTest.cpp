@@ -252,6 +252,23 @@ TEST_F(Recorder, KeysArePassedOnWhenNotRecordingAndSwallowedWhileRecording) {
     EXPECT_EQ(Rows(), (Keys{{kA, 0}, {kA, 1}}));
 }
 
+TEST_F(Recorder, KeysTypedIntoThePageAreSwallowedWhileRecording) {
+    OpenWithMacro();
+    Start();
+    Tap(kA);
+    Stop();
+    ClickEventRow(0);
+    ChooseFromMenu({"Edit delay"});
+    ASSERT_TRUE(events().isDelayEditOpen());
+    Type("1", events().delayEdit());
+    ChooseFromMenu({"Start record after event"});
+    Type("5", events().delayEdit());  // swallowed
+    EXPECT_EQ(events().delayEdit()->text(), QString("1"));
+    PressKey(Qt::Key_Return, events().delayEdit());  // still commits the edit
+    EXPECT_FALSE(events().isDelayEditOpen());
+    EXPECT_EQ(current()->events[0].delay, 1);
+}
+
 TEST_F(Recorder, AFailedStartIsReportedAndStaysUntilStopRecord) {
     OpenWithMacro();
     m_keys.failStart = true;

@@ -9,6 +9,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libhidapi-dev libudev-dev
   qt6-base-dev fonts-dejavu-core
+  libx11-dev libxi-dev
   libumockdev-dev umockdev
   libbenchmark-dev
   python3

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -32,7 +33,9 @@ inline CPopDlg* ActivePopup() {
 }
 
 // Runs `action` on the active pop-up once the event loop of the pop-up that is
-// about to open spins.
+// about to open spins. Only for the first pop-up of a test: events that tests
+// send (mouse moves among them) may spin the loop before a nested pop-up
+// opens; nested pop-ups are reached with WhenPopupOfMode.
 inline void WhenModal(std::function<void(CPopDlg&)> action) {
     QTimer::singleShot(0, [action] {
         CPopDlg* popup = ActivePopup();
@@ -42,15 +45,23 @@ inline void WhenModal(std::function<void(CPopDlg&)> action) {
 }
 
 // Runs `action` on the pop-up of `mode` as soon as it is the active one,
-// looking every millisecond (for pop-ups that real timers open).
+// looking every millisecond; gives up after ten seconds.
 inline void WhenPopupOfMode(int mode, std::function<void(CPopDlg&)> action) {
     auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, mode, action] {
+    auto* deadline = new QElapsedTimer;
+    deadline->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, deadline, mode, action] {
         CPopDlg* popup = ActivePopup();
-        if (popup != nullptr && popup->mode() == mode) {
+        const bool found = popup != nullptr && popup->mode() == mode;
+        if (found || deadline->elapsed() > 10000) {
             poll->stop();
             poll->deleteLater();
-            action(*popup);
+            delete deadline;
+            if (found) {
+                action(*popup);
+            } else {
+                ADD_FAILURE() << "pop-up " << mode << " never opened";
+            }
         }
     });
     poll->start(1);

@@ -23,7 +23,7 @@ class SurfaceAnalysisTest : public PopDlgFixture {
         for (int tick = 0; tick < 10; ++tick) {
             Expire(second, second.countdownTimerId());
         }
-        WhenModal(std::move(third));
+        WhenPopupOfMode(layout::kSensorMira3Mode, std::move(third));
         Expire(second, second.finishTimerId());
     }
 
@@ -33,7 +33,7 @@ class SurfaceAnalysisTest : public PopDlgFixture {
         CPopDlg first(layout::kSensorMira1Mode, Context());
         first.SetTimings(kFrozen);
         WhenModal([second](CPopDlg& popup) {
-            WhenModal(second);
+            WhenPopupOfMode(layout::kSensorMira2Mode, second);
             ClickControl(popup, "OK");
         });
         return first.DoModal();
@@ -61,7 +61,7 @@ TEST_F(SurfaceAnalysisTest, TheCountdownShowsNineToZeroWithPicturesOneTwoZeroThe
             pictures.push_back(image->imageIndex);
         }
         EXPECT_EQ(popup.finishTimerId() > 0, true) << "500 ms wait after 0";
-        WhenModal([&](CPopDlg& third) {
+        WhenPopupOfMode(layout::kSensorMira3Mode, [&](CPopDlg& third) {
             thirdMode = third.mode();
             // The countdown's next tick, while step three is open, reads 0.
             Expire(popup, popup.countdownTimerId());
@@ -151,8 +151,7 @@ TEST_F(SurfaceAnalysisTest, WithoutTheMouseStepOneSaysSoAndStaysOpenForAnotherTr
         EXPECT_FALSE(link.IsOpen());
         // The user plugs the mouse in and tries again.
         sim.Change([](simulator::MouseState& s) { s.plugged = true; });
-        WhenModal([](CPopDlg& second) {
-            EXPECT_EQ(second.mode(), layout::kSensorMira2Mode);
+        WhenPopupOfMode(layout::kSensorMira2Mode, [](CPopDlg& second) {
             CountDown(second, [](CPopDlg& third) { TypeKey(third, Qt::Key_Return); });
         });
         ClickControl(popup, "OK");

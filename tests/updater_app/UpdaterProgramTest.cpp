@@ -15,6 +15,7 @@
 #include "simulator/MouseStore.h"
 #include "simulator/VirtualFirmware.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/VirtualDisplay.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenLayout.h"
 #include "updater/bootloader/PackageWriter.h"
@@ -158,62 +159,6 @@ std::pair<int, int> OkCentre(int screen) {
     ADD_FAILURE() << "screen " << screen << " has no OK button";
     return {0, 0};
 }
-
-bool OnPath(const char* program) {
-    return QProcess::execute("sh", {"-c", QString("command -v %1 >/dev/null").arg(program)}) == 0;
-}
-
-// A private X server for one test, and clicks on its windows through xdotool.
-class VirtualDisplay {
-  public:
-    VirtualDisplay() {
-        int number = 200 + ::getpid() % 500;
-        while (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
-            ++number;  // taken by another server
-        }
-        m_name = QString(":%1").arg(number);
-        m_server.start("Xvfb", {m_name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        const std::string socket = "/tmp/.X11-unix/X" + m_name.mid(1).toStdString();
-        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i) {
-            m_server.waitForFinished(100);
-        }
-        m_ready = std::filesystem::exists(socket) && m_server.state() == QProcess::Running;
-    }
-    ~VirtualDisplay() {
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
-
-    bool ready() const { return m_ready; }
-    const QString& name() const { return m_name; }
-
-    // Runs xdotool on this display; its standard output.
-    QString Xdotool(const QStringList& arguments) const {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", m_name);
-        tool.setProcessEnvironment(env);
-        tool.start("xdotool", arguments);
-        tool.waitForFinished(30000);
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
-
-    // The first visible window of process `pid`, waiting up to 30 s for it.
-    QString WindowOf(qint64 pid) const {
-        return Xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(pid)})
-            .section('\n', 0, 0);
-    }
-
-    void Click(const QString& window, std::pair<int, int> at) const {
-        Xdotool({"mousemove", "--window", window, QString::number(at.first),
-                 QString::number(at.second), "click", "1"});
-    }
-
-  private:
-    QProcess m_server;
-    QString m_name;
-    bool m_ready = false;
-};
 
 TEST_F(UpdaterProgramTest, OnADisplayOkUpdatesAnOlderMouseAndOkThenCloses) {
     if (!OnPath("Xvfb") || !OnPath("xdotool")) {

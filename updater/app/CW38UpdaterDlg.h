@@ -26,6 +26,7 @@
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinFailure.h"
+#include "shared/skin/WindowDragger.h"
 #include "updater/app/UpdaterEnvironment.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenPictures.h"
@@ -114,8 +115,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     std::string m_mouseVersionText;
     int m_screen = 0;
     bool m_updating = false;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
+    WindowDragger m_dragger;
     std::thread m_worker;
 };
 

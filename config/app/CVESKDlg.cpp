@@ -156,7 +156,7 @@ void CVESKDlg::FillMenus() {
 }
 
 void CVESKDlg::CreatePages() {
-    m_pages = m_env.makePages(m_context);
+    m_pages = m_env.makePages(m_context, m_skin);
     const ControlRect& r = layout::kPageRect;
     for (int index : VeskPages::kCreationOrder) {
         QWidget* page = m_pages->page(index);

@@ -12,11 +12,13 @@ class QWidget;
 
 namespace solune {
 
+class SkinLibrary;
 struct PageContext;
 
-// The five pages, made in VeskPages::kCreationOrder; the button page reads
-// the macro page's library and the macro page updates the button page.
-std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context);
+// The five pages, made in VeskPages::kCreationOrder with their pictures from
+// `skin`; the button page reads the macro page's library and the macro page
+// updates the button page.
+std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context, SkinLibrary& skin);
 
 // The reset warning pop-up; true when the user confirmed.
 bool ConfirmResetWithPopUp(const PageContext& context, QWidget* parent);

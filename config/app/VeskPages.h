@@ -13,6 +13,7 @@ class QWidget;
 namespace solune {
 
 class ProfilePage;
+class SkinLibrary;
 struct PageContext;
 
 class VeskPages {
@@ -42,7 +43,9 @@ class VeskPages {
     virtual void SetFirmwareText(const QString& text) = 0;
 };
 
-// Makes the five pages, in VeskPages::kCreationOrder, for `context`.
-using PageFactory = std::function<std::unique_ptr<VeskPages>(const PageContext& context)>;
+// Makes the five pages, in VeskPages::kCreationOrder, for `context`, cutting
+// their pictures from `skin` (the main window's library, which outlives them).
+using PageFactory =
+    std::function<std::unique_ptr<VeskPages>(const PageContext& context, SkinLibrary& skin)>;
 
 }  // namespace solune

@@ -97,7 +97,7 @@ class VeskWindowFixture : public ::testing::Test {
         auto dialogs = std::make_unique<ScriptedFileDialogs>();
         m_fileDialogs = dialogs.get();
         env.fileDialogs = std::move(dialogs);
-        env.makePages = [this](const PageContext& context) {
+        env.makePages = [this](const PageContext& context, SkinLibrary&) {
             m_context = context;
             auto pages = std::make_unique<TestPages>(m_log);
             m_pages = pages.get();

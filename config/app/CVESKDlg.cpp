@@ -64,6 +64,7 @@ void CVESKDlg::OnInitDialog() {
     BuildWindow();
     m_tray = std::make_unique<VeskTray>(*this);
     m_tray->icon().setObjectName(QStringLiteral("trayIcon"));
+    setWindowIcon(m_tray->icon().icon());
     m_set.SetView(this);
     SelectProfileButton(1);
     LoadPages(m_set.current());

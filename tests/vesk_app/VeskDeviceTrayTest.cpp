@@ -111,7 +111,7 @@ TEST_F(VeskDeviceTrayTest, TheFollowUpWaitsWhileAnotherWindowIsActive) {
     CVESKDlg& window = Open();
     ASSERT_TRUE(window.link()->FindDevice());
     QWidget other;
-    other.setGeometry(900, 100, 100, 100);
+    other.setGeometry(10, 10, 100, 100);
     other.show();
     ASSERT_TRUE(MakeActive(other));
     PressTheMouseButtonTo(2);

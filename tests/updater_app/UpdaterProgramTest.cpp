@@ -14,7 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
 #include "simulator/VirtualFirmware.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/ProgramSandbox.h"
 #include "tests/support/VirtualDisplay.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenLayout.h"
@@ -48,22 +48,11 @@ Names LogMessages(const std::filesystem::path& file) {
 
 class UpdaterProgramTest : public ::testing::Test {
   protected:
-    UpdaterProgramTest() : m_store(m_dir / "mouse.json") {
-        std::filesystem::create_directories(m_dir / "run");
-        std::filesystem::permissions(m_dir / "run", std::filesystem::perms::owner_all);
-        const char* old = std::getenv("XDG_RUNTIME_DIR");
-        m_oldRuntime = old != nullptr ? old : "";
-        ::setenv("XDG_RUNTIME_DIR", (m_dir / "run").c_str(), 1);
-    }
+    UpdaterProgramTest() : m_dir(m_sandbox.dir()), m_store(m_sandbox.stateFile()) {}
     ~UpdaterProgramTest() override {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
             m_process.waitForFinished(10000);
-        }
-        if (m_oldRuntime.empty()) {
-            ::unsetenv("XDG_RUNTIME_DIR");
-        } else {
-            ::setenv("XDG_RUNTIME_DIR", m_oldRuntime.c_str(), 1);
         }
     }
 
@@ -82,17 +71,7 @@ class UpdaterProgramTest : public ::testing::Test {
     }
 
     void Start(const std::filesystem::path& program, const QString& display = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (display.isEmpty()) {
-            env.insert("QT_QPA_PLATFORM", "offscreen");
-        } else {
-            env.insert("QT_QPA_PLATFORM", "xcb");
-            env.insert("DISPLAY", display);
-        }
-        env.insert("SOLUNE300_SIMULATOR", QString::fromStdString((m_dir / "mouse.json").string()));
-        env.insert("XDG_CONFIG_HOME", QString::fromStdString((m_dir / "config").string()));
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "run").string()));
-        m_process.setProcessEnvironment(env);
+        m_process.setProcessEnvironment(m_sandbox.Environment(display));
         m_process.start(QString::fromStdString(program.string()), {});
         ASSERT_TRUE(m_process.waitForStarted(10000));
     }
@@ -101,10 +80,10 @@ class UpdaterProgramTest : public ::testing::Test {
         return m_dir / "config" / "Dravik" / "SOLUNE300" / "Log" / "SOLUNELog.log";
     }
 
-    TempDir m_dir;
+    ProgramSandbox m_sandbox;
+    const TempDir& m_dir;
     simulator::FileMouseStore m_store;
     QProcess m_process;
-    std::string m_oldRuntime;
 };
 
 TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithoutAWordOrALogLine) {

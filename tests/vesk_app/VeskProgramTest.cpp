@@ -19,7 +19,7 @@
 #include "config/profiles/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/ProgramSandbox.h"
 #include "tests/support/VirtualDisplay.h"
 
 namespace solune::test {
@@ -27,12 +27,7 @@ namespace {
 
 class VeskProgramTest : public ::testing::Test {
   protected:
-    VeskProgramTest() : m_store(m_dir / "mouse.json") {
-        std::filesystem::create_directories(m_dir / "run");
-        std::filesystem::permissions(m_dir / "run", std::filesystem::perms::owner_all);
-        const char* old = std::getenv("XDG_RUNTIME_DIR");
-        m_oldRuntime = old != nullptr ? old : "";
-        ::setenv("XDG_RUNTIME_DIR", (m_dir / "run").c_str(), 1);
+    VeskProgramTest() : m_store(m_sandbox.stateFile()) {
         EXPECT_TRUE(m_store.Create(simulator::MouseState{}));
     }
     ~VeskProgramTest() override {
@@ -42,25 +37,10 @@ class VeskProgramTest : public ::testing::Test {
                 process->waitForFinished(10000);
             }
         }
-        if (m_oldRuntime.empty()) {
-            ::unsetenv("XDG_RUNTIME_DIR");
-        } else {
-            ::setenv("XDG_RUNTIME_DIR", m_oldRuntime.c_str(), 1);
-        }
     }
 
     void Start(QProcess& process, const QString& display = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (display.isEmpty()) {
-            env.insert("QT_QPA_PLATFORM", "offscreen");
-        } else {
-            env.insert("QT_QPA_PLATFORM", "xcb");
-            env.insert("DISPLAY", display);
-        }
-        env.insert("SOLUNE300_SIMULATOR", QString::fromStdString((m_dir / "mouse.json").string()));
-        env.insert("XDG_CONFIG_HOME", QString::fromStdString((m_dir / "config").string()));
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "run").string()));
-        process.setProcessEnvironment(env);
+        process.setProcessEnvironment(m_sandbox.Environment(display));
         process.start(VESK_PATH, {});
         ASSERT_TRUE(process.waitForStarted(10000));
     }
@@ -76,13 +56,14 @@ class VeskProgramTest : public ::testing::Test {
         return SingleInstance::IsHeld(kVeskInstanceName);
     }
 
-    std::filesystem::path DataFolder() const { return m_dir / "config" / "Dravik" / "SOLUNE300"; }
+    std::filesystem::path DataFolder() const {
+        return m_sandbox.configFolder() / "Dravik" / "SOLUNE300";
+    }
 
-    TempDir m_dir;
+    ProgramSandbox m_sandbox;
     simulator::FileMouseStore m_store;
     QProcess m_first;
     QProcess m_second;
-    std::string m_oldRuntime;
 };
 
 TEST_F(VeskProgramTest, ASecondCopyEndsAtOnceAndSilently) {

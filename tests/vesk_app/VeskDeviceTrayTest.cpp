@@ -48,6 +48,7 @@ TEST_F(VeskDeviceTrayTest, TheMousesRemovalAndArrivalReachTheSupportPage) {
 
     Plug(true);
     ASSERT_TRUE(ProcessUntil([&] { return window.settleTimerId() != 0; }));
+    EXPECT_EQ(TimerInterval(window.settleTimerId()), 900);
     // The window goes on working during the 900 ms: nothing has slept.
     EXPECT_EQ(m_clock.TotalWaited(), 0);
     EXPECT_EQ(m_pages->firmwareText, "-.--");

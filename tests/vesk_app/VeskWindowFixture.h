@@ -5,6 +5,7 @@
 // dialogs, reset warning and rename dialog.
 
 #include <gtest/gtest.h>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -148,6 +149,18 @@ class VeskWindowFixture : public ::testing::Test {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         }
         return done();
+    }
+
+    // The period of the window's timer `id` in milliseconds, -1 when it is not
+    // running.
+    int TimerInterval(int id) const {
+        const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(m_window.get());
+        for (const auto& timer : timers) {
+            if (timer.timerId == id) {
+                return timer.interval;
+            }
+        }
+        return -1;
     }
 
     // Sends the window the tick of timer `id`, as the event loop would.

@@ -74,6 +74,7 @@ TEST_F(VeskWindowTest, EveryControlOfTheTableSitsAtItsPlaceAndTheButtonPageShows
     EXPECT_EQ(m_log, (Log{"load buttons", "load sensor", "load lighting", "notice"}));
     EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(), 5);
     EXPECT_TRUE(m_messages.messages.empty());
+    EXPECT_EQ(TimerInterval(window.followTimerId()), 2000);
 }
 
 TEST_F(VeskWindowTest, ProfileButtonsShowTheNamesAndStatesOfTheFiles) {

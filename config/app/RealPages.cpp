@@ -10,7 +10,7 @@
 #include "config/pages/CRenameDlg.h"
 #include "config/pages/CSensorDlg.h"
 #include "config/pages/CSupportDlg.h"
-#include "config/pages/PageSkin.h"
+#include "config/pages/PopDlgLayout.h"
 #include "config/pages/ProfileNamer.h"
 
 namespace solune {
@@ -23,8 +23,7 @@ constexpr int kSeparateXYControlId = 1018;
 
 class RealPages final : public VeskPages {
   public:
-    RealPages(const PageContext& context, SkinLibrary& skin) {
-        UsePageSkin(&skin);
+    explicit RealPages(const PageContext& context) {
         m_sensor = new CSensorDlg(context);
         m_lighting = new CColorSettingsDlg(context);
         m_macros = new CMacroSettingsDlg(context);
@@ -78,12 +77,12 @@ class StoreName final : public ProfileNamer {
 
 }  // namespace
 
-std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context, SkinLibrary& skin) {
-    return std::make_unique<RealPages>(context, skin);
+std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context, SkinLibrary&) {
+    return std::make_unique<RealPages>(context);
 }
 
 bool ConfirmResetWithPopUp(const PageContext& context, QWidget* parent) {
-    CPopDlg warning(CPopDlg::kResetWarn, context, parent);
+    CPopDlg warning(layout::kResetWarnMode, context, parent);
     return warning.DoModal() == 1;
 }
 

@@ -9,8 +9,11 @@
 
 #include <unistd.h>
 
+#include "config/app/CVESKApp.h"
 #include "config/app/VeskTray.h"
+#include "platform/SingleInstance.h"
 #include "shared/skin/CVixMenu.h"
+#include "tests/support/ProgramSandbox.h"
 #include "tests/vesk_app/VeskWindowFixture.h"
 
 namespace solune::test {
@@ -202,6 +205,20 @@ TEST_F(VeskDeviceTrayTest, ExitRemovesTheIconSavesTheMacrosAndEndsTheProgram) {
     EXPECT_FALSE(window.tray().icon().isVisible());
     EXPECT_EQ(m_log, (Log{"save macros"}));
     EXPECT_FALSE(std::filesystem::exists(m_dir / "config" / "Dravik"));  // no profile is saved
+}
+
+TEST_F(VeskDeviceTrayTest, ASecondStartsRequestShowsTheHiddenWindow) {
+    ProgramSandbox sandbox;  // a private runtime folder for the instance lock
+    auto instance = SingleInstance::Acquire(kVeskInstanceName);
+    ASSERT_NE(instance, nullptr);
+    CVESKDlg& window = Open();
+    window.WatchShowRequests(instance->RequestDescriptor(),
+                             [&instance] { return instance->TakeShowRequests(); });
+    ClickOn("Cancel");
+    ASSERT_FALSE(window.isVisible());
+    ASSERT_TRUE(SingleInstance::AskToShow(kVeskInstanceName));
+    EXPECT_TRUE(ProcessUntil([&] { return window.isVisible(); }));
+    EXPECT_FALSE(window.exitRequested());
 }
 
 TEST_F(VeskDeviceTrayTest, ATerminationSignalEndsTheProgramInOrder) {

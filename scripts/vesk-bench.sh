@@ -38,7 +38,11 @@ for run in $(seq "$runs"); do
   start=$(now_ms)
   "$vesk" &
   pid=$!
-  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do :; done
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+    if ! kill -0 "$pid" 2>/dev/null || [ $(( $(now_ms) - start )) -gt 30000 ]; then
+      echo "  run $run: VESK showed no window"; exit 1
+    fi
+  done
   shown=$(( $(now_ms) - start ))
   sleep 1
   rss=$(awk '/VmRSS/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")

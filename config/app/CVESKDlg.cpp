@@ -53,6 +53,7 @@ CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
     m_context.messages = m_env.messages.get();
     m_context.keys = m_env.keys.get();
     m_context.clock = &m_clock;
+    m_context.skin = &m_skin;
     m_context.currentProfile = [this] { return &m_set.current(); };
 }
 
@@ -157,7 +158,7 @@ void CVESKDlg::FillMenus() {
 }
 
 void CVESKDlg::CreatePages() {
-    m_pages = m_env.makePages(m_context, m_skin);
+    m_pages = m_env.makePages(m_context);
     const ControlRect& r = layout::kPageRect;
     for (int index : VeskPages::kCreationOrder) {
         QWidget* page = m_pages->page(index);
@@ -295,8 +296,8 @@ void CVESKDlg::RenameProfile(int number) {
         return;
     }
     m_env.rename(
-        number, m_set.profile(number).name,
-        [this, number](const std::u16string& name) { m_set.Rename(number, name); }, this);
+        number, [this, number](const std::u16string& name) { m_set.Rename(number, name); },
+        m_context, this);
 }
 
 void CVESKDlg::ExportProfile(int number) {

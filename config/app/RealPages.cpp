@@ -10,6 +10,7 @@
 #include "config/pages/CRenameDlg.h"
 #include "config/pages/CSensorDlg.h"
 #include "config/pages/CSupportDlg.h"
+#include "config/pages/PageContext.h"
 #include "config/pages/PopDlgLayout.h"
 #include "config/pages/ProfileNamer.h"
 
@@ -77,7 +78,7 @@ class StoreName final : public ProfileNamer {
 
 }  // namespace
 
-std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context, SkinLibrary&) {
+std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context) {
     return std::make_unique<RealPages>(context);
 }
 
@@ -86,10 +87,10 @@ bool ConfirmResetWithPopUp(const PageContext& context, QWidget* parent) {
     return warning.DoModal() == 1;
 }
 
-void RenameWithDialog(int number, const std::u16string&,
-                      const std::function<void(const std::u16string&)>& store, QWidget* parent) {
+void RenameWithDialog(int number, const std::function<void(const std::u16string&)>& store,
+                      const PageContext& context, QWidget* parent) {
     StoreName namer(store);
-    CRenameDlg dialog(number, &namer, parent);
+    CRenameDlg dialog(number, &namer, parent, context.skin);
     dialog.DoModal();
 }
 

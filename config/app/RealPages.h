@@ -12,19 +12,17 @@ class QWidget;
 
 namespace solune {
 
-class SkinLibrary;
 struct PageContext;
 
-// The five pages, made in VeskPages::kCreationOrder with their pictures from
-// `skin`; the button page reads the macro page's library and the macro page
-// updates the button page.
-std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context, SkinLibrary& skin);
+// The five pages, made in VeskPages::kCreationOrder; the button page reads
+// the macro page's library and the macro page updates the button page.
+std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context);
 
 // The reset warning pop-up; true when the user confirmed.
 bool ConfirmResetWithPopUp(const PageContext& context, QWidget* parent);
 
 // The rename dialog of profile `number`; `store` gets the new name on OK.
-void RenameWithDialog(int number, const std::u16string& name,
-                      const std::function<void(const std::u16string&)>& store, QWidget* parent);
+void RenameWithDialog(int number, const std::function<void(const std::u16string&)>& store,
+                      const PageContext& context, QWidget* parent);
 
 }  // namespace solune

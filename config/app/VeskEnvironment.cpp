@@ -5,6 +5,7 @@
 #include "config/app/NoPointerSettings.h"
 #include "config/app/QtFileDialogs.h"
 #include "config/app/RealPages.h"
+#include "config/pages/KeyEventSourceFactory.h"
 #include "platform/Folders.h"
 #include "shared/skin/QtMessageSink.h"
 #include "shared/skin/SkinLibrary.h"
@@ -22,6 +23,7 @@ VeskEnvironment VeskEnvironment::ForProgram() {
     env.messages = std::make_unique<QtMessageSink>(QStringLiteral("VESK"));
     env.pointer = std::make_unique<NoPointerSettings>();
     env.fileDialogs = std::make_unique<QtFileDialogs>();
+    env.keys = MakeKeyEventSource();
     env.makePages = MakeRealPages;
     env.confirmReset = ConfirmResetWithPopUp;
     env.rename = RenameWithDialog;

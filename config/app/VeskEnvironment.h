@@ -40,10 +40,10 @@ struct VeskEnvironment {
 
     // The reset warning: true when the user confirmed.
     std::function<bool(const PageContext& context, QWidget* parent)> confirmReset;
-    // The rename dialog of profile `number` showing `name`; calls `store` with
-    // the new name when the user confirms.
-    std::function<void(int number, const std::u16string& name,
-                       const std::function<void(const std::u16string&)>& store, QWidget* parent)>
+    // The rename dialog of profile `number`; calls `store` with the new name
+    // when the user confirms.
+    std::function<void(int number, const std::function<void(const std::u16string&)>& store,
+                       const PageContext& context, QWidget* parent)>
         rename;
 
     // True when the desktop has a notification area for the tray icon.

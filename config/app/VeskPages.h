@@ -13,7 +13,6 @@ class QWidget;
 namespace solune {
 
 class ProfilePage;
-class SkinLibrary;
 struct PageContext;
 
 class VeskPages {
@@ -43,9 +42,8 @@ class VeskPages {
     virtual void SetFirmwareText(const QString& text) = 0;
 };
 
-// Makes the five pages, in VeskPages::kCreationOrder, for `context`, cutting
-// their pictures from `skin` (the main window's library, which outlives them).
-using PageFactory =
-    std::function<std::unique_ptr<VeskPages>(const PageContext& context, SkinLibrary& skin)>;
+// Makes the five pages, in VeskPages::kCreationOrder, for `context` (whose
+// skin library is the main window's, which outlives them).
+using PageFactory = std::function<std::unique_ptr<VeskPages>(const PageContext& context)>;
 
 }  // namespace solune

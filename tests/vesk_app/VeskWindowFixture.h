@@ -98,7 +98,7 @@ class VeskWindowFixture : public ::testing::Test {
         auto dialogs = std::make_unique<ScriptedFileDialogs>();
         m_fileDialogs = dialogs.get();
         env.fileDialogs = std::move(dialogs);
-        env.makePages = [this](const PageContext& context, SkinLibrary&) {
+        env.makePages = [this](const PageContext& context) {
             m_context = context;
             auto pages = std::make_unique<TestPages>(m_log);
             m_pages = pages.get();
@@ -108,8 +108,8 @@ class VeskWindowFixture : public ::testing::Test {
             m_log.push_back("reset warning");
             return confirmReset;
         };
-        env.rename = [this](int number, const std::u16string&,
-                            const std::function<void(const std::u16string&)>& store, QWidget*) {
+        env.rename = [this](int number, const std::function<void(const std::u16string&)>& store,
+                            const PageContext&, QWidget*) {
             m_log.push_back("rename " + std::to_string(number));
             if (newName) {
                 store(*newName);

@@ -5,6 +5,7 @@
 #include <QImageReader>
 
 #include "platform/Folders.h"
+#include "shared/skin/BmpPicture.h"
 #include "shared/skin/SkinElementTable.h"
 #include "shared/skin/SkinFonts.h"
 
@@ -85,8 +86,10 @@ QImage SkinLibrary::LoadSkinPicture(const std::filesystem::path& path) {
     }
     // Read whole, so the picture never refers back to the file.
     const QByteArray bytes = file.readAll();
-    QImage picture;
-    picture.loadFromData(bytes);
+    QImage picture = ReadUncompressedBmp(bytes);
+    if (picture.isNull()) {
+        picture.loadFromData(bytes);
+    }
     return picture;
 }
 

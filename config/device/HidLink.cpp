@@ -99,19 +99,32 @@ HidLink::NoticeEffect HidLink::HandleNotice(const HidNotice& notice) {
     if (notice.kind == HidNotice::Kind::Arrival) {
         // The new device needs a moment before it answers.
         m_clock.Sleep(kArrivalSettle);
-        if (m_deviceConnected == 0 && FindDevice()) {
-            return NoticeEffect::Arrived;
-        }
-        return NoticeEffect::None;
+        const bool wasConnected = m_deviceConnected != 0;
+        return DeviceArrived() && !wasConnected ? NoticeEffect::Arrived : NoticeEffect::None;
     }
+    DeviceRemoved();
+    return NoticeEffect::Removed;
+}
+
+std::vector<HidNotice> HidLink::TakeNotices() {
+    return m_backend.TakeNotices();
+}
+
+void HidLink::DeviceRemoved() {
     m_deviceConnected = 0;
     CloseDevice();
-    return NoticeEffect::Removed;
+}
+
+bool HidLink::DeviceArrived() {
+    if (m_deviceConnected == 0) {
+        FindDevice();
+    }
+    return m_deviceConnected != 0;
 }
 
 HidLink::NoticeEffect HidLink::ProcessNotices() {
     NoticeEffect last = NoticeEffect::None;
-    for (const HidNotice& notice : m_backend.TakeNotices()) {
+    for (const HidNotice& notice : TakeNotices()) {
         const NoticeEffect effect = HandleNotice(notice);
         if (effect != NoticeEffect::None) {
             last = effect;

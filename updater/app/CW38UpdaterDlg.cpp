@@ -285,7 +285,7 @@ void CW38UpdaterDlg::workerEnded() {
 }
 
 void CW38UpdaterDlg::finish(int result) {
-    m_dragging = false;
+    m_dragger.Cancel();
     QDialog::done(result);
 }
 
@@ -317,31 +317,19 @@ void CW38UpdaterDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CW38UpdaterDlg::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    if (!m_dragger.Press(*this, *event)) {
         CVixImageDialog::mousePressEvent(event);
-        return;
     }
-    // The window system moves the window where it can; elsewhere the window
-    // follows the pointer itself.
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
-        return;
-    }
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - pos();
 }
 
 void CW38UpdaterDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging && (event->buttons() & Qt::LeftButton) != 0) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
+    if (!m_dragger.Move(*this, *event)) {
+        CVixImageDialog::mouseMoveEvent(event);
     }
-    CVixImageDialog::mouseMoveEvent(event);
 }
 
 void CW38UpdaterDlg::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = false;
-    }
+    m_dragger.Release(*event);
     CVixImageDialog::mouseReleaseEvent(event);
 }
 

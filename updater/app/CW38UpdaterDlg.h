@@ -29,6 +29,7 @@
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinFailure.h"
+#include "shared/skin/WindowDragger.h"
 #include "updater/app/UpdaterEnvironment.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenPictures.h"
@@ -125,8 +126,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     bool m_updating = false;
     bool m_checking = false;
     bool m_closeRequested = false;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
+    WindowDragger m_dragger;
     std::thread m_worker;
 };
 

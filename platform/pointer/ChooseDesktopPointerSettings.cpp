@@ -1,7 +1,7 @@
 #include "platform/pointer/ChooseDesktopPointerSettings.h"
 
 #include "platform/pointer/GSettingsPointerSettings.h"
-#include "platform/pointer/NoPointerSettings.h"
+#include "platform/pointer/NoDesktopPointerSettings.h"
 #include "platform/pointer/PointerBackendChoice.h"
 #include "platform/pointer/X11PointerSettings.h"
 
@@ -18,7 +18,7 @@ std::unique_ptr<DesktopPointerSettings> openBackend(PointerBackendKind kind) {
         case PointerBackendKind::None:
             break;
     }
-    return std::make_unique<NoPointerSettings>();
+    return std::make_unique<NoDesktopPointerSettings>();
 }
 
 }  // namespace
@@ -29,7 +29,7 @@ std::unique_ptr<DesktopPointerSettings> ChooseDesktopPointerSettings() {
             return backend;
         }
     }
-    return std::make_unique<NoPointerSettings>();
+    return std::make_unique<NoDesktopPointerSettings>();
 }
 
 }  // namespace solune

@@ -7,7 +7,7 @@
 
 namespace solune {
 
-class NoPointerSettings final : public DesktopPointerSettings {
+class NoDesktopPointerSettings final : public DesktopPointerSettings {
   public:
     std::string_view Name() const override { return "none"; }
     void SetDoubleClickTime(int) override {}

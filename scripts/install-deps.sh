@@ -13,6 +13,8 @@ packages=(
   libbenchmark-dev
   python3
   xvfb xdotool
+  libglib2.0-dev gsettings-desktop-schemas libx11-dev
+  desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()

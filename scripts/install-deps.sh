@@ -15,6 +15,8 @@ packages=(
   python3
   xvfb xdotool
   locales
+  libglib2.0-dev gsettings-desktop-schemas libx11-dev
+  desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()

@@ -71,12 +71,14 @@ int CLOG::WriteTagged(std::string_view tag, std::string_view message) {
 }
 
 void CLOG::append(std::string_view tag, std::string_view message) {
-    if (!m_lock) {
+    // Threads may write their first entries at the same moment: only one of
+    // them makes the lock, the others wait until it exists.
+    std::call_once(m_lockMade, [this] {
         const std::filesystem::path lockFile =
             m_filePath.empty() ? std::filesystem::path()
                                : m_filePath.parent_path() / "MouseLogWrite.lock";
         m_lock = std::make_unique<NamedLock>(kLockName, lockFile);
-    }
+    });
     NamedLockGuard hold(*m_lock);
     if (m_filePath.empty()) {
         return;

@@ -19,6 +19,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,7 @@ class CLOG {
     LocalTimeSource m_timeSource;
     std::filesystem::path m_filePath;
     std::string m_ownTag;
+    std::once_flag m_lockMade;          // makes m_lock once, whichever thread writes first
     std::unique_ptr<NamedLock> m_lock;  // made on the first write
     int m_previousTime = 0;             // time of day in ms of the last differing entry
 };

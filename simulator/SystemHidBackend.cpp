@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/HidrawBackend.h"
+#include "simulator/MouseStore.h"
 #include "simulator/SimulatedHidBackend.h"
 
 namespace solune {
@@ -33,6 +34,16 @@ class StateFileBackend final : public HidBackend {
 std::string SimulatorStateFile() {
     const char* value = std::getenv(kSimulatorVariable);
     return value != nullptr ? value : "";
+}
+
+std::string SimulatorStateProblem() {
+    const std::string file = SimulatorStateFile();
+    if (file.empty()) {
+        return {};
+    }
+    simulator::FileMouseStore store{std::filesystem::path(file)};
+    simulator::MouseState state;
+    return store.Read(state) ? std::string() : store.LastError();
 }
 
 std::unique_ptr<HidBackend> CreateSystemHidBackend() {

@@ -46,7 +46,7 @@ bool HidLink::SendFeature(std::span<const std::uint8_t> report) {
 
 int HidLink::PollReply(CommandReport& reply) {
     constexpr int kMaxPolls = 5;
-    constexpr int kLastBusyPoll = 2;  // the third busy reply ends the poll
+    constexpr int kLastBusyPoll = 2;  // a busy reply at the third read ends the poll
     int result = 0;
     for (int n = 0; n < kMaxPolls; ++n) {
         CommandReport work = reply;
@@ -69,7 +69,7 @@ int HidLink::PollReply(CommandReport& reply) {
             m_clock.Sleep(kBusyPollWait);
         }
     }
-    // Five replies that were neither done nor a third busy: the last read itself
+    // Five replies that were neither done nor busy at the third read: the last read itself
     // succeeded, so the result is 1, but nothing was copied to the caller.
     return result;
 }

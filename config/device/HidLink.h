@@ -67,7 +67,7 @@ class HidLink {
     //   status 4 (busy): returns 0 when it is the third read; else waits 20 ms.
     //   any other status: reads again at once.
     // A failed read, or no open device, returns 0. After five reads without a done
-    // or a third busy the result is 1 with `reply` untouched: the caller's buffer
+    // or a busy reply at the third read the result is 1 with `reply` untouched: the caller's buffer
     // still holds its report id and zeros (status byte 0).
     int PollReply(CommandReport& reply);
 

@@ -10,6 +10,7 @@
 #include "config/macros/MacroFile.h"
 #include "config/macros/MacroLibrary.h"
 #include "platform/TextCodec.h"
+#include "tools/ctl/JsonInput.h"
 #include "tools/ctl/MacroJson.h"
 #include "tools/ctl/ProfileLoading.h"
 
@@ -87,16 +88,21 @@ void runShow(CtlContext& c, const MacroOptions& o) {
 }
 
 void runWrite(CtlContext& c, const MacroOptions& o) {
-    const std::string text{std::istreambuf_iterator<char>(c.in), std::istreambuf_iterator<char>()};
-    const json value = json::parse(text, nullptr, /*allow_exceptions=*/false);
-    if (value.is_discarded()) {
-        c.Fail(kExitBadInput, o.file + ": malformed JSON on standard input");
+    nlohmann::json value;
+    if (!ReadJsonInput(c, o.file, value)) {
         return;
     }
     CMacro macro;
     std::string error;
     if (!MacroFromJson(value, macro, error)) {
         c.Fail(kExitBadInput, o.file + ": " + error);
+        return;
+    }
+    // A file the reader would refuse is never written.
+    if (MacroFileSize(macro) > kMaxMacroFileBytes) {
+        c.Fail(kExitBadInput, o.file + ": the macro's file would be " +
+                                  std::to_string(MacroFileSize(macro)) + " bytes, more than the " +
+                                  std::to_string(kMaxMacroFileBytes) + " a macro file may hold");
         return;
     }
     if (!SaveMacroFile(macro, o.file)) {

@@ -66,6 +66,7 @@ CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
 
 CW38UpdaterDlg::~CW38UpdaterDlg() {
     if (m_worker.joinable()) {
+        m_flow.Cancel();
         m_worker.join();
     }
 }
@@ -76,15 +77,42 @@ void CW38UpdaterDlg::Initialize() {
         EnsureFolder(m_env.logFile);
     }
     m_log.SetFilePath(m_env.logFile);
-    const bool configRunning = m_env.configProgramRunning && m_env.configProgramRunning();
-    const UpdaterFlow::StartResult start = m_flow.Start(configRunning, m_env.packageFolder);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
-    if (start == UpdaterFlow::StartResult::RunTransfer) {
+    if (m_env.configProgramRunning && m_env.configProgramRunning()) {
+        m_flow.Start(true, m_env.packageFolder);
+        return;
+    }
+    // The check runs beside the window, which can be shown and closed meanwhile.
+    m_checking = true;
+    m_worker = std::thread([this, folder = m_env.packageFolder] {
+        const UpdaterFlow::StartResult result = m_flow.Start(false, folder);
+        QMetaObject::invokeMethod(
+            this, [this, result] { checkEnded(result); }, Qt::QueuedConnection);
+    });
+}
+
+void CW38UpdaterDlg::checkEnded(UpdaterFlow::StartResult result) {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+    m_checking = false;
+    if (m_closeRequested) {
+        m_flow.Close();
+        finish(QDialog::Rejected);
+        return;
+    }
+    if (result == UpdaterFlow::StartResult::RunTransfer) {
         startWorker();
     }
+}
+
+void CW38UpdaterDlg::closeDuringCheck() {
+    m_closeRequested = true;
+    m_flow.Cancel();
+    hide();
 }
 
 bool CW38UpdaterDlg::onWindowThread() const {
@@ -213,6 +241,12 @@ void CW38UpdaterDlg::controlClicked(int id) {
     if (m_updating) {
         return;
     }
+    if (m_checking) {
+        if (id == layout::kUpdaterCancelId || id == layout::kUpdaterCloseId) {
+            closeDuringCheck();
+        }
+        return;
+    }
     switch (id) {
         case layout::kUpdaterOkId:
             if (m_flow.Ok() == UpdaterFlow::OkResult::StartUpdate) {
@@ -261,6 +295,10 @@ void CW38UpdaterDlg::reject() {
     if (m_updating) {
         return;
     }
+    if (m_checking) {
+        closeDuringCheck();
+        return;
+    }
     m_flow.Close();
     QDialog::reject();
 }
@@ -268,6 +306,11 @@ void CW38UpdaterDlg::reject() {
 void CW38UpdaterDlg::closeEvent(QCloseEvent* event) {
     if (m_updating) {
         event->ignore();
+        return;
+    }
+    if (m_checking) {
+        event->ignore();
+        closeDuringCheck();
         return;
     }
     CVixImageDialog::closeEvent(event);

@@ -1,11 +1,11 @@
 #include "updater/log/CLOG.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/BoundedRead.h"
 #include "platform/Folders.h"
 
 namespace solune {
@@ -83,7 +83,9 @@ void CLOG::append(std::string_view tag, std::string_view message) {
     if (m_filePath.empty()) {
         return;
     }
-    const int fd = ::open(m_filePath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Only a regular file takes entries: a pipe or device in its place would
+    // block the writer, so it loses the entry like a file that cannot be opened.
+    const int fd = OpenRegularFileForAppend(m_filePath);
     if (fd < 0) {
         return;
     }

@@ -15,7 +15,8 @@
 // Writers take turns through the lock "MouseLogWrite": an in-process mutex plus
 // an advisory lock on the file "MouseLogWrite.lock" beside the log, so entries of
 // several threads and processes never interleave. The file is opened and closed
-// for every entry. A file that cannot be opened loses the entry silently.
+// for every entry. A file that cannot be opened, or that is not a regular file
+// (a pipe, a device), loses the entry silently.
 
 #include <filesystem>
 #include <memory>

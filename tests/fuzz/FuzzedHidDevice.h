@@ -1,7 +1,10 @@
 #pragma once
 // A HID device whose every transfer is decided by fuzz bytes: whether it works,
 // fails or fails for a moment, and for a read how many bytes come back and what
-// they hold. Once the bytes run out every transfer fails, so a run always ends.
+// they hold. A read may also answer like a device that keeps what it was sent:
+// the last report sent with the same id comes back, with a fuzzed status byte
+// (so that checks of echoed data, such as the boot loader's echo, can pass).
+// Once the bytes run out every transfer fails, so a run always ends.
 
 #include <cstddef>
 #include <cstdint>
@@ -33,11 +36,16 @@ class FuzzedHidDevice final : public HidDevice {
     HidResult GetFeature(std::span<std::uint8_t> report) override;
 
   private:
-    // Ok, Transient or Failed, taken from one fuzz byte; Failed without bytes.
-    HidStatus nextStatus();
+    enum class Answer { Failed, Transient, Fuzzed, Echoed };
+    // Taken from one fuzz byte; Failed without bytes.
+    Answer nextAnswer();
+    // The last report sent with the id of `report` copied into it from byte 2
+    // on; false when none was sent.
+    bool echo(std::span<std::uint8_t> report) const;
 
     FuzzedDataProvider& m_data;
     FuzzedHidRecord& m_record;
+    std::vector<std::uint8_t> m_lastSent;  // the last report sent, id first
 };
 
 }  // namespace solune::fuzz

@@ -19,6 +19,7 @@ struct MacroFormat {
     static bool Read(solune::DataStream& s, Record& r) {
         return solune::ReadMacro(s, r) == solune::MacroFileStatus::Complete;
     }
+    static void NormalizeTexts(Record& r) { solune::fuzz::CleanText(r.name); }
 };
 
 }  // namespace

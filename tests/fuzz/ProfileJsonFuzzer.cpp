@@ -19,6 +19,12 @@ struct ProfileFormat {
     static bool Read(solune::DataStream& s, Record& r) {
         return solune::ReadProfile(s, r) == solune::ProfileReadResult::Complete;
     }
+    static void NormalizeTexts(Record& r) {
+        solune::fuzz::CleanText(r.name);
+        for (solune::ButtonMacro& macro : r.macros) {
+            solune::fuzz::CleanText(macro.name);
+        }
+    }
 };
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // A private folder for fuzzers that must hand their data to a reader as files:
 // made once per process in /dev/shm (memory, so that millions of writes stay
-// cheap) or the temporary folder, and removed when the process ends normally.
+// cheap) or the temporary folder, named after the process id. It is removed
+// when the process exits normally, and by a later run once its process is gone.
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include <QSystemTrayIcon>
 
-#include "config/app/NoPointerSettings.h"
+#include "platform/pointer/ChooseDesktopPointerSettings.h"
 #include "config/app/QtFileDialogs.h"
 #include "config/app/RealPages.h"
 #include "config/pages/KeyEventSourceFactory.h"
@@ -21,7 +21,7 @@ VeskEnvironment VeskEnvironment::ForProgram() {
     env.makeBackend = [] { return CreateSystemHidBackend(); };
     env.clock = &RealClock::Instance();
     env.messages = std::make_unique<QtMessageSink>(QStringLiteral("VESK"));
-    env.pointer = std::make_unique<NoPointerSettings>();
+    env.pointer = ChooseDesktopPointerSettings();
     env.fileDialogs = std::make_unique<QtFileDialogs>();
     env.keys = MakeKeyEventSource();
     env.makePages = MakeRealPages;

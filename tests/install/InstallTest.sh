@@ -106,6 +106,16 @@ start_xvfb() {
   export DISPLAY=":$number"
 }
 
+# True once the window's geometry is WxH, waiting up to 10 s.
+window_has_size() {
+  local i
+  for i in $(seq 1 100); do
+    [ "$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')" = "$2" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # The first visible window of a process, waiting up to 30 s.
 window_of() { timeout 30 xdotool search --sync --onlyvisible --pid "$1" 2>/dev/null | head -n 1; }
 
@@ -134,9 +144,11 @@ check_programs() {
   local window
   window=$(window_of $updater)
   check "W38Updater shows its window" test -n "$window"
-  check "W38Updater's window is its screen picture" test \
-    "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" = \
-    "$(bmp_size "$(ls -d "$work"/moved/lib/solune300/SOLUNE300Updater_Skins/*.bmp | head -n 1)")"
+  # The window appears at once and takes its screen picture's size when the
+  # start check has chosen the screen, so wait for that size.
+  local screen_size
+  screen_size=$(bmp_size "$(ls -d "$work"/moved/lib/solune300/SOLUNE300Updater_Skins/*.bmp | head -n 1)")
+  check "W38Updater's window is its screen picture" window_has_size "$window" "$screen_size"
   local i
   for i in $(seq 1 120); do
     mouse_is_updated "$bin" && break

@@ -184,7 +184,8 @@ TEST_F(UpdateFaultWaits, BootRequestIsTriedThreeMoreTimes) {
     EXPECT_EQ(m_procedures.EnterBootLoader(m_package), UpdateOutcome::Failed);
     EXPECT_EQ(m_clock.Waits(), Waits({10, 10, 2000, 10, 2000, 10, 2000}));
     EXPECT_EQ(UpdateLog(), Messages({"V2_Send_bl_request failed first",
-                                     " v2_Send_bl_request failed after try to 3 times"}));
+                                     " v2_Send_bl_request failed after try to 3 times",
+                                     "hid transfer failed, errno 13 (Permission denied)"}));
     EXPECT_EQ(m_view.screens, std::vector<int>({kScreenEncounteredProblem}));
     EXPECT_EQ(MouseNow().mode, simulator::MouseMode::Normal);
 }

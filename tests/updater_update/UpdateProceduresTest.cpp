@@ -65,8 +65,9 @@ TEST_F(UpdateProceduresTest, InterruptedUpdateIsResumedByASecondRun) {
     ASSERT_EQ(m_link.ReadMouseVersion(version), 1);
     EXPECT_EQ(m_procedures.EnterBootLoader(m_package), UpdateOutcome::Failed);
     // The unplugging made the second block's acknowledgement fail (status 0,
-    // which has no name).
-    EXPECT_EQ(UpdateLog(), Messages({"HC_OK", "HC_OK", "HC_OK", "v2_makesure_block failed"}));
+    // which has no name); the unplugged device's errno follows.
+    EXPECT_EQ(UpdateLog(), Messages({"HC_OK", "HC_OK", "HC_OK", "v2_makesure_block failed",
+                                     "hid transfer failed, errno 19 (No such device)"}));
     EXPECT_EQ(m_view.screens, std::vector<int>({kScreenEncounteredProblem}));
     EXPECT_EQ(m_view.progress, std::vector<int>({2, 2, 35}));
 

@@ -4,6 +4,7 @@
 
 #include "devicechoice/NoMouseBackend.h"
 #include "platform/HidrawBackend.h"
+#include "simulator/MouseStore.h"
 #include "simulator/SimulatedHidBackend.h"
 
 namespace solune {
@@ -39,6 +40,16 @@ std::string SimulatorStateFile() {
 bool RealHardwareForbidden() {
     const char* value = std::getenv(kNoHardwareVariable);
     return value != nullptr && *value != '\0';
+}
+
+std::string SimulatorStateProblem() {
+    const std::string file = SimulatorStateFile();
+    if (file.empty()) {
+        return {};
+    }
+    simulator::FileMouseStore store{std::filesystem::path(file)};
+    simulator::MouseState state;
+    return store.Read(state) ? std::string() : store.LastError();
 }
 
 std::unique_ptr<HidBackend> CreateSystemHidBackend() {

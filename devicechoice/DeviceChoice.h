@@ -22,6 +22,10 @@ std::string SimulatorStateFile();
 // True when SOLUNE300_NO_HARDWARE is set to a non-empty value.
 bool RealHardwareForbidden();
 
+// What is wrong with the state file of SimulatorStateFile() ("FILE: not valid
+// JSON"); empty when no state file is named or it reads as a valid state.
+std::string SimulatorStateProblem();
+
 // A new backend: on the state file of SimulatorStateFile() when there is one, else
 // on the system's hidraw devices, else (real hardware forbidden) a NoMouseBackend.
 std::unique_ptr<HidBackend> CreateSystemHidBackend();

@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,16 +17,64 @@ namespace solune {
 namespace {
 
 // The path that is really written: the target of a symbolic link, so that a
-// user's link (for example into a folder kept under version control) survives.
+// user's link (for example into a folder kept under version control) survives,
+// followed link by link so that a link to a file not made yet stays a link too.
 fs::path resolveTarget(const fs::path& path) {
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path resolved = fs::weakly_canonical(path, ec);
-        if (!ec) {
-            return resolved;
+    constexpr int kMaxLinks = 40;  // as the system gives up on loops
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) {
+            return current;
         }
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec) {
+            return current;
+        }
+        current = next.is_absolute() ? next : (current.parent_path() / next).lexically_normal();
     }
     return path;
+}
+
+// True for a name that WriteFileAtomically gives its temporary files for
+// `target`: the target's name, ".tmp.", a process id, "." and a counter.
+bool isOwnTemporaryName(const std::string& name, const std::string& target, pid_t& pid) {
+    const std::string prefix = target + ".tmp.";
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    const std::string rest = name.substr(prefix.size());
+    const std::size_t dot = rest.find('.');
+    if (dot == 0 || dot == std::string::npos || dot + 1 == rest.size() || dot > 9 ||
+        rest.find_first_not_of("0123456789.") != std::string::npos ||
+        rest.find('.', dot + 1) != std::string::npos) {
+        return false;
+    }
+    pid = static_cast<pid_t>(std::stol(rest.substr(0, dot)));
+    return true;
+}
+
+// Removes the temporary files that earlier saves of `target` left behind when
+// their process died between writing and renaming. Only regular files of the
+// own naming whose process no longer runs are removed.
+void removeStaleTemporaries(const fs::path& target) {
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const std::string targetName = target.filename().string();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        pid_t pid = 0;
+        if (!isOwnTemporaryName(it->path().filename().string(), targetName, pid)) {
+            continue;
+        }
+        std::error_code typeError;
+        if (!it->is_regular_file(typeError) || it->is_symlink(typeError)) {
+            continue;
+        }
+        if (pid == ::getpid() || pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH) {
+            continue;  // its writer may still be at work
+        }
+        ::unlink(it->path().c_str());
+    }
 }
 
 bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -83,6 +132,7 @@ bool WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> byt
         ::unlink(tempPath.c_str());
         return false;
     }
+    removeStaleTemporaries(target);
     // Make the rename itself durable.
     int dirFd = ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(),
                        O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -1,8 +1,5 @@
 #include "platform/IniFile.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "platform/TextCodec.h"
 #include "platform/Windows1252.h"
 
@@ -78,21 +75,17 @@ std::string firstChars(const std::string& text, std::size_t maxChars) {
 }  // namespace
 
 bool IniFile::Load(const std::filesystem::path& path) {
+    return Read(path, kMaxIniFileBytes) == FileReadResult::Done;
+}
+
+FileReadResult IniFile::Read(const std::filesystem::path& path, std::size_t maxBytes) {
     m_entries.clear();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
-        return false;
+    std::string bytes;
+    const FileReadResult result = ReadRegularFile(path, maxBytes, bytes);
+    if (result == FileReadResult::Done) {
+        Parse(bytes);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
-        return false;
-    }
-    Parse(bytes);
-    return true;
+    return result;
 }
 
 void IniFile::Parse(std::string_view bytes) {

@@ -19,16 +19,24 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/BoundedRead.h"
+
 namespace solune {
+
+// The largest file Load reads: initialisation files are small.
+inline constexpr std::size_t kMaxIniFileBytes = 64 * 1024;
 
 class IniFile {
   public:
     // An empty file: every value is empty.
     IniFile() = default;
 
-    // Reads the file at `path`. A file that cannot be read leaves the reader
-    // empty; the result says whether it was read.
+    // Reads the file at `path` (at most kMaxIniFileBytes). A file that cannot
+    // be read leaves the reader empty; the result says whether it was read.
     bool Load(const std::filesystem::path& path);
+    // Reads the file at `path` when it is a regular file of at most `maxBytes`
+    // bytes; otherwise the reader is left empty and the result says why.
+    FileReadResult Read(const std::filesystem::path& path, std::size_t maxBytes);
 
     // Parses `text` (the raw bytes of a file, in one of the encodings above).
     void Parse(std::string_view text);

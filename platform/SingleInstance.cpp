@@ -97,7 +97,14 @@ fs::path SingleInstance::RuntimeFolder() {
         runtime != nullptr && runtime[0] == '/') {
         base = fs::path(runtime) / "solune300";
     } else {
-        base = fs::temp_directory_path() / ("solune300-" + std::to_string(::getuid()));
+        // The non-throwing form: a TMPDIR that names a missing folder must not
+        // end the program; the system's own temporary folder is used then.
+        std::error_code ec;
+        fs::path temp = fs::temp_directory_path(ec);
+        if (ec || temp.empty()) {
+            temp = "/tmp";
+        }
+        base = temp / ("solune300-" + std::to_string(::getuid()));
     }
     ::mkdir(base.c_str(), 0700);
     return isPrivateFolder(base) ? base : fs::path();

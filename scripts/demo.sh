@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and shows the programs at work against the virtual mouse:
-# profile files and settings images with solune300ctl, the profiles written into
-# the mouse's slots, a firmware update through the boot loader, and, where a
-# display is available, the firmware updater's window (W38Updater).
+# Builds everything and shows the programs at work against the virtual mouse.
+# Where a display is available: the configuration program VESK, with the
+# solune300-sim commands to try beside it (the mouse's profile button,
+# unplugging, plugging). Without a display: profile files and settings images
+# with solune300ctl, the profiles written into the mouse's slots and a firmware
+# update through the boot loader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
@@ -21,6 +23,27 @@ first() { awk -v n="$1" 'NR <= n'; }
 
 step "A virtual SOLUNE 300 with firmware 1.05 (solune300-sim create)"
 "$sim" create --firmware 1.05 --force
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${SOLUNE_DEMO_CLI:-}" ]; then
+  step "VESK, the configuration program, against the virtual mouse"
+  cat <<EOT
+Edit the five profiles on the five pages and press "Apply": every profile goes
+into the mouse. In another terminal, try the mouse's side of it:
+
+  export SOLUNE300_SIMULATOR=$SOLUNE300_SIMULATOR
+  $PWD/$sim button            # the mouse's profile button: VESK follows within 2 s
+  $PWD/$sim unplug            # the Support page shows -.--
+  $PWD/$sim plug              # ... and the firmware version again after 0.9 s
+  $PWD/$sim show | head -20   # the mouse's state, every slot's image as hex
+
+"Cancel" hides the window; the tray icon (where the desktop has one) brings it
+back, and its menu's "Exit" ends the program. Without a notification area,
+closing the window ends it. Profiles and macros stay in $XDG_CONFIG_HOME.
+(SOLUNE_DEMO_CLI=1 runs the command-line demo instead.)
+EOT
+  build/config/app/VESK || true
+  exit 0
+fi
 
 step "solune300ctl profile new Profile1.profile --name Profile1"
 "$ctl" profile new "$work/Profile1.profile" --name Profile1

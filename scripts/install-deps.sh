@@ -9,10 +9,14 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libhidapi-dev libudev-dev
   qt6-base-dev fonts-dejavu-core
+  libx11-dev libxi-dev
   libumockdev-dev umockdev
   libbenchmark-dev
   python3
   xvfb xdotool
+  locales
+  libglib2.0-dev gsettings-desktop-schemas libx11-dev
+  desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()
@@ -21,10 +25,16 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${as_root[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A locale that writes numbers with a decimal comma, for the tests that check
+# that version texts do not follow the user's locale.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  "${as_root[@]}" localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
+fi

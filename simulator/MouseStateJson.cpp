@@ -43,6 +43,13 @@ bool readNumber(const nlohmann::json& object, const char* key, long long low, lo
         error = std::string(key) + ": not a whole number";
         return false;
     }
+    // A number beyond the signed range must not wrap into a small one.
+    if (it->is_number_unsigned() &&
+        it->get<unsigned long long>() > static_cast<unsigned long long>(high)) {
+        error = std::string(key) + ": " + std::to_string(it->get<unsigned long long>()) +
+                " is out of range " + std::to_string(low) + " ... " + std::to_string(high);
+        return false;
+    }
     const long long value = it->get<long long>();
     if (value < low || value > high) {
         error = std::string(key) + ": " + std::to_string(value) + " is out of range " +
@@ -99,7 +106,7 @@ bool readAll(const nlohmann::json& json, MouseState& s, std::string& error) {
         !readNumber(json, "instance", 1, 0xFFFF, s.instance, error) ||
         !readNumber(json, "firmwareVersion", 0, 0xFFFF, s.firmwareVersion, error) ||
         !readNumber(json, "protocolGeneration", 0, 0xFF, s.protocolGeneration, error) ||
-        !readNumber(json, "activeSlot", 0, 0xFF, s.activeSlot, error) ||
+        !readNumber(json, "activeSlot", 0, kSlotCount - 1, s.activeSlot, error) ||
         !readObject(json, "liftOff", error) || !readObject(json, "surface", error) ||
         !readObject(json, "faults", error)) {
         return false;

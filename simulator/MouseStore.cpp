@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "platform/AtomicFile.h"
+#include "platform/BoundedRead.h"
+#include "platform/JsonDepth.h"
 #include "simulator/MouseStateJson.h"
 
 namespace solune::simulator {
@@ -107,14 +107,23 @@ std::string FileMouseStore::LastError() const {
 }
 
 bool FileMouseStore::load(MouseState& state) {
-    std::ifstream in(m_file, std::ios::binary);
-    if (!in) {
+    std::string text;
+    const FileReadResult read = ReadRegularFile(m_file, kMaxStateFileBytes, text);
+    if (read == FileReadResult::CannotOpen) {
         m_error = m_file.string() + ": no virtual mouse state file";
         return false;
     }
-    std::stringstream text;
-    text << in.rdbuf();
-    const nlohmann::json json = nlohmann::json::parse(text.str(), nullptr, false);
+    if (read != FileReadResult::Done) {
+        m_error = m_file.string() + ": the virtual mouse state file " +
+                  FileReadProblem(read, kMaxStateFileBytes);
+        return false;
+    }
+    if (!JsonNestingWithin(text)) {
+        m_error = m_file.string() + ": nested more than " + std::to_string(kMaxJsonDepth) +
+                  " levels deep";
+        return false;
+    }
+    const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
     if (json.is_discarded()) {
         m_error = m_file.string() + ": not valid JSON";
         return false;

@@ -59,6 +59,13 @@ class MemoryMouseStore final : public MouseStore {
 // advisory lock on "<file>.lock" beside it and replaced atomically, so a reader
 // never sees a half-written state. A missing file is a mouse that does not exist:
 // exchanges fail until Create makes one.
+// The largest state file read. Five slot images take 20 KiB as hex text, a
+// firmware image kept by the boot loader 240 KiB; 1 MiB leaves room for the
+// keys other tools keep and refuses a runaway file before it is read.
+inline constexpr std::size_t kMaxStateFileBytes = 1u << 20;
+
+// A state file is read only when it is a regular file of at most
+// kMaxStateFileBytes, nested at most kMaxJsonDepth deep.
 class FileMouseStore final : public MouseStore {
   public:
     explicit FileMouseStore(std::filesystem::path file);

@@ -46,7 +46,7 @@ bool HidLink::SendFeature(std::span<const std::uint8_t> report) {
 
 int HidLink::PollReply(CommandReport& reply) {
     constexpr int kMaxPolls = 5;
-    constexpr int kLastBusyPoll = 2;  // the third busy reply ends the poll
+    constexpr int kLastBusyPoll = 2;  // a busy reply at the third read ends the poll
     int result = 0;
     for (int n = 0; n < kMaxPolls; ++n) {
         CommandReport work = reply;
@@ -69,7 +69,7 @@ int HidLink::PollReply(CommandReport& reply) {
             m_clock.Sleep(kBusyPollWait);
         }
     }
-    // Five replies that were neither done nor a third busy: the last read itself
+    // Five replies that were neither done nor busy at the third read: the last read itself
     // succeeded, so the result is 1, but nothing was copied to the caller.
     return result;
 }
@@ -99,19 +99,32 @@ HidLink::NoticeEffect HidLink::HandleNotice(const HidNotice& notice) {
     if (notice.kind == HidNotice::Kind::Arrival) {
         // The new device needs a moment before it answers.
         m_clock.Sleep(kArrivalSettle);
-        if (m_deviceConnected == 0 && FindDevice()) {
-            return NoticeEffect::Arrived;
-        }
-        return NoticeEffect::None;
+        const bool wasConnected = m_deviceConnected != 0;
+        return DeviceArrived() && !wasConnected ? NoticeEffect::Arrived : NoticeEffect::None;
     }
+    DeviceRemoved();
+    return NoticeEffect::Removed;
+}
+
+std::vector<HidNotice> HidLink::TakeNotices() {
+    return m_backend.TakeNotices();
+}
+
+void HidLink::DeviceRemoved() {
     m_deviceConnected = 0;
     CloseDevice();
-    return NoticeEffect::Removed;
+}
+
+bool HidLink::DeviceArrived() {
+    if (m_deviceConnected == 0) {
+        FindDevice();
+    }
+    return m_deviceConnected != 0;
 }
 
 HidLink::NoticeEffect HidLink::ProcessNotices() {
     NoticeEffect last = NoticeEffect::None;
-    for (const HidNotice& notice : m_backend.TakeNotices()) {
+    for (const HidNotice& notice : TakeNotices()) {
         const NoticeEffect effect = HandleNotice(notice);
         if (effect != NoticeEffect::None) {
             last = effect;

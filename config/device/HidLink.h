@@ -12,6 +12,7 @@
 #include <memory>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/Clock.h"
 #include "platform/HidBackend.h"
@@ -67,7 +68,7 @@ class HidLink {
     //   status 4 (busy): returns 0 when it is the third read; else waits 20 ms.
     //   any other status: reads again at once.
     // A failed read, or no open device, returns 0. After five reads without a done
-    // or a third busy the result is 1 with `reply` untouched: the caller's buffer
+    // or a busy reply at the third read the result is 1 with `reply` untouched: the caller's buffer
     // still holds its report id and zeros (status byte 0).
     int PollReply(CommandReport& reply);
 
@@ -94,6 +95,16 @@ class HidLink {
     // Takes the backend's pending notices and handles each in order; returns the
     // effect of the last one that had any (None when none had).
     NoticeEffect ProcessNotices();
+
+    // For an event loop that must not block for the 900 ms after an arrival:
+    // the backend's pending notices, oldest first, not yet handled.
+    std::vector<HidNotice> TakeNotices();
+    // The removal of the mouse: deviceConnected() becomes 0 and the device is
+    // closed.
+    void DeviceRemoved();
+    // What follows the settle time after the mouse's arrival: FindDevice when
+    // deviceConnected() is 0. True when the mouse is connected afterwards.
+    bool DeviceArrived();
 
     // 1 after a successful FindDevice, 0 again after the mouse's removal notice.
     // Stays 1 after an unnoticed unplugging, until the removal notice arrives.

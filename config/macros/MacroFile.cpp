@@ -75,14 +75,16 @@ MacroFileStatus ReadMacro(DataStream& s, CMacro& macro) {
 }
 
 MacroFileStatus LoadMacroFile(const std::filesystem::path& path, CMacro& macro) {
-    std::error_code ec;
-    const std::uintmax_t bytes = std::filesystem::file_size(path, ec);
     DataStream stream;
-    if (ec || bytes > kMaxMacroFileBytes || !stream.LoadFile(path) ||
-        std::uintmax_t(stream.size()) > kMaxMacroFileBytes) {
+    if (!stream.LoadFile(path, kMaxMacroFileBytes)) {
         return MacroFileStatus::Unreadable;
     }
     return ReadMacro(stream, macro);
+}
+
+std::uintmax_t MacroFileSize(const CMacro& macro) {
+    return 28 + 2 * std::uintmax_t(macro.name.size()) +
+           std::uintmax_t(kMacroEventRecordSize) * macro.events.size();
 }
 
 bool SaveMacroFile(const CMacro& macro, const std::filesystem::path& path) {

@@ -34,9 +34,14 @@ inline constexpr char kMacroListFileName[] = "macroList.dat";
 inline constexpr char kMacroFileExtension[] = ".macro";
 inline constexpr std::int32_t kMacroEventRecordSize = 32;
 
-// Files larger than these are not read: no real library comes near them.
-inline constexpr std::uintmax_t kMaxMacroFileBytes = 16u << 20;
-inline constexpr std::uintmax_t kMaxMacroListBytes = 16u << 20;
+// Files larger than these are not read. A macro file of 1 MiB holds about
+// 32,700 rows, far more than anyone records (the mouse plays at most 164 events
+// of a profile); an index of 1 MiB lists thousands of macros.
+inline constexpr std::uintmax_t kMaxMacroFileBytes = 1u << 20;
+inline constexpr std::uintmax_t kMaxMacroListBytes = 1u << 20;
+
+// The size of the ".macro" file of `macro`: 28 + 2L + 32N bytes.
+std::uintmax_t MacroFileSize(const CMacro& macro);
 
 enum class MacroFileStatus {
     Complete,    // the whole record was read

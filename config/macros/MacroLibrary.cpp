@@ -1,6 +1,7 @@
 #include "config/macros/MacroLibrary.h"
 
 #include <algorithm>
+#include <set>
 #include <system_error>
 #include <utility>
 
@@ -65,12 +66,16 @@ MacroLoadReport MacroLibrary::LoadAllMacros() {
     report.indexFound = true;
     DataStream index;
     std::vector<std::u16string> listed;
-    const std::uintmax_t bytes = fs::file_size(indexPath, ec);
-    if (!ec && bytes <= kMaxMacroListBytes && index.LoadFile(indexPath)) {
+    if (index.LoadFile(indexPath, kMaxMacroListBytes)) {
         report.indexComplete = ReadMacroList(index, listed);
     }
+    std::set<fs::path> seen;
     for (const std::u16string& entry : listed) {
         const fs::path name = listedFileName(entry);
+        // A file listed again is the same macro: it is loaded once.
+        if (!name.empty() && !seen.insert(name).second) {
+            continue;
+        }
         auto macro = std::make_unique<CMacro>();
         if (name.empty() || LoadMacroFile(m_folder / name, *macro) != MacroFileStatus::Complete) {
             report.skipped.push_back(name.empty() ? fs::path(ToUtf8(entry)) : m_folder / name);

@@ -57,7 +57,8 @@ class MacroLibrary {
     // Empties the current macro's rows, then appends one macro per file that
     // "macroList.dat" lists, in its order. Each listed path is looked up by its
     // file name inside the macro folder: a path elsewhere is never read, and
-    // a library whose folder moved still loads.
+    // a library whose folder moved still loads. A file listed more than once
+    // is loaded at its first place only.
     MacroLoadReport LoadAllMacros();
 
     // Replaces the folder's contents with the library: one ".macro" file per

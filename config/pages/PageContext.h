@@ -11,6 +11,7 @@ class Clock;
 class HidLink;
 class KeyEventSource;
 class MessageSink;
+class SkinLibrary;
 struct Profile;
 
 struct PageContext {
@@ -23,6 +24,9 @@ struct PageContext {
     KeyEventSource* keys = nullptr;
     // The millisecond tick (the recorder's delays).
     Clock* clock = nullptr;
+    // The program's skin pictures (the main window's one library). Without it
+    // the windows work but show no pictures.
+    SkinLibrary* skin = nullptr;
     // The profile the pages show (the main window's current profile); used by
     // the lighting page's Enter and the macro page's delete. May be empty.
     std::function<Profile*()> currentProfile;

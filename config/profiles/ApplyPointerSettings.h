@@ -8,17 +8,9 @@
 
 namespace solune {
 
-// The acceleration triple (first threshold, second threshold, acceleration)
-// for acceleration levels 1 ... 3: the low, medium and high presets of the
-// classic desktop pointer-acceleration setting.
-inline constexpr std::array<std::array<int, 3>, 3> kAccelerationTriples{{
-    {10, 0, 1},
-    {6, 10, 1},
-    {4, 6, 1},
-}};
-
-// The triple for `profile`: (0, 0, 0) with acceleration off, else the triple of
-// its level; a level outside 1 ... 3 counts as off, since no preset exists.
+// The triple for `profile` (kAccelerationTriples, platform/PointerSettings.h):
+// (0, 0, 0) with acceleration off, else the triple of its level; a level
+// outside 1 ... 3 counts as off, since no preset exists.
 std::array<int, 3> AccelerationTriple(const Profile& profile);
 
 // In this order: the double-click time (1600 - doubleClickSetting ms); the

@@ -1,9 +1,5 @@
 #include "config/profiles/DataStream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -201,34 +197,22 @@ bool DataStream::ReadFourInt32(std::array<std::int32_t, 4>& values) {
     return true;
 }
 
-bool DataStream::LoadFile(const std::filesystem::path& path) {
+bool DataStream::LoadFile(const std::filesystem::path& path, std::size_t maxBytes) {
+    return LoadRegularFile(path, maxBytes) == FileReadResult::Done;
+}
+
+FileReadResult DataStream::LoadRegularFile(const std::filesystem::path& path,
+                                           std::size_t maxBytes) {
     clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat st {};
-    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxBytes;
     std::vector<std::uint8_t> data;
-    if (ok) {
-        data.resize(static_cast<std::size_t>(st.st_size));
-        std::size_t done = 0;
-        while (ok && done < data.size()) {
-            ssize_t n = ::read(fd, data.data() + done, data.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            ok = n > 0;
-            done += ok ? static_cast<std::size_t>(n) : 0;
-        }
-    }
-    ::close(fd);
-    if (!ok) {
-        return false;
+    const FileReadResult result =
+        ReadRegularFile(path, std::min<std::size_t>(maxBytes, kMaxFileBytes), data);
+    if (result != FileReadResult::Done) {
+        return result;
     }
     m_data = std::move(data);
     m_capacity = m_size = static_cast<std::int32_t>(m_data.size());
-    return true;
+    return result;
 }
 
 bool DataStream::SaveFile(const std::filesystem::path& path) const {

@@ -18,12 +18,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/BoundedRead.h"
+
 namespace solune {
 
 class DataStream {
   public:
     // Capacity of a new writing stream, and the least a buffer grows by.
     static constexpr std::int32_t kInitialCapacity = 1024;
+    // The most a stream can hold.
+    static constexpr std::size_t kMaxFileBytes = 0x7FFFFFFF;
 
     DataStream();
     // A stream that reads a copy of `bytes` (size and capacity are their length).
@@ -57,8 +61,11 @@ class DataStream {
     bool ReadFourInt32(std::array<std::int32_t, 4>& values);
 
     // Replaces the contents with the whole file. False (and an empty stream)
-    // when the file cannot be read, is not a regular file or is 2 GiB or more.
-    bool LoadFile(const std::filesystem::path& path);
+    // when the file cannot be read, is not a regular file or holds more than
+    // `maxBytes` bytes (at most 2^31 - 1). A pipe or device is never waited on.
+    bool LoadFile(const std::filesystem::path& path, std::size_t maxBytes = kMaxFileBytes);
+    // The same, saying why a file was not read.
+    FileReadResult LoadRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
     // Creates the missing folders of the path, then replaces the file with the
     // size() bytes so that a crash or a full disk never leaves a partial file in
     // place of the old one. False when the file could not be written.

@@ -146,7 +146,11 @@ bool SaveProfile(const Profile& profile, const std::filesystem::path& path) {
 
 ProfileReadResult LoadProfile(const std::filesystem::path& path, Profile& profile) {
     DataStream stream;
-    if (!stream.LoadFile(path)) {
+    const FileReadResult read = stream.LoadRegularFile(path, kMaxProfileFileBytes);
+    if (read == FileReadResult::TooLarge) {
+        return ProfileReadResult::TooLarge;
+    }
+    if (read != FileReadResult::Done) {
         return ProfileReadResult::Unreadable;
     }
     return ReadProfile(stream, profile);

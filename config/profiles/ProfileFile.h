@@ -24,11 +24,18 @@ namespace solune {
 
 inline constexpr std::uint8_t kProfileMagic[4] = {0x12, 0x06, 0x33, 0x01};
 
+// The largest profile file read. A macro file holds at most 1 MiB, about
+// 32,700 events of 32 bytes; in a profile an event takes 8 bytes, so nine such
+// macros take 2.25 MiB. 4 MiB leaves room for long names and the fixed fields
+// while a runaway file is refused before it is read.
+inline constexpr std::size_t kMaxProfileFileBytes = 4u << 20;
+
 enum class ProfileReadResult {
     Complete,    // every field was read
     Truncated,   // the data ended early; the fields before the end were stored
     Foreign,     // the magic is wrong (or missing): the profile is unchanged
     Unreadable,  // the file could not be read: the profile is unchanged
+    TooLarge,    // the file is larger than kMaxProfileFileBytes: the profile is unchanged
 };
 
 // Appends the profile in file order.
@@ -44,7 +51,8 @@ ProfileReadResult ReadProfile(DataStream& stream, Profile& profile);
 // disk. False when the file could not be written.
 bool SaveProfile(const Profile& profile, const std::filesystem::path& path);
 
-// Reads the profile file into `profile` (see ReadProfile).
+// Reads the profile file into `profile` (see ReadProfile). Only a regular file
+// of at most kMaxProfileFileBytes is read; a pipe or device is not waited on.
 ProfileReadResult LoadProfile(const std::filesystem::path& path, Profile& profile);
 
 }  // namespace solune

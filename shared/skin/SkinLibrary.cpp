@@ -2,8 +2,10 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QImageReader>
 
 #include "platform/Folders.h"
+#include "shared/skin/BmpPicture.h"
 #include "shared/skin/SkinElementTable.h"
 #include "shared/skin/SkinFonts.h"
 
@@ -26,8 +28,19 @@ void SkinLibrary::LoadSkin() {
     }
     m_loaded = true;
     for (int i = 0; i < kSlotCount; ++i) {
-        m_slots[i] = LoadSkinPicture(m_folder / std::string(skin::kSlotFiles[i]));
+        // The header tells whether the file is a picture; the pixels wait.
+        QImageReader reader(
+            QString::fromStdString((m_folder / std::string(skin::kSlotFiles[i])).string()));
+        m_present[i] = reader.canRead() && reader.size().isValid();
     }
+}
+
+const QImage& SkinLibrary::slotPicture(int slot) {
+    if (m_present[slot] && !m_decoded[slot]) {
+        m_decoded[slot] = true;
+        m_slots[slot] = LoadSkinPicture(m_folder / std::string(skin::kSlotFiles[slot]));
+    }
+    return m_slots[slot];
 }
 
 QImage SkinLibrary::Picture(int slot) {
@@ -35,7 +48,7 @@ QImage SkinLibrary::Picture(int slot) {
     if (slot < 0 || slot >= kSlotCount) {
         return {};
     }
-    return m_slots[slot];
+    return slotPicture(slot);
 }
 
 QImage SkinLibrary::GetSkinPart(int element, int state, int x1, int y1, int x2, int y2) {
@@ -46,7 +59,7 @@ QImage SkinLibrary::GetSkinPart(int element, int state, int x1, int y1, int x2, 
         return {};
     }
     if (row->kind != skin::ElementKind::Cut) {
-        const QImage& whole = m_slots[row->stateSlots[0]];
+        const QImage& whole = slotPicture(row->stateSlots[0]);
         if (whole.isNull()) {
             m_failure.report();
         }
@@ -59,7 +72,7 @@ QImage SkinLibrary::GetSkinPart(int element, int state, int x1, int y1, int x2, 
         m_failure.report();
         return {};
     }
-    return CropSkin(m_slots[row->stateSlots[state]], x1, y1, x2, y2);
+    return CropSkin(slotPicture(row->stateSlots[state]), x1, y1, x2, y2);
 }
 
 QImage SkinLibrary::CropSkin(const QImage& picture, int x1, int y1, int x2, int y2) {
@@ -73,8 +86,10 @@ QImage SkinLibrary::LoadSkinPicture(const std::filesystem::path& path) {
     }
     // Read whole, so the picture never refers back to the file.
     const QByteArray bytes = file.readAll();
-    QImage picture;
-    picture.loadFromData(bytes);
+    QImage picture = ReadUncompressedBmp(bytes);
+    if (picture.isNull()) {
+        picture.loadFromData(bytes);
+    }
     return picture;
 }
 

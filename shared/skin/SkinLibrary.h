@@ -5,9 +5,13 @@
 // Pictures are QImage values; a null QImage is "no picture". The 62 slots of
 // SkinElementTable.h are loaded once, on the first request for any element,
 // and kept for the life of the library (the program keeps one library for
-// the whole process). A file that is missing or unreadable leaves its slot
-// empty without a message; the failure shows when a picture is cut from, or
-// copied out of, that empty slot.
+// the whole process). Loading checks every file (present, and a picture by its
+// header) at once, but decodes a slot's picture only when it is first asked
+// for, so a start decodes only the families its windows cut from and the
+// pop-ups' pictures wait until a pop-up opens. A file that is missing or
+// unreadable leaves its slot empty without a message; the failure shows when a
+// picture is cut from, or copied out of, that empty slot. A decoded picture
+// is kept: files changed afterwards change nothing already decoded.
 //
 // Results: GetSkinPart and CropSkin hand back independent pictures, so the
 // caller may keep, change or drop them; changing one never changes the slot.
@@ -33,10 +37,13 @@ class SkinLibrary {
     // ProgramFolder() + "VESK300_Skins/NeoSansStd-Regular.otf".
     static std::filesystem::path PrivateFontPath();
 
-    // Loads the 62 slots unless that has run already. The flag is set before
-    // any file is read, so a failed load is not retried.
+    // Checks the 62 slots' files unless that has run already. The flag is set
+    // before any file is read, so a failed load is not retried.
     void LoadSkin();
     bool isLoaded() const { return m_loaded; }
+    // The folder the pictures are read from (also for the extra pictures that
+    // windows load by name with LoadSkinPicture).
+    const std::filesystem::path& folder() const { return m_folder; }
 
     // The picture of skin element `element` in state `state` (0 normal, 1 over,
     // 2 down, 3 disable), cut at (x1, y1) … (x2, y2) for the cut elements; the
@@ -64,10 +71,18 @@ class SkinLibrary {
     // process. A missing file is not an error: texts fall back to a sans-serif.
     static void RegisterPrivateFont(const std::filesystem::path& fontFile = PrivateFontPath());
 
+    // True once slot `slot`'s picture has been decoded (for tests).
+    bool isDecoded(int slot) const { return slot >= 0 && slot < kSlotCount && m_decoded[slot]; }
+
   private:
+    // The picture of `slot`, decoded on first use; null when the slot is empty.
+    const QImage& slotPicture(int slot);
+
     SkinFailure& m_failure;
     std::filesystem::path m_folder;
     bool m_loaded = false;
+    std::array<bool, kSlotCount> m_present{};
+    std::array<bool, kSlotCount> m_decoded{};
     std::array<QImage, kSlotCount> m_slots;
 };
 

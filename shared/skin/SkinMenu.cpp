@@ -50,6 +50,12 @@ void SkinMenu::AddItem(int id, const QString& text) {
     m_rows.push_back(std::move(item));
 }
 
+void SkinMenu::RemoveAllItems() {
+    Close();
+    m_rows.clear();
+    m_hoverIndex = -1;
+}
+
 SkinMenu* SkinMenu::GetSubMenu(int id) {
     for (SkinMenu* sub : m_subMenus) {
         if (sub->m_controlId == id) {

@@ -53,6 +53,10 @@ class SkinMenu : public QWidget, public ControlParent {
 
     // Appends an enabled row without sub-menu, unless a row with `id` exists.
     void AddItem(int id, const QString& text);
+    // Removes every row and clears the hover row; an open menu first closes
+    // its chain (Close), as a menu without rows is never shown. Sub-menus stay,
+    // and so does the mark of the parent row that opens this menu.
+    void RemoveAllItems();
     // The sub-menu whose control id is `id`, created (hidden, 50 × 10, same
     // owner) when there is none.
     SkinMenu* GetSubMenu(int id);

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -55,14 +56,11 @@ struct SimContext {
 // Parses a firmware version as the programs print it ("1.05") or in hundredths
 // ("105"); false when it is neither or out of 0 ... 655.35.
 bool parseVersion(const std::string& text, std::uint16_t& version) {
-    std::size_t used = 0;
+    // from_chars reads a point whatever the locale says.
     double value = 0;
-    try {
-        value = std::stod(text, &used);
-    } catch (...) {
-        return false;
-    }
-    if (used != text.size() || !std::isfinite(value) || value < 0) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || !std::isfinite(value) || value < 0) {
         return false;
     }
     const auto point = text.find('.');

@@ -3,6 +3,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "config/device/SettingsImage.h"
@@ -192,6 +194,61 @@ TEST(CtlProfile, BadInputIsRefusedWithOneLineAndNothingWritten) {
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "x.profile"));
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+// A pipe in place of a profile, a runaway file and runaway input are refused
+// at once with one line, without reading them.
+TEST(CtlProfile, PipesHugeFilesAndRunawayInputAreRefusedWithOneLine) {
+    TempDir dir;
+    const auto pipe = (dir / "pipe.profile").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto huge = (dir / "huge.profile").string();
+    ASSERT_TRUE(solune::SaveProfile(richProfile(), huge));
+    std::filesystem::resize_file(huge, solune::kMaxProfileFileBytes + 1);  // sparse
+    const auto good = (dir / "good.profile").string();
+    ASSERT_TRUE(solune::SaveProfile(richProfile(), good));
+    const auto goodBytes = ReadBytes(good);
+    const auto macro = (dir / "m.macro").string();
+    ASSERT_EQ(ctl({"macro", "write", macro}, R"({"name": "m", "id": 1})").status, 0);
+
+    struct Case {
+        std::vector<std::string> args;
+        std::string input;
+        std::string says;
+    };
+    const Case cases[] = {
+        {{"profile", "show", pipe}, "", "not a regular file"},
+        {{"profile", "image", pipe}, "", "not a regular file"},
+        {{"profile", "assign-macro", pipe, "--macro", macro, "--button", "1"},
+         "",
+         "not a regular file"},
+        {{"device", "write-profile", pipe, "--slot", "0"}, "", "not a regular file"},
+        {{"profile", "show", huge}, "", "larger than 4194304 bytes"},
+        {{"profile", "write", good}, std::string(100000, '['), "nested more than 64 levels"},
+        {{"profile", "write", good}, std::string((64u << 20) + 1, ' '), "larger than 67108864"},
+    };
+    for (const Case& c : cases) {
+        CtlRun r = ctl(c.args, c.input);
+        const std::string label = c.args[0] + " " + c.args[1];
+        EXPECT_EQ(r.status, 2) << label;
+        EXPECT_TRUE(r.out.empty()) << label;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << label << ": " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << label;
+    }
+    EXPECT_EQ(ReadBytes(good), goodBytes);
+}
+
+// Writing onto a link to a file that does not exist yet makes that file and
+// keeps the link.
+TEST(CtlProfile, WriteThroughADanglingLinkKeepsTheLink) {
+    TempDir dir;
+    std::filesystem::create_symlink("kept/real.profile", dir / "link.profile");
+    std::filesystem::create_directory(dir / "kept");
+    const auto link = (dir / "link.profile").string();
+    CtlRun r = ctl({"profile", "write", link}, "{}");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "kept" / "real.profile"));
 }
 
 TEST(CtlProfile, EveryLevelHasHelp) {

@@ -2,6 +2,8 @@
 // virtual clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
 #include "platform/Clock.h"
@@ -167,6 +169,37 @@ TEST_F(DeviceCtl, BadArgumentsAreRefusedBeforeTheMouseIsTouched) {
     EXPECT_EQ(
         Run({"device", "write-profile", (dir / "none.profile").string(), "--slot", "1"}).status, 2);
     EXPECT_TRUE(clock.Waits().empty());
+}
+
+// The virtual mouse chosen through SOLUNE300_SIMULATOR: what is wrong with its
+// state file is said in one line (exit 2); a valid file with the mouse
+// unplugged is still "SOLUNE 300 mouse not found".
+TEST(DeviceCtlStateFile, WhatIsWrongWithTheStateFileIsSaid) {
+    TempDir dir;
+    const std::filesystem::path file = dir / "mouse.json";
+    ::setenv("SOLUNE300_SIMULATOR", file.c_str(), 1);
+    ctl::SetDeviceAccess({});
+    struct Case {
+        std::string content;
+        int status;
+        std::string says;
+    };
+    const Case cases[] = {
+        {std::string(100000, '[') + std::string(100000, ']'), 2, "nested more than 64 levels"},
+        {R"({"activeSlot": 255})", 2, "activeSlot: 255 is out of range 0 ... 4"},
+        {R"({"instance": 18446744073709551615})", 2,
+         "instance: 18446744073709551615 is out of range"},
+        {"{\"plugged\": ", 2, "not valid JSON"},
+        {R"({"plugged": false})", 4, "SOLUNE 300 mouse not found"},
+    };
+    for (const Case& c : cases) {
+        WriteText(file, c.content);
+        const CtlRun run = RunCtlCommand({"device", "info"});
+        EXPECT_EQ(run.status, c.status) << c.content.substr(0, 40);
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    ::unsetenv("SOLUNE300_SIMULATOR");
 }
 
 }  // namespace

@@ -107,6 +107,33 @@ TEST(CtlMacro, BadInputIsRefusedWithOneLineAndNothingWritten) {
     }
 }
 
+// A macro whose file the reader would refuse is not written at all.
+TEST(CtlMacro, WriteRefusesAMacroLargerThanTheReaderAccepts) {
+    TempDir dir;
+    const auto file = (dir / "big.macro").string();
+    const std::size_t fits = (solune::kMaxMacroFileBytes - 28 - 2) / 32;  // name "b"
+    for (const std::size_t rows : {fits, fits + 1}) {
+        json events = json::array();
+        for (std::size_t i = 0; i < rows; ++i) {
+            events.push_back({{"kind", 1}, {"code", 65}});
+        }
+        const CtlRun r = ctl({"macro", "write", file},
+                             json{{"name", "b"}, {"id", 1}, {"events", events}}.dump());
+        if (rows == fits) {
+            EXPECT_EQ(r.status, 0) << r.err;
+            CMacro read;
+            EXPECT_EQ(solune::LoadMacroFile(file, read), solune::MacroFileStatus::Complete);
+            EXPECT_EQ(read.events.size(), rows);
+            std::filesystem::remove(file);
+        } else {
+            EXPECT_EQ(r.status, 2);
+            EXPECT_NE(r.err.find("more than the 1048576 a macro file may hold"), std::string::npos)
+                << r.err;
+            EXPECT_FALSE(std::filesystem::exists(file));
+        }
+    }
+}
+
 TEST(CtlMacro, WriteFillsMissingKeysWithZeroes) {
     TempDir dir;
     const auto file = dir / "m.macro";

@@ -257,6 +257,28 @@ TEST_F(MacroLibraryOnDisk, ListedPathsAreLookedUpByFileNameInsideTheFolder) {
     EXPECT_EQ(report.skipped.size(), 3u);
 }
 
+// An index that lists one file many times (however its path is written) loads
+// that macro once, at its first place.
+TEST_F(MacroLibraryOnDisk, AFileListedAgainLoadsOnce) {
+    addMacro(16, u"Big", 300);
+    addMacro(17, u"Small", 1);
+    ASSERT_EQ(library.SaveAllMacros(), MacroSaveResult::Saved);
+    std::vector<std::u16string> listed(200, u"/old/Macros/Big.macro");
+    listed.insert(listed.begin() + 1, u"Small.macro");
+    listed.push_back(u"C:\\Users\\x\\Big.macro");
+    solune::DataStream index;
+    solune::WriteMacroList(index, listed);
+    ASSERT_TRUE(index.SaveFile(folder / "macroList.dat"));
+
+    MacroLibrary fresh;
+    fresh.SetMacroFolder(folder);
+    const solune::MacroLoadReport report = fresh.LoadAllMacros();
+    EXPECT_EQ(report.loaded, 2);
+    ASSERT_EQ(fresh.macros().size(), 2u);
+    EXPECT_EQ(fresh.macros()[0]->name, u"Big");
+    EXPECT_EQ(fresh.macros()[1]->name, u"Small");
+}
+
 TEST_F(MacroLibraryOnDisk, WithoutIndexTheLibraryIsUnchanged) {
     addMacro(16, u"Mine", 2);
     const solune::MacroLoadReport report = library.LoadAllMacros();

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -80,4 +82,54 @@ TEST(WriteFileAtomically, KeepsThePermissionsOfAReplacedFile) {
     struct stat st {};
     ASSERT_EQ(::stat((dir / "f").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(WriteFileAtomically, KeepsALinkToAFileNotMadeYet) {
+    TempDir dir;
+    fs::create_directory(dir / "real");
+    fs::create_symlink("real/target.profile", dir / "link.profile");
+    ASSERT_TRUE(solune::WriteFileAtomically(dir / "link.profile", kNew));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "link.profile")));
+    EXPECT_EQ(ReadBytes(dir / "real" / "target.profile"), kNew);
+}
+
+// A save killed between writing and renaming leaves "<name>.tmp.<pid>.<n>";
+// the next save of the same file removes those of processes that are gone and
+// nothing else.
+TEST(WriteFileAtomically, RemovesTheTemporariesOfDeadSavesOfTheSameFileOnly) {
+    TempDir dir;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string dead = std::to_string(child);
+    const std::string alive = std::to_string(::getppid());
+    const std::vector<std::string> stale = {"f.tmp." + dead + ".0", "f.tmp." + dead + ".17"};
+    const std::vector<std::string> kept = {
+        "f.tmp." + alive + ".3",   // its process still runs
+        "g.tmp." + dead + ".0",    // another file's
+        "f.tmp." + dead + ".x",    // not our naming
+        "f.tmp." + dead,           // not our naming
+        "ff.tmp." + dead + ".1",   // another file's
+        "f.tmp." + dead + ".1.2",  // not our naming
+        "f.tmp.other",             // not our naming
+    };
+    for (const std::string& name : stale) {
+        WriteBytes(dir / name, kOld);
+    }
+    for (const std::string& name : kept) {
+        WriteBytes(dir / name, kOld);
+    }
+    fs::create_directory(dir / ("f.tmp." + dead + ".9"));  // a folder is never removed
+    ASSERT_TRUE(solune::WriteFileAtomically(dir / "f", kNew));
+    for (const std::string& name : stale) {
+        EXPECT_FALSE(fs::exists(dir / name)) << name;
+    }
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(dir / ("f.tmp." + dead + ".9")));
+    EXPECT_EQ(ReadBytes(dir / "f"), kNew);
 }

@@ -135,3 +135,16 @@ TEST_F(SingleInstanceTest, AStaleSocketIsReplacedByTheNextHolder) {
     EXPECT_TRUE(SingleInstance::AskToShow(kConfig));
     EXPECT_EQ(holder->TakeShowRequests(), 1);
 }
+
+// Without XDG_RUNTIME_DIR and with TMPDIR naming a missing folder, the lock
+// still works (in the system's temporary folder) instead of ending the program.
+TEST(SingleInstanceFolder, AMissingTemporaryFolderDoesNotEndTheProgram) {
+    const char* oldTmp = std::getenv("TMPDIR");
+    const std::string savedTmp = oldTmp != nullptr ? oldTmp : "";
+    ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("TMPDIR", "/nonexistent/solune-missing-tmp", 1);
+    std::filesystem::path folder;
+    EXPECT_NO_THROW(folder = SingleInstance::RuntimeFolder());
+    EXPECT_EQ(folder.parent_path(), std::filesystem::path("/tmp"));
+    oldTmp != nullptr ? ::setenv("TMPDIR", savedTmp.c_str(), 1) : ::unsetenv("TMPDIR");
+}

@@ -1,6 +1,7 @@
 // The virtual mouse on a state file: several processes share one mouse, and a
 // change from outside reaches a running program as notices.
 #include <poll.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,6 +54,28 @@ TEST_F(StateFile, AMissingOrDamagedFileIsNoMouse) {
     FileMouseStore damaged(file);
     EXPECT_FALSE(damaged.Read(state));
     EXPECT_NE(damaged.LastError().find("not valid JSON"), std::string::npos);
+}
+
+// A pipe, an endless device, a runaway file or a value nested thousands deep
+// in place of the state file is refused at once with what is wrong.
+TEST_F(StateFile, APipeDeviceHugeOrDeeplyNestedFileIsRefused) {
+    ASSERT_EQ(::mkfifo((dir / "pipe.json").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir / "zero.json");
+    test::WriteText(dir / "deep.json", std::string(100000, '[') + std::string(100000, ']'));
+    test::WriteText(dir / "huge.json", "{}");
+    std::filesystem::resize_file(dir / "huge.json", kMaxStateFileBytes + 1);
+    const std::pair<const char*, const char*> cases[] = {
+        {"pipe.json", "is not a regular file"},
+        {"zero.json", "is not a regular file"},
+        {"deep.json", "nested more than 64 levels deep"},
+        {"huge.json", "is larger than 1048576 bytes"},
+    };
+    for (const auto& [name, says] : cases) {
+        FileMouseStore store(dir / name);
+        MouseState state;
+        EXPECT_FALSE(store.Read(state)) << name;
+        EXPECT_NE(store.LastError().find(says), std::string::npos) << store.LastError();
+    }
 }
 
 TEST_F(StateFile, TwoProcessesShareOneMouseWithoutLosingAChange) {

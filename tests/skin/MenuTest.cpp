@@ -137,6 +137,22 @@ TEST_F(MenuChainTest, HoveringARowWithSubMenuOpensItBesideTheRow) {
     EXPECT_EQ(CVixMenu::Hook().target(), menu);
 }
 
+TEST_F(MenuChainTest, EmptyingAnOpenSubMenuClosesTheChainAndKeepsTheMark) {
+    sub->RemoveAllItems();
+    EXPECT_EQ(sub->rowCount(), 0);
+    EXPECT_EQ(sub->hoverIndex(), -1);
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(CVixMenu::Hook().isInstalled());
+    EXPECT_TRUE(menu->row(1).hasSubMenu);
+
+    // The emptied sub-menu no longer opens from its row.
+    menu->ShowAt(0, 150, 150);
+    test::MoveTo(menu, RowCenter(menu, 0));
+    test::MoveTo(menu, RowCenter(menu, 1));
+    EXPECT_FALSE(sub->isVisible());
+}
+
 TEST_F(MenuChainTest, ClickingARowWithSubMenuDoesNothing) {
     test::Press(menu, RowCenter(menu, 1));
     test::Release(menu, RowCenter(menu, 1));

@@ -151,10 +151,17 @@ TEST_F(SkinLibraryTest, MissingWholePictureFailsInsteadOfHandingOutNothing) {
     EXPECT_EQ(m_sink.messages, std::vector<std::string>{"ui load failed!"});
 }
 
-TEST_F(SkinLibraryTest, LoadsOnceAndKeepsWhatItLoaded) {
+TEST_F(SkinLibraryTest, LoadsOnceDecodesOnFirstUseAndKeepsWhatItDecoded) {
     SkinLibrary library(m_failure, Folder());
     library.LoadSkin();
-    // Files replaced or removed afterwards change nothing already loaded.
+    for (int slot = 0; slot < SkinLibrary::kSlotCount; ++slot) {
+        EXPECT_FALSE(library.isDecoded(slot)) << slot;
+    }
+    library.GetSkinPart(0, 0, 0, 0, 0, 0);
+    library.GetSkinPart(50, 1, 0, 0, 4, 4);
+    EXPECT_TRUE(library.isDecoded(0));
+    EXPECT_FALSE(library.isDecoded(1));
+    // Files replaced or removed afterwards change nothing already decoded.
     WritePicture("Main_Normal.bmp", test::Solid(40, 30, qRgb(1, 2, 3)));
     std::filesystem::remove(Folder() / "Sensor_Over.bmp");
     library.LoadSkin();

@@ -14,7 +14,8 @@
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
 #include "simulator/VirtualFirmware.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/ProgramSandbox.h"
+#include "tests/support/VirtualDisplay.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenLayout.h"
 #include "updater/bootloader/PackageWriter.h"
@@ -47,22 +48,11 @@ Names LogMessages(const std::filesystem::path& file) {
 
 class UpdaterProgramTest : public ::testing::Test {
   protected:
-    UpdaterProgramTest() : m_store(m_dir / "mouse.json") {
-        std::filesystem::create_directories(m_dir / "run");
-        std::filesystem::permissions(m_dir / "run", std::filesystem::perms::owner_all);
-        const char* old = std::getenv("XDG_RUNTIME_DIR");
-        m_oldRuntime = old != nullptr ? old : "";
-        ::setenv("XDG_RUNTIME_DIR", (m_dir / "run").c_str(), 1);
-    }
+    UpdaterProgramTest() : m_dir(m_sandbox.dir()), m_store(m_sandbox.stateFile()) {}
     ~UpdaterProgramTest() override {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
             m_process.waitForFinished(10000);
-        }
-        if (m_oldRuntime.empty()) {
-            ::unsetenv("XDG_RUNTIME_DIR");
-        } else {
-            ::setenv("XDG_RUNTIME_DIR", m_oldRuntime.c_str(), 1);
         }
     }
 
@@ -81,17 +71,7 @@ class UpdaterProgramTest : public ::testing::Test {
     }
 
     void Start(const std::filesystem::path& program, const QString& display = {}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (display.isEmpty()) {
-            env.insert("QT_QPA_PLATFORM", "offscreen");
-        } else {
-            env.insert("QT_QPA_PLATFORM", "xcb");
-            env.insert("DISPLAY", display);
-        }
-        env.insert("SOLUNE300_SIMULATOR", QString::fromStdString((m_dir / "mouse.json").string()));
-        env.insert("XDG_CONFIG_HOME", QString::fromStdString((m_dir / "config").string()));
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_dir / "run").string()));
-        m_process.setProcessEnvironment(env);
+        m_process.setProcessEnvironment(m_sandbox.Environment(display));
         m_process.start(QString::fromStdString(program.string()), {});
         ASSERT_TRUE(m_process.waitForStarted(10000));
     }
@@ -100,10 +80,10 @@ class UpdaterProgramTest : public ::testing::Test {
         return m_dir / "config" / "Dravik" / "SOLUNE300" / "Log" / "SOLUNELog.log";
     }
 
-    TempDir m_dir;
+    ProgramSandbox m_sandbox;
+    const TempDir& m_dir;
     simulator::FileMouseStore m_store;
     QProcess m_process;
-    std::string m_oldRuntime;
 };
 
 TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithoutAWordOrALogLine) {
@@ -158,62 +138,6 @@ std::pair<int, int> OkCentre(int screen) {
     ADD_FAILURE() << "screen " << screen << " has no OK button";
     return {0, 0};
 }
-
-bool OnPath(const char* program) {
-    return QProcess::execute("sh", {"-c", QString("command -v %1 >/dev/null").arg(program)}) == 0;
-}
-
-// A private X server for one test, and clicks on its windows through xdotool.
-class VirtualDisplay {
-  public:
-    VirtualDisplay() {
-        int number = 200 + ::getpid() % 500;
-        while (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
-            ++number;  // taken by another server
-        }
-        m_name = QString(":%1").arg(number);
-        m_server.start("Xvfb", {m_name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        const std::string socket = "/tmp/.X11-unix/X" + m_name.mid(1).toStdString();
-        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i) {
-            m_server.waitForFinished(100);
-        }
-        m_ready = std::filesystem::exists(socket) && m_server.state() == QProcess::Running;
-    }
-    ~VirtualDisplay() {
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
-
-    bool ready() const { return m_ready; }
-    const QString& name() const { return m_name; }
-
-    // Runs xdotool on this display; its standard output.
-    QString Xdotool(const QStringList& arguments) const {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", m_name);
-        tool.setProcessEnvironment(env);
-        tool.start("xdotool", arguments);
-        tool.waitForFinished(30000);
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
-
-    // The first visible window of process `pid`, waiting up to 30 s for it.
-    QString WindowOf(qint64 pid) const {
-        return Xdotool({"search", "--sync", "--onlyvisible", "--pid", QString::number(pid)})
-            .section('\n', 0, 0);
-    }
-
-    void Click(const QString& window, std::pair<int, int> at) const {
-        Xdotool({"mousemove", "--window", window, QString::number(at.first),
-                 QString::number(at.second), "click", "1"});
-    }
-
-  private:
-    QProcess m_server;
-    QString m_name;
-    bool m_ready = false;
-};
 
 TEST_F(UpdaterProgramTest, OnADisplayOkUpdatesAnOlderMouseAndOkThenCloses) {
     if (!OnPath("Xvfb") || !OnPath("xdotool")) {

@@ -98,6 +98,7 @@ TEST_F(UpdaterWindowFixture, AMouseInItsBootLoaderGetsTheImageWithoutAsking) {
     UpdateWatch watch(m_clock, *(m_window = std::make_unique<CW38UpdaterDlg>(Environment())));
     m_window->Initialize();
     m_window->show();
+    FinishCheck();
     EXPECT_EQ(m_window->currentScreen(), kScreenFirmwareUpdate);
     EXPECT_EQ(m_messageBoxes, Names{});
     FinishUpdate();

@@ -105,12 +105,20 @@ class UpdaterWindowFixture : public ::testing::Test {
         return env;
     }
 
-    // Opens the window as the program does: the check at start, then shown.
+    // Opens the window as the program does (the check at start begins, the
+    // window is shown) and waits until the check has ended.
     CW38UpdaterDlg& Open() {
         m_window = std::make_unique<CW38UpdaterDlg>(Environment());
         m_window->Initialize();
         m_window->show();
+        FinishCheck();
         return *m_window;
+    }
+
+    // Lets the check at start end on its worker and the window show what it queued.
+    void FinishCheck() {
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->isChecking(), 60000);
+        QCoreApplication::processEvents();
     }
 
     // Lets the worker finish and the window show what it queued.

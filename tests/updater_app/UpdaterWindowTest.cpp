@@ -204,6 +204,32 @@ TEST_F(UpdaterWindowFixture, NoMouseLooksForTheBootLoaderAfterTellingTheUser) {
     EXPECT_EQ(m_clock.Waits(), waits);
 }
 
+// The check at start runs beside the window: the window is on screen while it
+// looks for the boot loader, and closing it then ends the search at its next
+// try and the program with it.
+TEST_F(UpdaterWindowFixture, ClosingTheWindowDuringTheSearchEndsIt) {
+    Unplugged(*this);
+    m_window = std::make_unique<CW38UpdaterDlg>(Environment());
+    bool visibleDuringSearch = false;
+    int waits = 0;
+    m_clock.SetWaitObserver([&](std::chrono::milliseconds) {
+        if (++waits == 1) {
+            OnWindowThread(m_window.get(), [&] {
+                visibleDuringSearch = m_window->isVisible();
+                m_window->close();
+            });
+        }
+    });
+    m_window->Initialize();
+    m_window->show();
+    FinishCheck();
+    EXPECT_TRUE(visibleDuringSearch);
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_EQ(m_window->result(), QDialog::Rejected);
+    EXPECT_EQ(m_clock.Waits(), (std::vector<std::int64_t>{1500})) << "no try after the close";
+    EXPECT_EQ(m_messageBoxes, Names{});
+}
+
 TEST_F(UpdaterWindowFixture, AMouseThatShowsUpDuringTheLongSearchGetsTheImage) {
     ChangeMouse([](simulator::MouseState& s) { s.plugged = false; });
     int waits = 0;

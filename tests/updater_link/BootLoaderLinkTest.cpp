@@ -131,8 +131,13 @@ TEST_F(LinkTest, UnsentRequestGivesZeroWithoutWaiting) {
     EXPECT_EQ(m_link.WriteBlock(block, 20), 0);
     EXPECT_EQ(m_link.ReadBlock(20, reply), 0);
     EXPECT_EQ(m_link.SendComplete(), 0);
+    EXPECT_EQ(m_link.LastSystemError(), 5) << "the backend's errno is kept for the log";
     EXPECT_TRUE(m_clock.Waits().empty());
     EXPECT_TRUE(m_bus.getIds.empty());
+    m_bus.setResults.clear();
+    script({Reply(0x80, 1)});
+    EXPECT_EQ(m_link.SendComplete(), 1);
+    EXPECT_EQ(m_link.LastSystemError(), 0) << "cleared by a transfer that worked";
 }
 
 TEST_F(LinkTest, StartCarriesBlockCountAndChecksumAndWaitsAfterTheReply) {

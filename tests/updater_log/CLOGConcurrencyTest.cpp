@@ -84,6 +84,38 @@ TEST(CLOGConcurrency, TwoThreadsSharingOneLogLoseAndTearNothing) {
     expectWholeEntries(dir / "SOLUNELog.log", {"window", "worker"});
 }
 
+// The first entry of a fresh log makes its lock: two threads writing their
+// first entries at the same moment must share one lock, many times over.
+TEST(CLOGConcurrency, TwoThreadsWritingTheFirstEntriesAtOnceShareOneLock) {
+    TempDir dir;
+    const std::filesystem::path path = dir / "SOLUNELog.log";
+    constexpr int kRounds = 300;
+    for (int round = 0; round < kRounds; ++round) {
+        CLOG log(steppingTime());
+        log.SetFilePath(path);
+        std::atomic<int> ready{0};
+        auto firstEntry = [&](const char* writer) {
+            ready.fetch_add(1);
+            while (ready.load() < 2) {
+                std::this_thread::yield();
+            }
+            log.WriteTagged(writer, kPadding);
+        };
+        std::thread window(firstEntry, "window");
+        std::thread worker(firstEntry, "worker");
+        window.join();
+        worker.join();
+    }
+    const std::vector<std::uint8_t> bytes = test::ReadBytes(path);
+    const std::string text(bytes.begin(), bytes.end());
+    std::size_t entries = 0;
+    for (std::size_t at = text.find(kPadding); at != std::string::npos;
+         at = text.find(kPadding, at + kPadding.size())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2u * kRounds);
+}
+
 TEST(CLOGConcurrency, ThreadsWithTheirOwnLogObjectsLoseAndTearNothing) {
     TempDir dir;
     std::vector<std::string> names = {"a", "b", "c"};

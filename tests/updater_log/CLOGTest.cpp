@@ -1,6 +1,9 @@
 #include "updater/log/CLOG.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -132,6 +135,25 @@ TEST(CLOG, UnopenableFileLosesTheEntryAndReleasesTheLock) {
     other.log.SetFilePath(dir / "SOLUNELog.log");
     other.log.Write("kept");
     EXPECT_EQ(readText(dir / "SOLUNELog.log"), "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],kept");
+}
+
+// A pipe (with or without a reader) or a folder in place of the log file
+// loses the entry at once instead of blocking the writer.
+TEST(CLOG, APipeOrFolderInPlaceOfTheFileLosesTheEntryWithoutBlocking) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "SOLUNELog.log").c_str(), 0600), 0);
+    const int reader = ::open((dir / "SOLUNELog.log").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ScriptedLog scripted({k080503045, k080503045});
+    scripted.log.SetFilePath(dir / "SOLUNELog.log");
+    EXPECT_EQ(scripted.log.Write("lost with a reader"), 1);
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0) << "nothing reached the pipe";
+    ::close(reader);
+    EXPECT_EQ(scripted.log.Write("lost without a reader"), 1);
+    std::filesystem::create_directory(dir / "folder.log");
+    scripted.log.SetFilePath(dir / "folder.log");
+    EXPECT_EQ(scripted.log.Write("lost"), 1);
 }
 
 TEST(CLOG, EmptyPathLosesEveryEntry) {

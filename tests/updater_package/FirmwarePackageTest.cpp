@@ -53,6 +53,16 @@ TEST_F(FirmwarePackageTest, NameMustHoldTheVersionAfterItsFirstCharacter) {
         {"[Firmware]\nVersion=V1.08\nName=MOUSE_v1.08.fub", 0, "MOUSE_v1.08.fub"},
         {"[Firmware]\nVersion=1.08\n", 0, ""},
         {"", 0, ""},
+        // The name must be one plain file of the package folder.
+        {"[Firmware]\nVersion=1.08\nName=../outside/SOLUNE300_1.08.fub", 0,
+         "../outside/SOLUNE300_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=/tmp/SOLUNE300_1.08.fub", 0, "/tmp/SOLUNE300_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=sub\\SOLUNE300_1.08.fub", 0, "sub\\SOLUNE300_1.08.fub"},
+        {"[Firmware]\nVersion=.\nName=..", 0, ".."},
+        // The version must be digits, a point and two decimals.
+        {"[Firmware]\nVersion=1.8\nName=MOUSE_1.8.fub", 0, "MOUSE_1.8.fub"},
+        {"[Firmware]\nVersion=1.08b\nName=MOUSE_1.08b.fub", 0, "MOUSE_1.08b.fub"},
+        {"[Firmware]\nVersion=etc\nName=/etc/passwd", 0, "/etc/passwd"},
     };
     for (const Case& c : cases) {
         test::TestLog log;
@@ -115,17 +125,78 @@ TEST_F(FirmwarePackageTest, TwentyFiveHundredBytesGiveTwoFullBlocksAndOnePadded)
 }
 
 TEST_F(FirmwarePackageTest, HeaderFieldsAreKept) {
-    std::vector<std::uint8_t> file = BuildFirmwareFile(patternImage(100), 0x1234, u"SOLUNE 300");
-    file[6] = 0x11;  // a foreign vendor id still passes the package checks
-    writeImageFile(file);
+    writeImageFile(BuildFirmwareFile(patternImage(100), 0x1234, u"SOLUNE 300"));
     ASSERT_EQ(load(), 1);
     const FirmwareHeader& h = m_package.Header();
     EXPECT_EQ(h.imageLength, 100u);
-    EXPECT_EQ(h.vendorId, 0x2211);
+    EXPECT_EQ(h.vendorId, 0x22D4);
     EXPECT_EQ(h.productId, 0x1308);
     EXPECT_EQ(h.firmwareVersion, 0x1234);
     EXPECT_EQ(m_package.FileVersion(), 0x1234);
     EXPECT_EQ(h.label, u"SOLUNE 300");
+}
+
+// An image for another mouse, or of another version than config.ini names, is
+// refused before any device is looked for.
+TEST_F(FirmwarePackageTest, ImageForAnotherMouseOrVersionIsRefused) {
+    struct Case {
+        const char* name;
+        std::size_t offset;  // header field to set (the checksum stays right)
+        std::uint16_t value;
+        const char* failure;
+    };
+    const Case cases[] = {
+        {"vendor 0x1234", 6, 0x1234, "the image is for 1234:1308, not 22D4:1308"},
+        {"product 0x1307", 8, 0x1307, "the image is for 22D4:1307, not 22D4:1308"},
+        {"version 1.07", 10, 107, "the image holds version 1.07, config.ini names 1.08"},
+    };
+    for (const Case& c : cases) {
+        test::TestLog log;
+        test::RecordingView view;
+        FirmwarePackage package(log.log, view);
+        test::WriteText(log.dir / "config.ini", "[Firmware]\nVersion=1.08\nName=f_1.08.fub");
+        std::vector<std::uint8_t> file = BuildFirmwareFile(patternImage(2500), 108, u"");
+        file[c.offset] = static_cast<std::uint8_t>(c.value);
+        file[c.offset + 1] = static_cast<std::uint8_t>(c.value >> 8);
+        test::WriteBytes(log.dir / "f_1.08.fub", file);
+        ASSERT_EQ(package.ReadFirmwareConfig(log.dir.path()), 1);
+        EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), "f_1.08.fub"), 0) << c.name;
+        EXPECT_EQ(package.LastFailure(),
+                  std::string("the firmware file is incorrect: ") + c.failure);
+        EXPECT_EQ(log.Messages(),
+                  Messages({std::string(kTag) + "f_1.08.fub", "the firmware file is incorrect"}));
+        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
+        EXPECT_EQ(package.BlockCount(), 0) << c.name;
+    }
+}
+
+// A name that leads out of the package folder is refused before it is opened,
+// even when it is handed to the image reader directly.
+TEST_F(FirmwarePackageTest, ImageOutsideThePackageFolderIsNeverOpened) {
+    std::filesystem::create_directory(m_log.dir / "pkg");
+    const std::filesystem::path outside = m_log.dir / "MOUSE_1.08.fub";
+    writeImageFile(BuildFirmwareFile(patternImage(100), 108, u""));
+    for (const std::string& name : {std::string("../MOUSE_1.08.fub"), outside.string()}) {
+        test::RecordingView view;
+        FirmwarePackage package(m_log.log, view);
+        EXPECT_EQ(package.LoadFirmwareImage(m_log.dir / "pkg", name), 0) << name;
+        EXPECT_EQ(package.LastFailure(), "Unable to Open Firmware File") << name;
+        EXPECT_EQ(package.BlockCount(), 0) << name;
+    }
+}
+
+// config.ini is read only when it is a small regular file.
+TEST_F(FirmwarePackageTest, ConfigThatIsLargeOrNotARegularFileIsRefused) {
+    const std::string good = "[Firmware]\nVersion=1.08\nName=MOUSE_1.08.fub\n";
+    writeConfig(good + "; " + std::string(64 * 1024, 'x') + "\n");
+    EXPECT_EQ(m_package.ReadFirmwareConfig(m_log.dir.path()), 0);
+    EXPECT_EQ(m_package.LastFailure(),
+              "the firmware file is incorrect: config.ini is larger than 65536 bytes");
+    std::filesystem::remove(m_log.dir / "config.ini");
+    ASSERT_EQ(::mkfifo((m_log.dir / "config.ini").c_str(), 0600), 0);
+    EXPECT_EQ(m_package.ReadFirmwareConfig(m_log.dir.path()), 0);  // no hang on a pipe
+    EXPECT_EQ(m_package.LastFailure(),
+              "the firmware file is incorrect: config.ini is not a regular file");
 }
 
 TEST_F(FirmwarePackageTest, WrongLengthOrChecksumFails) {
@@ -149,6 +220,10 @@ TEST_F(FirmwarePackageTest, WrongLengthOrChecksumFails) {
         EXPECT_EQ(log.Messages(), Messages({kCheckFailed})) << c.name;
         EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
         EXPECT_EQ(package.LastFailure(), kCheckFailed);
+        // Nothing of the rejected image is kept.
+        EXPECT_EQ(package.BlockCount(), 0) << c.name;
+        EXPECT_EQ(package.ImageByteCount(), 0) << c.name;
+        EXPECT_EQ(package.Header().imageLength, 0u) << c.name;
     }
 }
 

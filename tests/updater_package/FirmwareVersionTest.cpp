@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
 namespace solune {
 namespace {
 
@@ -11,6 +16,31 @@ TEST(FirmwareVersion, TextHasTwoDecimals) {
     for (const auto& [version, text] : cases) {
         EXPECT_EQ(VersionText(version), text) << version;
     }
+}
+
+// The texts equal "%.2f" of the single-precision quotient in the C locale for
+// every version, and stay so once the program follows a locale that writes a
+// decimal comma (as the C library does after a window program has started).
+TEST(FirmwareVersion, TextIsTheSameInEveryLocale) {
+    std::vector<std::string> expected;
+    for (unsigned v = 0; v <= 0xFFFF; ++v) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.2f",
+                      static_cast<double>(static_cast<float>(v / 100.0)));
+        expected.emplace_back(text);
+    }
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
+        GTEST_SKIP()
+            << "the locale de_DE.UTF-8 is not installed (scripts/install-deps.sh makes it)";
+    }
+    char comma[16];
+    std::snprintf(comma, sizeof comma, "%.2f", 1.08);
+    EXPECT_STREQ(comma, "1,08") << "the locale writes a decimal comma";
+    for (unsigned v = 0; v <= 0xFFFF; ++v) {
+        ASSERT_EQ(VersionText(static_cast<std::uint16_t>(v)), expected[v]) << v;
+    }
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(FirmwareVersion, ParsesOnlyDigitsPointAndTwoDecimals) {

@@ -120,6 +120,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"HC_OK", "HC_OK", "HC_OK", "HC_OK"},
                                 kDone,
                                 108},
+                      // A refused read-back is logged and the transfer goes on.
+                      FaultCase{"ReadBackRefusedIsLogged",
+                                "bl-status-read",
+                                1,
+                                4,
+                                UpdateOutcome::Completed,
+                                {"HC_OK", "HC_OK", "HC_OK",
+                                 "v2_makesure_block read-back failed, block 20, status 0", "HC_OK"},
+                                kDone,
+                                108},
                       FaultCase{"BootLoaderNeverAppears",
                                 "bl-never-appears",
                                 1,
@@ -174,7 +184,8 @@ TEST_F(UpdateFaultWaits, BootRequestIsTriedThreeMoreTimes) {
     EXPECT_EQ(m_procedures.EnterBootLoader(m_package), UpdateOutcome::Failed);
     EXPECT_EQ(m_clock.Waits(), Waits({10, 10, 2000, 10, 2000, 10, 2000}));
     EXPECT_EQ(UpdateLog(), Messages({"V2_Send_bl_request failed first",
-                                     " v2_Send_bl_request failed after try to 3 times"}));
+                                     " v2_Send_bl_request failed after try to 3 times",
+                                     "hid transfer failed, errno 13 (Permission denied)"}));
     EXPECT_EQ(m_view.screens, std::vector<int>({kScreenEncounteredProblem}));
     EXPECT_EQ(MouseNow().mode, simulator::MouseMode::Normal);
 }

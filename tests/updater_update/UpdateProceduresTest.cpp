@@ -65,8 +65,9 @@ TEST_F(UpdateProceduresTest, InterruptedUpdateIsResumedByASecondRun) {
     ASSERT_EQ(m_link.ReadMouseVersion(version), 1);
     EXPECT_EQ(m_procedures.EnterBootLoader(m_package), UpdateOutcome::Failed);
     // The unplugging made the second block's acknowledgement fail (status 0,
-    // which has no name).
-    EXPECT_EQ(UpdateLog(), Messages({"HC_OK", "HC_OK", "HC_OK", "v2_makesure_block failed"}));
+    // which has no name); the unplugged device's errno follows.
+    EXPECT_EQ(UpdateLog(), Messages({"HC_OK", "HC_OK", "HC_OK", "v2_makesure_block failed",
+                                     "hid transfer failed, errno 19 (No such device)"}));
     EXPECT_EQ(m_view.screens, std::vector<int>({kScreenEncounteredProblem}));
     EXPECT_EQ(m_view.progress, std::vector<int>({2, 2, 35}));
 
@@ -111,12 +112,14 @@ TEST_F(UpdateProceduresTest, BootLoaderPluggedInDuringTheLongSearchIsFound) {
     EXPECT_TRUE(m_link.IsOpen());
 }
 
-TEST_F(UpdateProceduresTest, ForeignPackageLooksForNoMouse) {
+TEST_F(UpdateProceduresTest, ForeignPackageIsRefusedAndLooksForNoMouse) {
     std::vector<std::uint8_t> file = BuildFirmwareFile(std::vector<std::uint8_t>(10, 1), 108, u"");
     file[8] = 0x07;  // product 0x1307
     test::WriteBytes(m_log.dir / "pkg" / "SOLUNE300_1.08.fub", file);
-    ASSERT_EQ(m_package.LoadFirmwareImage(m_log.dir / "pkg", "SOLUNE300_1.08.fub"), 1);
-    EXPECT_EQ(m_procedures.DetectDevice(m_package), DeviceMode::NotFound);
+    FirmwarePackage foreign(m_log.log, m_view);
+    ASSERT_EQ(foreign.LoadFirmwareImage(m_log.dir / "pkg", "SOLUNE300_1.08.fub"), 0);
+    // A package without an accepted image names no mouse to look for.
+    EXPECT_EQ(m_procedures.DetectDevice(foreign), DeviceMode::NotFound);
     EXPECT_TRUE(m_clock.Waits().empty());
     EXPECT_TRUE(m_view.messageBoxes.empty());
     EXPECT_FALSE(m_link.IsOpen());

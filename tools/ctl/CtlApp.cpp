@@ -6,6 +6,7 @@
 #include "tools/ctl/DeviceCtlCommands.h"
 #include "tools/ctl/FirmwareCommands.h"
 #include "tools/ctl/MacroCommands.h"
+#include "tools/ctl/PointerCommands.h"
 #include "tools/ctl/ProfileCommands.h"
 
 namespace solune::ctl {
@@ -37,6 +38,7 @@ int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& ou
     AddDeviceCommands(app, context);
     AddMacroCommands(app, context);
     AddFirmwareCommands(app, context);
+    AddPointerCommands(app, context);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -8,7 +8,9 @@
 #include "config/device/HidLink.h"
 #include "config/device/WriteProfileImage.h"
 #include "devicechoice/DeviceChoice.h"
+#include "tools/ctl/NoMouseReport.h"
 #include "tools/ctl/ProfileLoading.h"
+#include "updater/bootloader/FirmwareVersion.h"
 
 namespace solune::ctl {
 
@@ -25,18 +27,28 @@ class Connection {
     Connection() {
         const DeviceAccess& a = access();
         m_backend = a.makeBackend ? a.makeBackend() : CreateSystemHidBackend();
-        m_link = std::make_unique<HidLink>(*m_backend,
-                                           a.clock != nullptr ? *a.clock : RealClock::Instance());
+        // A backend that could not be made means no mouse, as for the firmware commands.
+        if (m_backend) {
+            m_link = std::make_unique<HidLink>(
+                *m_backend, a.clock != nullptr ? *a.clock : RealClock::Instance());
+        }
     }
-    ~Connection() { m_link->CloseDevice(); }
+    ~Connection() {
+        if (m_link) {
+            m_link->CloseDevice();
+        }
+    }
 
-    // True with the mouse open; otherwise reports "SOLUNE 300 mouse not found".
+    // True with the mouse open; otherwise reports "SOLUNE 300 mouse not found",
+    // or what is wrong with the virtual mouse's state file.
     bool Find(CtlContext& c) {
-        if (m_link->FindDevice()) {
+        if (m_link && m_link->FindDevice()) {
             return true;
         }
-        m_link->CloseDevice();
-        c.Fail(kExitNoMouse, "SOLUNE 300 mouse not found");
+        if (m_link) {
+            m_link->CloseDevice();
+        }
+        ReportNoMouse(c, access().makeBackend == nullptr);
         return false;
     }
     HidLink& link() { return *m_link; }
@@ -58,19 +70,13 @@ void run(CtlContext& c, const std::string& failure,
     }
 }
 
-std::string versionText(std::uint16_t hundredths) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", hundredths / 100.0);
-    return text;
-}
-
 void addInfoCommands(CLI::App& device, CtlContext& c) {
     device.add_subcommand("info", "Print the mouse's firmware version")->callback([&c] {
         run(c, "the mouse did not report its firmware version", [&c](HidLink& link) {
             DeviceInfo info;
             const CommandResult result = GetDeviceInfo(link, info);
             if (result == CommandResult::Done) {
-                c.out << versionText(info.firmwareVersion) << '\n';
+                c.out << VersionText(info.firmwareVersion) << '\n';
             }
             return result;
         });

@@ -8,6 +8,7 @@
 #include "platform/Folders.h"
 #include "platform/TextCodec.h"
 #include "devicechoice/DeviceChoice.h"
+#include "tools/ctl/NoMouseReport.h"
 #include "tools/ctl/TerminalUpdateView.h"
 #include "updater/bootloader/FirmwarePackage.h"
 #include "updater/bootloader/FirmwareVersion.h"
@@ -206,7 +207,7 @@ void runUpdate(CtlContext& c, const FirmwareOptions& o) {
         access().makeBackend ? access().makeBackend() : CreateSystemHidBackend();
     Clock& clock = access().clock ? *access().clock : RealClock::Instance();
     if (!backend) {
-        c.Fail(kExitNoMouse, "SOLUNE 300 mouse not found");
+        ReportNoMouse(c, !access().makeBackend);
         return;
     }
     BootLoaderLink link(*backend, clock);
@@ -215,7 +216,7 @@ void runUpdate(CtlContext& c, const FirmwareOptions& o) {
     switch (procedures.DetectDevice(package)) {
         case DeviceMode::NotFound:
             log.Write("mouse bootloader device is not found");
-            c.Fail(kExitNoMouse, "SOLUNE 300 mouse not found");
+            ReportNoMouse(c, !access().makeBackend);
             return;
         case DeviceMode::Normal: {
             std::uint16_t mouseVersion = 0;

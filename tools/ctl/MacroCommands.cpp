@@ -10,7 +10,8 @@
 #include "config/macros/MacroFile.h"
 #include "config/macros/MacroLibrary.h"
 #include "platform/TextCodec.h"
-#include "tools/ctl/JsonFields.h"
+#include "tools/ctl/JsonInput.h"
+#include "tools/ctl/MacroJson.h"
 #include "tools/ctl/ProfileLoading.h"
 
 namespace solune::ctl {
@@ -27,79 +28,6 @@ struct MacroOptions {
     std::string profile;
     int button = 0;
 };
-
-json rectToJson(const MacroRect& r) {
-    return {{"left", r.left}, {"top", r.top}, {"right", r.right}, {"bottom", r.bottom}};
-}
-
-json macroToJson(const CMacro& macro) {
-    json events = json::array();
-    for (const CEventItem& row : macro.events) {
-        events.push_back({{"kind", row.kind},
-                          {"code", row.code},
-                          {"edge", row.edge},
-                          {"delay", row.delay},
-                          {"rect", rectToJson(row.rect)},
-                          {"selected", row.selected},
-                          {"serial", row.serial}});
-    }
-    return {{"name", ToUtf8(macro.name)},
-            {"id", macro.id},
-            {"rect", rectToJson(macro.rect)},
-            {"events", events}};
-}
-
-std::string childPath(const std::string& path, std::string_view key) {
-    return path.empty() ? std::string(key) : path + "." + std::string(key);
-}
-
-// The "rect" member of `object`, when present.
-bool rectFromJson(const json& object, const std::string& path, MacroRect& r, std::string& error) {
-    auto it = object.find("rect");
-    if (it == object.end()) {
-        return true;
-    }
-    const std::string rectPath = childPath(path, "rect");
-    if (!JsonFields::IsObject(*it, rectPath, error)) {
-        return false;
-    }
-    JsonFields f(*it, rectPath);
-    f.OnlyKeys({"left", "top", "right", "bottom"}) && f.Int("left", r.left) &&
-        f.Int("top", r.top) && f.Int("right", r.right) && f.Int("bottom", r.bottom);
-    error = f.error();
-    return f.ok();
-}
-
-bool rowFromJson(const json& value, const std::string& path, CEventItem& row, std::string& error) {
-    if (!JsonFields::IsObject(value, path, error)) {
-        return false;
-    }
-    JsonFields f(value, path);
-    if (!(f.OnlyKeys({"kind", "code", "edge", "delay", "rect", "selected", "serial"}) &&
-          f.Int("kind", row.kind) && f.Int("code", row.code) && f.Int("edge", row.edge) &&
-          f.Int("delay", row.delay) && f.Int("selected", row.selected) &&
-          f.Int("serial", row.serial))) {
-        error = f.error();
-        return false;
-    }
-    return rectFromJson(value, path, row.rect, error);
-}
-
-// Reads a macro from JSON; missing keys keep the values of a new macro.
-bool macroFromJson(const json& value, CMacro& macro, std::string& error) {
-    if (!value.is_object()) {
-        error = "the macro: expected a JSON object";
-        return false;
-    }
-    JsonFields f(value, "");
-    if (!(f.OnlyKeys({"name", "id", "rect", "events"}) && f.Text("name", macro.name) &&
-          f.Int("id", macro.id))) {
-        error = f.error();
-        return false;
-    }
-    return rectFromJson(value, "", macro.rect, error) &&
-           f.List("events", macro.events, rowFromJson, error);
-}
 
 // Reads a ".macro" file; reports what is wrong with it.
 bool loadMacro(CtlContext& c, const std::string& file, CMacro& macro) {
@@ -155,21 +83,26 @@ void runList(CtlContext& c, const MacroOptions& o) {
 void runShow(CtlContext& c, const MacroOptions& o) {
     CMacro macro;
     if (loadMacro(c, o.file, macro)) {
-        c.out << macroToJson(macro).dump(2) << '\n';
+        c.out << MacroToJson(macro).dump(2) << '\n';
     }
 }
 
 void runWrite(CtlContext& c, const MacroOptions& o) {
-    const std::string text{std::istreambuf_iterator<char>(c.in), std::istreambuf_iterator<char>()};
-    const json value = json::parse(text, nullptr, /*allow_exceptions=*/false);
-    if (value.is_discarded()) {
-        c.Fail(kExitBadInput, o.file + ": malformed JSON on standard input");
+    nlohmann::json value;
+    if (!ReadJsonInput(c, o.file, value)) {
         return;
     }
     CMacro macro;
     std::string error;
-    if (!macroFromJson(value, macro, error)) {
+    if (!MacroFromJson(value, macro, error)) {
         c.Fail(kExitBadInput, o.file + ": " + error);
+        return;
+    }
+    // A file the reader would refuse is never written.
+    if (MacroFileSize(macro) > kMaxMacroFileBytes) {
+        c.Fail(kExitBadInput, o.file + ": the macro's file would be " +
+                                  std::to_string(MacroFileSize(macro)) + " bytes, more than the " +
+                                  std::to_string(kMaxMacroFileBytes) + " a macro file may hold");
         return;
     }
     if (!SaveMacroFile(macro, o.file)) {

@@ -7,6 +7,7 @@
 
 #include "config/device/SettingsImage.h"
 #include "platform/TextCodec.h"
+#include "tools/ctl/JsonInput.h"
 #include "tools/ctl/ProfileJson.h"
 #include "tools/ctl/ProfileLoading.h"
 
@@ -44,10 +45,8 @@ void runShow(CtlContext& c, const ProfileOptions& o) {
 }
 
 void runWrite(CtlContext& c, const ProfileOptions& o) {
-    const std::string text{std::istreambuf_iterator<char>(c.in), std::istreambuf_iterator<char>()};
-    const nlohmann::json json = nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
-    if (json.is_discarded()) {
-        c.Fail(kExitBadInput, o.file + ": malformed JSON on standard input");
+    nlohmann::json json;
+    if (!ReadJsonInput(c, o.file, json)) {
         return;
     }
     Profile profile;

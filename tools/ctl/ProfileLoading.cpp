@@ -12,6 +12,11 @@ bool LoadProfileOrFail(CtlContext& c, const std::string& file, Profile& profile)
             c.Fail(kExitBadInput,
                    file + ": cannot read the file (missing, unreadable or not a regular file)");
             return false;
+        case ProfileReadResult::TooLarge:
+            c.Fail(kExitBadInput, file + ": the file is larger than " +
+                                      std::to_string(kMaxProfileFileBytes) +
+                                      " bytes, more than any profile holds");
+            return false;
         case ProfileReadResult::Foreign:
             c.Fail(kExitBadInput, file + ": not a profile file (wrong magic bytes)");
             return false;

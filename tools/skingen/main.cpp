@@ -1,26 +1,44 @@
-// skingen: draws every skin picture of both programs.
+// skingen: draws every skin picture of both programs, or their desktop icons.
 //
 //   skingen <configuration skin folder> <updater skin folder>
+//   skingen --icons <icon theme folder> <configuration icon name> <updater icon name>
 //
 // The build runs it with QT_QPA_PLATFORM=offscreen and passes the
 // "SOLUNE300_Skins" folder beside VESK and the "SOLUNE300Updater_Skins" folder
-// beside W38Updater. Exit status 0 when every picture was written, 1 on a
+// beside W38Updater; with --icons it writes "<N>x<N>/apps/<name>.png" at every
+// size of ProgramIcons.h. Exit status 0 when every picture was written, 1 on a
 // write failure, 2 on bad arguments.
 
 #include <QGuiApplication>
 #include <iostream>
+#include <string_view>
 
+#include "tools/skingen/ProgramIcons.h"
 #include "tools/skingen/SkinSet.h"
 
+namespace {
+
+bool writeSkins(const char* configFolder, const char* updaterFolder, std::string& error) {
+    return solune::skinart::WritePictures(solune::skinart::ConfigPictures(), configFolder, error) &&
+           solune::skinart::WritePictures(solune::skinart::UpdaterPictures(), updaterFolder, error);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: skingen <configuration skin folder> <updater skin folder>\n";
+    const bool icons = argc == 5 && std::string_view(argv[1]) == "--icons";
+    if (argc != 3 && !icons) {
+        std::cerr << "usage: skingen <configuration skin folder> <updater skin folder>\n"
+                     "       skingen --icons <icon theme folder> <configuration icon name> "
+                     "<updater icon name>\n";
         return 2;
     }
     QGuiApplication app(argc, argv);
     std::string error;
-    if (!solune::skinart::WritePictures(solune::skinart::ConfigPictures(), argv[1], error) ||
-        !solune::skinart::WritePictures(solune::skinart::UpdaterPictures(), argv[2], error)) {
+    const bool written = icons
+                             ? solune::skinart::WriteProgramIcons(argv[2], argv[3], argv[4], error)
+                             : writeSkins(argv[1], argv[2], error);
+    if (!written) {
         std::cerr << "skingen: " << error << "\n";
         return 1;
     }

@@ -1,15 +1,36 @@
 #include "updater/app/CW38UpdaterApp.h"
 
 #include <QApplication>
+#include <iostream>
 
+#include "platform/Folders.h"
 #include "platform/SingleInstance.h"
 #include "updater/app/CW38UpdaterDlg.h"
+#include "updater/app/UpdaterArguments.h"
 #include "updater/app/UpdaterEnvironment.h"
 #include "updater/app/UpdaterFlow.h"
 
 namespace solune {
 
+namespace {
+
+// The arguments after the program's name, without Qt's own options.
+std::vector<std::string> programArguments() {
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        arguments.push_back(all[i].toStdString());
+    }
+    return arguments;
+}
+
+}  // namespace
+
 int CW38UpdaterApp::Run(int argc, char** argv) {
+    if (AsksForUsage(argc, argv)) {
+        std::cout << kUpdaterUsage;
+        return 0;
+    }
     // Taken before anything is shown, so a second copy never opens a window.
     std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(kUpdaterInstanceName);
     if (!instance) {
@@ -17,7 +38,16 @@ int CW38UpdaterApp::Run(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("W38Updater"));
-    CW38UpdaterDlg window(UpdaterEnvironment::ForProgram());
+    // Its menu entry (packaging/), so the desktop shows that entry's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.dravik.solune300.w38updater"));
+    const UpdaterArguments arguments = ParseUpdaterArguments(programArguments(), ProgramFolder());
+    if (arguments.action != UpdaterArguments::Action::Run) {
+        std::cerr << kUpdaterUsage;
+        return 2;
+    }
+    UpdaterEnvironment env = UpdaterEnvironment::ForProgram();
+    env.packageFolder = arguments.packageFolder;
+    CW38UpdaterDlg window(std::move(env));
     window.Initialize();
     window.DoModal();
     return 0;

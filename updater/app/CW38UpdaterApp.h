@@ -1,7 +1,9 @@
 #pragma once
-// The updater's start: one copy per user (the instance lock
-// "W38_SOLUNE420_Firmware_Upadter"; a second start ends at once, silently and
-// with status 0), then the window, run modally until it closes.
+// The updater's start: --help prints the usage (UpdaterArguments.h); one copy
+// per user (the instance lock "W38_SOLUNE420_Firmware_Upadter"; a second start
+// ends at once, silently and with status 0); the package folder from the
+// command line (bad arguments: the usage on the error stream, status 2); then
+// the window, run modally until it closes.
 
 namespace solune {
 

@@ -66,6 +66,7 @@ CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
 
 CW38UpdaterDlg::~CW38UpdaterDlg() {
     if (m_worker.joinable()) {
+        m_flow.Cancel();
         m_worker.join();
     }
 }
@@ -76,15 +77,42 @@ void CW38UpdaterDlg::Initialize() {
         EnsureFolder(m_env.logFile);
     }
     m_log.SetFilePath(m_env.logFile);
-    const bool configRunning = m_env.configProgramRunning && m_env.configProgramRunning();
-    const UpdaterFlow::StartResult start = m_flow.Start(configRunning, m_env.packageFolder);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
-    if (start == UpdaterFlow::StartResult::RunTransfer) {
+    if (m_env.configProgramRunning && m_env.configProgramRunning()) {
+        m_flow.Start(true, m_env.packageFolder);
+        return;
+    }
+    // The check runs beside the window, which can be shown and closed meanwhile.
+    m_checking = true;
+    m_worker = std::thread([this, folder = m_env.packageFolder] {
+        const UpdaterFlow::StartResult result = m_flow.Start(false, folder);
+        QMetaObject::invokeMethod(
+            this, [this, result] { checkEnded(result); }, Qt::QueuedConnection);
+    });
+}
+
+void CW38UpdaterDlg::checkEnded(UpdaterFlow::StartResult result) {
+    if (m_worker.joinable()) {
+        m_worker.join();
+    }
+    m_checking = false;
+    if (m_closeRequested) {
+        m_flow.Close();
+        finish(QDialog::Rejected);
+        return;
+    }
+    if (result == UpdaterFlow::StartResult::RunTransfer) {
         startWorker();
     }
+}
+
+void CW38UpdaterDlg::closeDuringCheck() {
+    m_closeRequested = true;
+    m_flow.Cancel();
+    hide();
 }
 
 bool CW38UpdaterDlg::onWindowThread() const {
@@ -213,6 +241,12 @@ void CW38UpdaterDlg::controlClicked(int id) {
     if (m_updating) {
         return;
     }
+    if (m_checking) {
+        if (id == layout::kUpdaterCancelId || id == layout::kUpdaterCloseId) {
+            closeDuringCheck();
+        }
+        return;
+    }
     switch (id) {
         case layout::kUpdaterOkId:
             if (m_flow.Ok() == UpdaterFlow::OkResult::StartUpdate) {
@@ -251,7 +285,7 @@ void CW38UpdaterDlg::workerEnded() {
 }
 
 void CW38UpdaterDlg::finish(int result) {
-    m_dragging = false;
+    m_dragger.Cancel();
     QDialog::done(result);
 }
 
@@ -259,6 +293,10 @@ void CW38UpdaterDlg::reject() {
     // Escape and the window system's close request: refused while the worker
     // talks to the boot loader, as the update cannot be cancelled.
     if (m_updating) {
+        return;
+    }
+    if (m_checking) {
+        closeDuringCheck();
         return;
     }
     m_flow.Close();
@@ -270,35 +308,28 @@ void CW38UpdaterDlg::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (m_checking) {
+        event->ignore();
+        closeDuringCheck();
+        return;
+    }
     CVixImageDialog::closeEvent(event);
 }
 
 void CW38UpdaterDlg::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
+    if (!m_dragger.Press(*this, *event)) {
         CVixImageDialog::mousePressEvent(event);
-        return;
     }
-    // The window system moves the window where it can; elsewhere the window
-    // follows the pointer itself.
-    if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
-        return;
-    }
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - pos();
 }
 
 void CW38UpdaterDlg::mouseMoveEvent(QMouseEvent* event) {
-    if (m_dragging && (event->buttons() & Qt::LeftButton) != 0) {
-        move(event->globalPosition().toPoint() - m_dragOffset);
-        return;
+    if (!m_dragger.Move(*this, *event)) {
+        CVixImageDialog::mouseMoveEvent(event);
     }
-    CVixImageDialog::mouseMoveEvent(event);
 }
 
 void CW38UpdaterDlg::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = false;
-    }
+    m_dragger.Release(*event);
     CVixImageDialog::mouseReleaseEvent(event);
 }
 

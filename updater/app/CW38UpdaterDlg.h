@@ -6,12 +6,15 @@
 // UpdaterScreenLayout.h. Controls that a screen does not list are hidden.
 //
 // Threads: the window and all its widgets live on the window's thread. The
-// update runs on one worker thread (std::thread) that reaches the window only
-// through the UpdateView calls; those made from another thread are queued to
-// the window's thread in the order made, so the screens, the progress and the
-// version text appear as the worker sets them. While the worker runs the window
-// cannot be closed (no button is shown and closing requests are refused); the
-// destructor waits for the worker.
+// check at start and the update each run on one worker thread (std::thread,
+// one at a time) that reaches the window only through the UpdateView calls;
+// those made from another thread are queued to the window's thread in the
+// order made, so the screens, the progress and the version text appear as the
+// worker sets them. The check at start may look for the boot loader for
+// minutes: the window stays responsive meanwhile, and a close request (Cancel,
+// Close, Escape or the window system's close) ends the search and then the
+// program. While the update runs the window cannot be closed (no button is
+// shown and closing requests are refused); the destructor waits for the worker.
 //
 // The window is dragged by any point of its body.
 
@@ -26,6 +29,7 @@
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinFailure.h"
+#include "shared/skin/WindowDragger.h"
 #include "updater/app/UpdaterEnvironment.h"
 #include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenPictures.h"
@@ -44,8 +48,8 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
 
     // Opening the window: the private font, the log's file (folders created),
     // every control hidden, then screen 11 while the configuration program
-    // runs, else the check at start (which may block for minutes while it
-    // looks for the boot loader, and may start the worker). Run it once,
+    // runs, else the check at start on a worker thread (it may look for the
+    // boot loader for minutes, and may then start the update). Run it once,
     // before the window is first shown; the window is centred on the screen.
     void Initialize();
 
@@ -63,6 +67,8 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     int updateMode() const { return m_flow.UpdateMode(); }
     // True from the start of the worker until the window's thread has seen it end.
     bool isUpdating() const { return m_updating; }
+    // True from Initialize until the window's thread has seen the check at start end.
+    bool isChecking() const { return m_checking; }
 
   public:
     void reject() override;
@@ -93,6 +99,10 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     QImage cut(int screen, layout::ScreenPicture which, const layout::ControlRect& r);
     void startWorker();
     void workerEnded();
+    void checkEnded(UpdaterFlow::StartResult result);
+    // A close request during the check at start: ends the search, hides the
+    // window and closes it once the check has ended.
+    void closeDuringCheck();
     void finish(int result);
 
     UpdaterEnvironment m_env;
@@ -114,8 +124,9 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     std::string m_mouseVersionText;
     int m_screen = 0;
     bool m_updating = false;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
+    bool m_checking = false;
+    bool m_closeRequested = false;
+    WindowDragger m_dragger;
     std::thread m_worker;
 };
 

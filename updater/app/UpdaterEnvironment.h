@@ -35,7 +35,8 @@ struct UpdaterEnvironment {
     // Ends the program after "UI load failed!" (empty: leave the event loop).
     std::function<void()> endProgram;
 
-    // The real world: the package and the pictures beside the program
+    // The real world: the package (W38Updater puts the command line's package
+    // folder in its place, UpdaterArguments.h) and the pictures beside the program
     // (ProgramFolder() + "SOLUNE300Updater_Skins", the font in "Updater_Skins"),
     // the log in the user's data folder, the mouse by SOLUNE300_SIMULATOR or
     // hidraw, the real clock, the instance lock "SOLUNE300 Config" and Qt's

@@ -97,6 +97,12 @@ void UpdaterFlow::Close() {
     }
 }
 
+void UpdaterFlow::Cancel() {
+    if (m_procedures) {
+        m_procedures->CancelSearch();
+    }
+}
+
 UpdateOutcome UpdaterFlow::RunUpdate() {
     if (!m_procedures) {
         return UpdateOutcome::Failed;

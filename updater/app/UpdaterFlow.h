@@ -63,6 +63,9 @@ class UpdaterFlow {
     OkResult Ok();
     // Cancel and Close (and OK that closes): closes the device handle.
     void Close();
+    // From any thread: a search for the boot loader in the check at start ends
+    // at its next try, as if nothing was found.
+    void Cancel();
 
     // The update, on the worker thread: EnterBootLoader then TransferImage after
     // OK, TransferImage alone for a mouse found in its boot loader.

@@ -29,11 +29,16 @@ int BootLoaderLink::FindHidDevice(std::uint16_t vendorId, std::uint16_t productI
 }
 
 bool BootLoaderLink::send(std::span<const std::uint8_t> report) {
-    return m_device && m_device->SetFeature(report).Ok();
+    return m_device && noteResult(m_device->SetFeature(report));
 }
 
 bool BootLoaderLink::get(std::span<std::uint8_t> report) {
-    return m_device && m_device->GetFeature(report).Ok();
+    return m_device && noteResult(m_device->GetFeature(report));
+}
+
+bool BootLoaderLink::noteResult(const HidResult& result) {
+    m_lastSystemError = result.Ok() ? 0 : result.systemError;
+    return result.Ok();
 }
 
 int BootLoaderLink::GetFeatureWithRetry(std::span<std::uint8_t> buffer) {

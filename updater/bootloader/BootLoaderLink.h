@@ -93,7 +93,13 @@ class BootLoaderLink {
     // write's status is the result.
     int VerifyBlock(BlockSpan block, std::uint8_t number);
 
+    // The system's error number (errno) of the last transfer when it failed; 0
+    // after a transfer that worked or one that failed without a number.
+    int LastSystemError() const { return m_lastSystemError; }
+
   private:
+    // Keeps the transfer's error number; true when it worked.
+    bool noteResult(const HidResult& result);
     bool send(std::span<const std::uint8_t> report);
     bool get(std::span<std::uint8_t> report);
     void wait(int ms) { m_clock.Sleep(std::chrono::milliseconds(ms)); }
@@ -107,6 +113,7 @@ class BootLoaderLink {
     Clock& m_clock;
     std::unique_ptr<HidDevice> m_device;
     std::uint8_t m_protocolGeneration = 0;
+    int m_lastSystemError = 0;
 };
 
 }  // namespace solune

@@ -69,4 +69,9 @@ std::uint16_t BlockSum16(std::span<const std::uint8_t> block) {
     return static_cast<std::uint16_t>(ImageChecksum(block));
 }
 
+bool IsPlainFileName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\r\n\0", 5)) == std::string_view::npos;
+}
+
 }  // namespace solune

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace solune {
@@ -45,6 +46,11 @@ FirmwareHeader ParseFirmwareHeader(std::span<const std::uint8_t, kFirmwareHeader
 // The 40-byte header for `header`; bytes 0..1 are 0, the label is cut to 11
 // units so that its terminator fits.
 std::array<std::uint8_t, kFirmwareHeaderSize> BuildFirmwareHeader(const FirmwareHeader& header);
+
+// True for one plain file name inside a folder: not empty, not "." or "..",
+// no folder separator ("/", nor the "\\" of Windows-written packages), no line
+// break and no NUL.
+bool IsPlainFileName(std::string_view name);
 
 // The sum, in 32 bits, of every byte (0..255) of `bytes`. Over the stored blocks
 // (padding included) it equals the plain byte sum of the image.

@@ -7,7 +7,12 @@
 // file, section or key reads as empty.
 //
 // Every failure writes its log line and shows screen 01 (Firmware incorrect):
-//   "the firmware file is incorrect"               name check failed
+//   "the firmware file is incorrect"               name check failed: the Name
+//       does not hold the Version at position 1 or later, is not one plain file
+//       name of the package folder, the Version is not digits-point-two-digits,
+//       or config.ini is not a regular file of at most 64 KiB; or the image's
+//       header names another mouse than 22D4:1308 or another version than the
+//       Version of config.ini
 //   "Unable to Open Firmware File"                  image file cannot be opened
 //   "read fub file is failed"                       image file cannot be read
 //   "checksunm or check fub filelength is failed"   header length or checksum
@@ -34,13 +39,17 @@ class FirmwarePackage {
 
     // Reads folder/"config.ini" and checks that the Version text occurs in the
     // Name at position 1 or later (exact case; a name that begins with the
-    // version fails; an empty version fails). Logs the file name with the tag
+    // version fails; an empty version fails), that the Name is a plain file
+    // name and the Version digits, a point and two decimals. Nothing is opened
+    // when a check fails. Logs the file name with the tag
     // "the fub firmware file name is:" in both outcomes. Returns 1 or 0.
     int ReadFirmwareConfig(const std::filesystem::path& folder);
 
     // Reads folder/name, splits the image into 1024-byte blocks (the last one
     // padded with zeros), computes ImageChecksum and checks the header's length
-    // and checksum. Returns 1 or 0; on 1 the blocks and header fields are kept.
+    // and checksum, then the header's vendor and product (22D4:1308) and, once
+    // ReadFirmwareConfig has passed, its version against the config's.
+    // Returns 1 or 0; only on 1 are the blocks and header fields kept.
     int LoadFirmwareImage(const std::filesystem::path& folder, const std::string& name);
 
     const std::string& ConfigVersion() const { return m_configVersion; }
@@ -54,11 +63,17 @@ class FirmwarePackage {
     std::int32_t ComputedChecksum() const { return m_computedChecksum; }
     // "%.2f" of the file version / 100, made once the image passed its checks.
     const std::string& FileVersionText() const { return m_fileVersionText; }
-    // The text of the last failure's log line; empty after success.
+    // The text of the last failure's log line, followed by what was wrong where
+    // the log line does not say it; empty after success.
     const std::string& LastFailure() const { return m_lastFailure; }
 
   private:
-    int fail(const std::string& message);
+    int fail(const std::string& message, const std::string& detail = {});
+    // What is wrong with the values of config.ini; empty when they pass.
+    static std::string configProblem(const std::string& version, const std::string& name);
+    // What is wrong with a header whose length and checksum passed; empty when
+    // it is for this mouse and the config's version.
+    std::string headerProblem(const FirmwareHeader& header) const;
 
     CLOG& m_log;
     UpdateView& m_view;

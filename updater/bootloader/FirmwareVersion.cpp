@@ -1,18 +1,17 @@
 #include "updater/bootloader/FirmwareVersion.h"
 
-#include <cstdio>
-
 #include "updater/bootloader/UpdateView.h"
 
 namespace solune {
 
 std::string VersionText(std::uint16_t version) {
-    // Single precision on purpose: the texts must round the way the program
-    // always showed them.
-    const float quotient = static_cast<float>(version / 100.0);
-    char text[16];
-    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(quotient));
-    return text;
+    // Whole numbers, not "%.2f": the C library's number format follows the
+    // user's locale once a window program has set it, which would print "1,08".
+    // Every version of 0 ... 655.35 prints the same digits either way (the
+    // single-precision quotient is far closer than half a hundredth).
+    const unsigned hundredths = version % 100;
+    return std::to_string(version / 100) + (hundredths < 10 ? ".0" : ".") +
+           std::to_string(hundredths);
 }
 
 std::optional<std::uint16_t> ParseVersionText(std::string_view text) {

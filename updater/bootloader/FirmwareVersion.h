@@ -9,8 +9,9 @@
 
 namespace solune {
 
-// "%.2f" of version / 100, the quotient rounded to single precision first
-// (108 gives "1.08").
+// The version / 100 with two decimals and a point whatever the locale (108
+// gives "1.08"; the same text as "%.2f" of the single-precision quotient in
+// the C locale).
 std::string VersionText(std::uint16_t version);
 
 // Parses a version text of digits, a point and exactly two decimals ("1.08")

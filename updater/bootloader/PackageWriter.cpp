@@ -43,9 +43,8 @@ PackResult WriteFirmwarePackage(const std::filesystem::path& folder, const std::
         return PackResult::BadVersion;
     }
     const std::size_t at = fileName.find(versionText);
-    if (fileName.empty() || fileName.find_first_of("/\r\n") != std::string::npos ||
-        fileName == "." || fileName == ".." || fileName == "config.ini" ||
-        at == std::string::npos || at == 0) {
+    if (!IsPlainFileName(fileName) || fileName == "config.ini" || at == std::string::npos ||
+        at == 0) {
         return PackResult::BadFileName;
     }
     std::error_code ec;

@@ -1,5 +1,8 @@
 #include "updater/bootloader/UpdateProcedures.h"
 
+#include <cstring>
+#include <string>
+
 #include "updater/bootloader/FirmwarePackage.h"
 #include "updater/bootloader/FirmwareVersion.h"
 #include "updater/bootloader/StatusCodes.h"
@@ -24,6 +27,7 @@ constexpr const char* kInfoFailed = " rtn_int = v2_get_bl_info failed after try 
 constexpr const char* kStartFailed = "  v2_send_bl_start failed after try to 3 times";
 constexpr const char* kBlockFailed = "v2_makesure_block failed";
 constexpr const char* kCompleteFailed = " Send_bl_complete failed ";
+constexpr const char* kVerifyFailed = "v2_makesure_block read-back failed, block ";
 
 constexpr int kSearchTries = 301;
 constexpr int kFirstBlockNumber = 20;
@@ -37,16 +41,25 @@ void UpdateProcedures::logStatus(int status) {
     }
 }
 
+void UpdateProcedures::logSystemError() {
+    const int error = m_link.LastSystemError();
+    if (error != 0) {
+        m_log.Write("hid transfer failed, errno " + std::to_string(error) + " (" +
+                    std::strerror(error) + ")");
+    }
+}
+
 UpdateOutcome UpdateProcedures::fail(const char* message) {
     if (message != nullptr) {
         m_log.Write(message);
     }
+    logSystemError();
     m_view.ShowScreen(kScreenEncounteredProblem);
     return UpdateOutcome::Failed;
 }
 
-bool UpdateProcedures::findBootLoader(int tries, int waitMs) {
-    for (int attempt = 0; attempt < tries; ++attempt) {
+bool UpdateProcedures::findBootLoader(int tries, int waitMs, bool cancellable) {
+    for (int attempt = 0; attempt < tries && !(cancellable && m_cancelled.load()); ++attempt) {
         if (m_link.FindHidDevice(kMouseVendorId, kBootLoaderProductId) == 1) {
             return true;
         }
@@ -64,11 +77,14 @@ DeviceMode UpdateProcedures::DetectDevice(const FirmwarePackage& package) {
         return DeviceMode::Normal;
     }
     m_link.CloseDevice();
-    if (findBootLoader(2, 1500)) {
+    if (findBootLoader(2, 1500, true)) {
         return DeviceMode::BootLoader;
     }
+    if (m_cancelled.load()) {
+        return DeviceMode::NotFound;
+    }
     m_view.ShowBootLoaderSearchMessage(kSearchCaption, kSearchText);
-    return findBootLoader(kSearchTries, 1000) ? DeviceMode::BootLoader : DeviceMode::NotFound;
+    return findBootLoader(kSearchTries, 1000, true) ? DeviceMode::BootLoader : DeviceMode::NotFound;
 }
 
 UpdateOutcome UpdateProcedures::EnterBootLoader(const FirmwarePackage& package) {
@@ -86,7 +102,9 @@ UpdateOutcome UpdateProcedures::EnterBootLoader(const FirmwarePackage& package) 
         }
     }
     m_link.CloseDevice();
-    if (!findBootLoader(kSearchTries, 1000)) {
+    // The update itself cannot be cancelled: the mouse is already on its way
+    // into the boot loader.
+    if (!findBootLoader(kSearchTries, 1000, false)) {
         return fail(kBootLoaderNotFound);
     }
     wait(10000);
@@ -128,8 +146,13 @@ UpdateOutcome UpdateProcedures::TransferImage(const FirmwarePackage& package) {
         const int written = m_link.WriteBlock(block, number);
         if (written == kHcOk) {
             // A failed check already wrote the block again; the transfer goes on
-            // whatever that second write answered.
-            m_link.VerifyBlock(block, number);
+            // whatever that second write answered, but the log keeps it.
+            const int verified = m_link.VerifyBlock(block, number);
+            if (verified != kHcOk) {
+                m_log.Write(std::string(kVerifyFailed) + std::to_string(number) + ", status " +
+                            std::to_string(verified));
+                logSystemError();
+            }
         }
         m_view.SetProgress(i * 100 / count + 2);
         wait(70);
@@ -143,6 +166,7 @@ UpdateOutcome UpdateProcedures::TransferImage(const FirmwarePackage& package) {
     logStatus(complete);
     if (complete != kHcOk) {
         m_log.Write(kCompleteFailed);
+        logSystemError();
         return UpdateOutcome::CompleteFailed;
     }
     m_view.ShowScreen(kScreenUpdateCompleted);

@@ -17,9 +17,14 @@
 //
 // A failing step logs its line and shows screen 06, except a failed complete
 // command, which logs " Send_bl_complete failed " and leaves the screen as it is.
+// When the step's last transfer failed with a system error number, the line
+// "hid transfer failed, errno N (text)" follows. A block whose read-back check
+// and rewrite both fail logs "v2_makesure_block read-back failed, block B,
+// status S" and the transfer goes on.
 // A mouse unplugged in the middle stays in its boot loader; the next
 // DetectDevice finds it there (2) and TransferImage sends the image again.
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -51,6 +56,9 @@ class UpdateProcedures {
 
     // Leaves the found device open in the link.
     DeviceMode DetectDevice(const FirmwarePackage& package);
+    // From any thread: DetectDevice's searches for the boot loader stop at
+    // their next try and find nothing (the program is being closed).
+    void CancelSearch() { m_cancelled.store(true); }
     UpdateOutcome EnterBootLoader(const FirmwarePackage& package);
     UpdateOutcome TransferImage(const FirmwarePackage& package);
 
@@ -61,15 +69,22 @@ class UpdateProcedures {
   private:
     void wait(int ms) { m_clock.Sleep(std::chrono::milliseconds(ms)); }
     void logStatus(int status);
+    // Logs `message` (when not null), the errno of a failed transfer, and
+    // shows screen 06.
     UpdateOutcome fail(const char* message);
-    // Up to `tries` searches for the boot loader, `waitMs` after each miss.
-    bool findBootLoader(int tries, int waitMs);
+    // One line "hid transfer failed, errno N (text)" when the link's last
+    // transfer failed with an error number.
+    void logSystemError();
+    // Up to `tries` searches for the boot loader, `waitMs` after each miss;
+    // with `cancellable`, none once CancelSearch was called.
+    bool findBootLoader(int tries, int waitMs, bool cancellable);
 
     BootLoaderLink& m_link;
     Clock& m_clock;
     CLOG& m_log;
     UpdateView& m_view;
     std::optional<std::uint16_t> m_versionAfterUpdate;
+    std::atomic<bool> m_cancelled{false};
 };
 
 }  // namespace solune

@@ -1,11 +1,11 @@
 #include "updater/log/CLOG.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/BoundedRead.h"
 #include "platform/Folders.h"
 
 namespace solune {
@@ -71,17 +71,21 @@ int CLOG::WriteTagged(std::string_view tag, std::string_view message) {
 }
 
 void CLOG::append(std::string_view tag, std::string_view message) {
-    if (!m_lock) {
+    // Threads may write their first entries at the same moment: only one of
+    // them makes the lock, the others wait until it exists.
+    std::call_once(m_lockMade, [this] {
         const std::filesystem::path lockFile =
             m_filePath.empty() ? std::filesystem::path()
                                : m_filePath.parent_path() / "MouseLogWrite.lock";
         m_lock = std::make_unique<NamedLock>(kLockName, lockFile);
-    }
+    });
     NamedLockGuard hold(*m_lock);
     if (m_filePath.empty()) {
         return;
     }
-    const int fd = ::open(m_filePath.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Only a regular file takes entries: a pipe or device in its place would
+    // block the writer, so it loses the entry like a file that cannot be opened.
+    const int fd = OpenRegularFileForAppend(m_filePath);
     if (fd < 0) {
         return;
     }

@@ -15,10 +15,12 @@
 // Writers take turns through the lock "MouseLogWrite": an in-process mutex plus
 // an advisory lock on the file "MouseLogWrite.lock" beside the log, so entries of
 // several threads and processes never interleave. The file is opened and closed
-// for every entry. A file that cannot be opened loses the entry silently.
+// for every entry. A file that cannot be opened, or that is not a regular file
+// (a pipe, a device), loses the entry silently.
 
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -62,6 +64,7 @@ class CLOG {
     LocalTimeSource m_timeSource;
     std::filesystem::path m_filePath;
     std::string m_ownTag;
+    std::once_flag m_lockMade;          // makes m_lock once, whichever thread writes first
     std::unique_ptr<NamedLock> m_lock;  // made on the first write
     int m_previousTime = 0;             // time of day in ms of the last differing entry
 };

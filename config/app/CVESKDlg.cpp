@@ -1,0 +1,472 @@
+#include "config/app/CVESKDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QSocketNotifier>
+#include <QTimerEvent>
+#include <cstdio>
+
+#include "config/app/MainWindowLayout.h"
+#include "config/app/VeskTray.h"
+#include "config/device/DeviceCommands.h"
+#include "config/pages/ProfilePage.h"
+#include "shared/skin/CVixButton.h"
+#include "shared/skin/CVixComboButton.h"
+#include "shared/skin/CVixStatic.h"
+#include "shared/skin/ControlNotify.h"
+#include "shared/skin/SkinFonts.h"
+
+namespace solune {
+
+namespace {
+
+using layout::ControlRect;
+using layout::LayoutControl;
+
+constexpr int kVersionFontHeight = 13;
+constexpr int kPageButtonCount = VeskPages::kCount;
+
+int ProfileOfMenuButton(int id) {
+    return 1021 - id;  // 1020 … 1016 are the menus of profiles 1 … 5
+}
+
+QString ToQString(const std::u16string& text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
+    : CVixImageDialog(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_env(std::move(env)),
+      m_clock(m_env.clock != nullptr ? *m_env.clock : RealClock::Instance()),
+      m_skinFailure(*m_env.messages, kSkinFailureText, m_env.endProgram),
+      m_skin(m_skinFailure, m_env.skinFolder),
+      m_backend(m_env.makeBackend ? m_env.makeBackend() : nullptr),
+      m_link(m_backend ? std::make_unique<HidLink>(*m_backend, m_clock) : nullptr),
+      m_set(m_link.get(), *m_env.pointer, *m_env.messages) {
+    setWindowTitle(QString::fromLatin1(kMainWindowTitle));
+    setObjectName(QString::fromLatin1(kMainWindowTitle));
+    m_set.LoadAllProfiles(DataFolder(m_env.userDataFolder));
+    m_context.link = m_link.get();
+    m_context.messages = m_env.messages.get();
+    m_context.keys = m_env.keys.get();
+    m_context.clock = &m_clock;
+    m_context.skin = &m_skin;
+    m_context.currentProfile = [this] { return &m_set.current(); };
+}
+
+CVESKDlg::~CVESKDlg() {
+    m_set.SetView(nullptr);
+}
+
+void CVESKDlg::OnInitDialog() {
+    BuildWindow();
+    m_tray = std::make_unique<VeskTray>(*this);
+    m_tray->icon().setObjectName(QStringLiteral("trayIcon"));
+    setWindowIcon(m_tray->icon().icon());
+    m_set.SetView(this);
+    SelectProfileButton(1);
+    LoadPages(m_set.current());
+    if (!m_env.trayAvailable || m_env.trayAvailable()) {
+        m_tray->Add();
+    }
+    StartDeviceNotices();
+    m_followTimer = startTimer(kFollowPeriodMs);
+}
+
+QImage CVESKDlg::Cut(int element, int state, const ControlRect& r) {
+    return m_skin.GetSkinPart(element, state, r.x, r.y, r.right(), r.bottom());
+}
+
+void CVESKDlg::BuildWindow() {
+    SetBackgroundImage(m_skin.GetSkinPart(0, 0, 0, 0, 0, 0));
+    PlaceControls();
+    FillMenus();
+    m_version->SetFontHeight(kVersionFontHeight);
+    m_version->SetText(QString::fromLatin1(kProgramVersionText));
+    CreatePages();
+}
+
+void CVESKDlg::PlaceControls() {
+    int element = 1;  // elements 1 … 21 are the main window's controls, in table order
+    for (const LayoutControl& c : layout::kMainControls) {
+        const ControlRect& r = c.rect;
+        QWidget* control = nullptr;
+        if (c.kind == layout::ControlKind::ComboButton) {
+            auto* combo = new CVixComboButton(c.id, this);
+            combo->SetImages(Cut(element, 0, r), Cut(element, 1, r), Cut(element, 2, r));
+            combo->showCaption = c.id == layout::kLanguageButtonId;
+            combo->acceptFlag = c.id == layout::kLanguageButtonId;
+            if (c.id == layout::kLanguageButtonId) {
+                m_language = combo;
+            } else {
+                m_profileMenus[ProfileOfMenuButton(c.id) - 1] = combo;
+            }
+            control = combo;
+        } else if (c.kind == layout::ControlKind::Label) {
+            m_version = new CVixStatic(c.id, this);
+            m_version->SetBackgroundImage(Cut(element, 0, r));
+            m_version->textColor = 0xFFD2D2D2;
+            control = m_version;
+        } else {
+            auto* button = new CVixButton(c.id, this);
+            button->SetImages(Cut(element, 0, r), Cut(element, 1, r), Cut(element, 2, r),
+                              Cut(element, 3, r));
+            if (c.id >= layout::kMouseSettingsButtonId && c.id <= layout::kSupportButtonId) {
+                m_pageButtons[c.id - layout::kMouseSettingsButtonId] = button;
+            } else if (c.id >= layout::kFirstProfileButtonId &&
+                       c.id < layout::kFirstProfileButtonId + kProfileCount) {
+                const int number = c.id - layout::kFirstProfileButtonId + 1;
+                m_profileButtons[number - 1] = button;
+                button->font = skin::MakeFont(skin::kNeoSansFace, 13);
+                SetProfileButtonText(number, m_set.profile(number));
+                SetProfileButtonEnabled(number, m_set.profile(number).enabled != 0);
+            } else if (c.id == layout::kResetButtonId) {
+                m_reset = button;
+            } else if (c.id == layout::kOkButtonId) {
+                m_ok = button;
+            } else if (c.id == layout::kApplyButtonId) {
+                m_apply = button;
+            } else {
+                m_cancel = button;
+            }
+            control = button;
+        }
+        control->setObjectName(QString::fromUtf8(c.name.data(), static_cast<int>(c.name.size())));
+        control->setGeometry(r.x, r.y, r.width, r.height);
+        ++element;
+    }
+}
+
+void CVESKDlg::FillMenus() {
+    for (CVixComboButton* menu : m_profileMenus) {
+        menu->CreateFixedMenu();
+        int item = 1;
+        for (const char* text : kProfileMenuItems) {
+            menu->AddItem(item++, QString::fromLatin1(text));
+        }
+    }
+    m_language->CreateFixedMenu();
+    m_language->openUpward = true;
+    int id = 0;
+    for (const char* text : kLanguages) {
+        m_language->AddItem(id++, QString::fromLatin1(text));
+    }
+    m_language->SetSelection(QString::fromLatin1(kLanguages[0]), 0, 0);
+}
+
+void CVESKDlg::CreatePages() {
+    m_pages = m_env.makePages(m_context);
+    const ControlRect& r = layout::kPageRect;
+    for (int index : VeskPages::kCreationOrder) {
+        QWidget* page = m_pages->page(index);
+        page->setParent(this, Qt::Widget);
+        page->setGeometry(r.x, r.y, r.width, r.height);
+        page->hide();
+    }
+    m_pages->page(VeskPages::kButtons)->show();
+    m_shownPage = VeskPages::kButtons;
+    m_pageButtons[VeskPages::kButtons]->setSelected(true);
+}
+
+void CVESKDlg::ShowPage(int index) {
+    if (index == m_shownPage && !m_pages->page(index)->isHidden()) {
+        return;
+    }
+    for (int k = 0; k < kPageButtonCount; ++k) {
+        m_pageButtons[k]->setSelected(k == index);
+    }
+    for (int k = 0; k < VeskPages::kCount; ++k) {
+        m_pages->page(k)->hide();
+    }
+    StorePages(m_set.current());
+    m_pages->page(index)->show();
+    m_shownPage = index;
+    if (index == VeskPages::kButtons) {
+        m_pages->RefreshMacroMenus();
+    }
+}
+
+void CVESKDlg::StorePages(Profile& profile) {
+    m_pages->editingPage(VeskPages::kButtons).StoreToProfile(profile);
+    m_pages->editingPage(VeskPages::kSensor).StoreToProfile(profile);
+    m_pages->editingPage(VeskPages::kLighting).StoreToProfile(profile);
+}
+
+void CVESKDlg::LoadPages(const Profile& profile) {
+    m_pages->editingPage(VeskPages::kButtons).LoadFromProfile(profile);
+    m_pages->editingPage(VeskPages::kSensor).LoadFromProfile(profile);
+    m_pages->editingPage(VeskPages::kLighting).LoadFromProfile(profile);
+    m_pages->SensorNotice();
+}
+
+void CVESKDlg::SelectProfileButton(int number) {
+    for (int k = 1; k <= kProfileCount; ++k) {
+        m_profileButtons[k - 1]->setSelected(k == number);
+    }
+}
+
+void CVESKDlg::SetProfileButtonText(int number, const Profile& profile) {
+    CVixButton* button = m_profileButtons[number - 1];
+    button->caption = ToQString(profile.name);
+    button->update();
+}
+
+void CVESKDlg::SetProfileButtonEnabled(int number, bool enabled) {
+    m_profileButtons[number - 1]->setEnabled(enabled);
+}
+
+void CVESKDlg::SaveMacros() {
+    m_pages->SaveAllMacros();
+}
+
+void CVESKDlg::ShowBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void CVESKDlg::controlClicked(int id) {
+    if (id >= layout::kMouseSettingsButtonId && id <= layout::kSupportButtonId) {
+        ShowPage(id - layout::kMouseSettingsButtonId);
+    } else if (id >= layout::kFirstProfileButtonId &&
+               id < layout::kFirstProfileButtonId + kProfileCount) {
+        m_set.SelectProfile(id - layout::kFirstProfileButtonId + 1);
+    } else if (id == layout::kResetButtonId) {
+        ResetToDefault();
+    } else if (id == layout::kOkButtonId) {
+        ApplyAndHide();
+    } else if (id == layout::kApplyButtonId) {
+        m_set.ApplySettings();
+    } else if (id == layout::kCancelButtonId) {
+        hide();
+    }
+}
+
+void CVESKDlg::controlNotify(int id, int value) {
+    if (id == notify::kMenuClosing) {
+        // The window system keeps the stacking of our windows when a menu
+        // hides, so the main window need not be put on top meanwhile.
+        return;
+    }
+    if (id == kTrayMenuId) {
+        if (value == kTrayConfigMouse) {
+            ShowFromSecondStart();
+        } else if (value == kTrayExit) {
+            ExitProgram();
+        }
+        return;
+    }
+    const int number = ProfileOfMenuButton(id);
+    if (number >= 1 && number <= kProfileCount) {
+        ProfileMenuCommand(number, value);
+    }
+    // The language button shows the chosen language itself; nothing else
+    // changes.
+}
+
+void CVESKDlg::ProfileMenuCommand(int number, int item) {
+    switch (item) {
+        case 1:
+            RenameProfile(number);
+            break;
+        case 2:
+            m_set.SaveProfileFile(number);
+            break;
+        case 3:
+            ExportProfile(number);
+            break;
+        case 4:
+            ImportProfile(number);
+            break;
+        case 5:
+            m_set.ToggleEnabled(number);
+            break;
+        default:
+            break;
+    }
+}
+
+void CVESKDlg::RenameProfile(int number) {
+    if (!m_env.rename) {
+        return;
+    }
+    m_env.rename(
+        number, [this, number](const std::u16string& name) { m_set.Rename(number, name); },
+        m_context, this);
+}
+
+void CVESKDlg::ExportProfile(int number) {
+    const std::filesystem::path folder =
+        ExportStartFolder(m_env.programFolder, DataFolder(m_env.userDataFolder));
+    const std::u16string& name = m_set.profile(number).name;
+    const std::filesystem::path start = folder / (ToQString(name) + ".profile").toStdString();
+    if (auto chosen = m_env.fileDialogs->SaveProfileName(this, start)) {
+        m_set.ExportProfile(number, *chosen);
+    }
+}
+
+void CVESKDlg::ImportProfile(int number) {
+    const std::filesystem::path folder =
+        ExportStartFolder(m_env.programFolder, DataFolder(m_env.userDataFolder));
+    if (auto chosen = m_env.fileDialogs->OpenProfileName(this, folder)) {
+        m_set.ImportProfile(number, *chosen);
+    }
+}
+
+void CVESKDlg::ResetToDefault() {
+    if (m_env.confirmReset && m_env.confirmReset(m_context, this)) {
+        m_set.ResetAllProfiles();
+    }
+}
+
+void CVESKDlg::ApplyAndHide() {
+    m_set.ApplySettings();
+    hide();
+}
+
+void CVESKDlg::ShowFromSecondStart() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void CVESKDlg::ExitProgram() {
+    if (m_exitRequested) {
+        return;
+    }
+    m_exitRequested = true;
+    killTimer(m_followTimer);
+    m_followTimer = 0;
+    if (m_tray) {
+        m_tray->Remove();
+    }
+    m_pages->SaveAllMacros();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void CVESKDlg::WatchTerminationSignals(int descriptor) {
+    if (descriptor < 0) {
+        return;
+    }
+    auto* watch = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+    connect(watch, &QSocketNotifier::activated, this, [this, watch] {
+        watch->setEnabled(false);
+        ExitProgram();
+    });
+}
+
+void CVESKDlg::WatchShowRequests(int descriptor, std::function<int()> take) {
+    if (descriptor < 0) {
+        return;
+    }
+    auto* watch = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+    connect(watch, &QSocketNotifier::activated, this, [this, take = std::move(take)] {
+        if (take() > 0) {
+            ShowFromSecondStart();
+        }
+    });
+}
+
+void CVESKDlg::StartDeviceNotices() {
+    if (m_link == nullptr || !m_link->RegisterArrivalNotification()) {
+        m_env.messages->showMessage(kRegisterFailedText);
+        return;
+    }
+    const int descriptor = m_link->NoticeDescriptor();
+    if (descriptor < 0) {
+        return;
+    }
+    m_noticeWatch = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
+    connect(m_noticeWatch, &QSocketNotifier::activated, this, [this] { DeviceNoticesReadable(); });
+}
+
+void CVESKDlg::DeviceNoticesReadable() {
+    for (const HidNotice& notice : m_link->TakeNotices()) {
+        if (!HidLink::IsOurDevicePath(notice.devicePath)) {
+            continue;
+        }
+        if (notice.kind == HidNotice::Kind::Removal) {
+            if (m_settleTimer != 0) {
+                killTimer(m_settleTimer);
+                m_settleTimer = 0;
+            }
+            m_link->DeviceRemoved();
+            m_pages->SetFirmwareText(QString::fromLatin1(kNoFirmwareText));
+        } else if (m_settleTimer == 0) {
+            // The mouse needs a moment before it answers; the window goes on
+            // working meanwhile.
+            m_settleTimer = startTimer(kArrivalSettleMs);
+        }
+    }
+}
+
+void CVESKDlg::ArrivalSettled() {
+    if (m_link->DeviceArrived()) {
+        ShowFirmwareVersion();
+    }
+}
+
+void CVESKDlg::ShowFirmwareVersion() {
+    DeviceInfo info;
+    if (GetDeviceInfo(*m_link, info) != CommandResult::Done) {
+        m_pages->SetFirmwareText(QString::fromLatin1(kNoFirmwareText));
+        return;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", info.firmwareVersion / 100.0);
+    m_pages->SetFirmwareText(QString::fromLatin1(text));
+}
+
+void CVESKDlg::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_followTimer && m_followTimer != 0) {
+        m_set.FollowDeviceProfile(isVisible() && isActiveWindow());
+        return;
+    }
+    if (event->timerId() == m_settleTimer && m_settleTimer != 0) {
+        killTimer(m_settleTimer);
+        m_settleTimer = 0;
+        ArrivalSettled();
+        return;
+    }
+    CVixImageDialog::timerEvent(event);
+}
+
+void CVESKDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    const bool trayShown =
+        m_tray && m_tray->icon().isVisible() && (!m_env.trayAvailable || m_env.trayAvailable());
+    if (!trayShown) {
+        // Without a notification area nothing else could end the program.
+        ExitProgram();
+    }
+}
+
+void CVESKDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape never close the window.
+    event->ignore();
+}
+
+void CVESKDlg::mousePressEvent(QMouseEvent* event) {
+    if (!m_dragger.Press(*this, *event)) {
+        CVixImageDialog::mousePressEvent(event);
+    }
+}
+
+void CVESKDlg::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_dragger.Move(*this, *event)) {
+        CVixImageDialog::mouseMoveEvent(event);
+    }
+}
+
+void CVESKDlg::mouseReleaseEvent(QMouseEvent* event) {
+    m_dragger.Release(*event);
+    CVixImageDialog::mouseReleaseEvent(event);
+}
+
+}  // namespace solune

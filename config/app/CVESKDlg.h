@@ -1,0 +1,168 @@
+#pragma once
+// The configuration program's one window: a caption-less skinned dialog
+// ("SOLUNE300") drawn from the Main pictures, with the five page buttons, the
+// five profile buttons and their menu buttons, "Reset to Default", the
+// language button, "OK", "Apply", "Cancel", the version label "1.21" and the
+// five pages at kPageRect. It owns the profile set, the tray icon and its
+// menu, the follow-up timer and the reaction to the mouse's plugging.
+//
+// Controls are found by object name: the layout table's texts ("Mouse
+// Settings", "Profile1" … "Profile5", "1" … "5", "Language", "OK", "Apply",
+// "Cancel", "Reset to Default", "FirmwareVer").
+//
+// Timers (tests drive them by sending a QTimerEvent with the ids below):
+//   followTimerId(): every 2000 ms, FollowDeviceProfile while the window is
+//     the active window;
+//   settleTimerId(): 900 ms after the mouse's arrival notice, then the search
+//     and the support page's firmware label; the window keeps working meanwhile.
+//
+// Hiding the window ("OK", "Cancel") never ends the program; the tray menu's
+// "Exit", SIGTERM/SIGINT, and — where the desktop has no notification area,
+// so nothing else could — the window system's close request end it: the tray
+// icon is removed, the macro library saved, and the event loop left with 0.
+
+#include <QImage>
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "config/app/ProfileSet.h"
+#include "config/app/ProfileSetView.h"
+#include "config/app/VeskEnvironment.h"
+#include "config/app/VeskPages.h"
+#include "config/device/HidLink.h"
+#include "config/pages/PageContext.h"
+#include "shared/layout/ControlLayout.h"
+#include "shared/skin/CVixImageDialog.h"
+#include "shared/skin/SkinFailure.h"
+#include "shared/skin/SkinLibrary.h"
+#include "shared/skin/WindowDragger.h"
+
+class QSocketNotifier;
+
+namespace solune {
+
+class CVixButton;
+class CVixComboButton;
+class CVixStatic;
+class VeskTray;
+
+inline constexpr const char* kMainWindowTitle = "SOLUNE300";
+inline constexpr const char* kProgramVersionText = "1.21";
+inline constexpr const char* kNoFirmwareText = "-.--";
+inline constexpr const char* kRegisterFailedText = "RegisterDeviceNotification Failed!";
+inline constexpr int kFollowPeriodMs = 2000;
+inline constexpr int kArrivalSettleMs = 900;
+
+// The rows of each profile's menu and of the language menu.
+inline constexpr const char* kProfileMenuItems[] = {
+    "Rename", "Save current settings", "Export Profile", "Import Profile", "Disable/Enable"};
+inline constexpr const char* kLanguages[] = {"English",  "German",  "Spanish",   "French",
+                                             "Japanese", "Chinese", "Koream",    "Russian",
+                                             "Hindi",    "Arabic",  "Portuguese"};
+
+class CVESKDlg : public CVixImageDialog, private ProfileSetView {
+  public:
+    // Loads the five profiles from the data folder (LoadAllProfiles).
+    explicit CVESKDlg(VeskEnvironment env, QWidget* parent = nullptr);
+    ~CVESKDlg() override;
+
+    // Builds the window, the pages (loaded from profile 1), the tray icon,
+    // the device notices and the follow-up timer. Run once before showing.
+    void OnInitDialog();
+
+    // Page button `index` (0 … 4): nothing when that page is shown already;
+    // else the pages are stored into the current profile and page `index`
+    // shown.
+    void ShowPage(int index);
+    // Profile menu `number` (1 … 5), row `item` (1 … 5).
+    void ProfileMenuCommand(int number, int item);
+    // A second start asked this copy to show itself.
+    void ShowFromSecondStart();
+    // Ends the program in order: tray icon removed, macros saved, event loop
+    // left with status 0.
+    void ExitProgram();
+
+    void controlNotify(int id, int value) override;
+    void controlClicked(int id) override;
+
+    ProfileSet& profiles() { return m_set; }
+    VeskPages& pages() { return *m_pages; }
+    VeskTray& tray() { return *m_tray; }
+    HidLink* link() { return m_link.get(); }
+    int shownPage() const { return m_shownPage; }
+    int followTimerId() const { return m_followTimer; }
+    int settleTimerId() const { return m_settleTimer; }
+    bool exitRequested() const { return m_exitRequested; }
+    // Watches `descriptor` for SIGTERM/SIGINT (TerminationSignals).
+    void WatchTerminationSignals(int descriptor);
+    // Watches `descriptor` for show requests of a second start.
+    void WatchShowRequests(int descriptor, std::function<int()> take);
+
+    // Enter and Escape do nothing; closing only hides or ends as above.
+    void accept() override {}
+    void reject() override {}
+
+  protected:
+    void timerEvent(QTimerEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    // ProfileSetView.
+    void StorePages(Profile& profile) override;
+    void LoadPages(const Profile& profile) override;
+    void SelectProfileButton(int number) override;
+    void SetProfileButtonText(int number, const Profile& profile) override;
+    void SetProfileButtonEnabled(int number, bool enabled) override;
+    void SaveMacros() override;
+    void ShowBusy(bool busy) override;
+
+    void BuildWindow();
+    void PlaceControls();
+    void FillMenus();
+    void CreatePages();
+    QImage Cut(int element, int state, const layout::ControlRect& r);
+    void ResetToDefault();
+    void ApplyAndHide();
+    void ExportProfile(int number);
+    void ImportProfile(int number);
+    void RenameProfile(int number);
+    void StartDeviceNotices();
+    void DeviceNoticesReadable();
+    void ArrivalSettled();
+    void ShowFirmwareVersion();
+
+    VeskEnvironment m_env;
+    Clock& m_clock;
+    SkinFailure m_skinFailure;
+    SkinLibrary m_skin;
+    std::unique_ptr<HidBackend> m_backend;
+    std::unique_ptr<HidLink> m_link;
+    ProfileSet m_set;
+    PageContext m_context;
+    std::unique_ptr<VeskPages> m_pages;
+    std::unique_ptr<VeskTray> m_tray;
+
+    std::array<CVixButton*, VeskPages::kCount> m_pageButtons{};
+    std::array<CVixButton*, kProfileCount> m_profileButtons{};
+    std::array<CVixComboButton*, kProfileCount> m_profileMenus{};
+    CVixComboButton* m_language = nullptr;
+    CVixButton* m_reset = nullptr;
+    CVixButton* m_ok = nullptr;
+    CVixButton* m_apply = nullptr;
+    CVixButton* m_cancel = nullptr;
+    CVixStatic* m_version = nullptr;
+
+    QPointer<QSocketNotifier> m_noticeWatch;
+    int m_shownPage = -1;
+    int m_followTimer = 0;
+    int m_settleTimer = 0;
+    bool m_exitRequested = false;
+    WindowDragger m_dragger;
+};
+
+}  // namespace solune

@@ -1,0 +1,49 @@
+#include "config/app/ProfileFiles.h"
+
+#include <unistd.h>
+
+#include <system_error>
+
+namespace solune {
+
+namespace fs = std::filesystem;
+
+fs::path DataFolder(const fs::path& userDataFolder) {
+    return userDataFolder / "Dravik" / "SOLUNE300";
+}
+
+fs::path ProfileFilePath(const fs::path& dataFolder, int number) {
+    return dataFolder / "Profiles" / ("Default" + std::to_string(number) + ".profile");
+}
+
+namespace {
+
+// True when `folder` exists (or can be made) and this user may write into it.
+bool UsableFolder(const fs::path& folder) {
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return fs::is_directory(folder, error) && ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+}  // namespace
+
+fs::path ExportStartFolder(const fs::path& programFolder, const fs::path& dataFolder) {
+    const fs::path beside = programFolder / "Profiles";
+    if (!programFolder.empty() && UsableFolder(beside)) {
+        return beside;
+    }
+    const fs::path inData = dataFolder / "Profiles";
+    UsableFolder(inData);
+    return inData;
+}
+
+fs::path ExportTarget(const fs::path& chosen) {
+    if (chosen.extension() == ".profile") {
+        return chosen;
+    }
+    fs::path target = chosen;
+    target += ".profile";
+    return target;
+}
+
+}  // namespace solune

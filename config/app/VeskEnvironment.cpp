@@ -1,0 +1,34 @@
+#include "config/app/VeskEnvironment.h"
+
+#include <QSystemTrayIcon>
+
+#include "platform/pointer/ChooseDesktopPointerSettings.h"
+#include "config/app/QtFileDialogs.h"
+#include "config/app/RealPages.h"
+#include "config/pages/KeyEventSourceFactory.h"
+#include "platform/Folders.h"
+#include "shared/skin/QtMessageSink.h"
+#include "shared/skin/SkinLibrary.h"
+#include "devicechoice/DeviceChoice.h"
+
+namespace solune {
+
+VeskEnvironment VeskEnvironment::ForProgram() {
+    VeskEnvironment env;
+    env.programFolder = ProgramFolder();
+    env.skinFolder = SkinLibrary::DefaultSkinFolder();
+    env.userDataFolder = UserDataFolder();
+    env.makeBackend = [] { return CreateSystemHidBackend(); };
+    env.clock = &RealClock::Instance();
+    env.messages = std::make_unique<QtMessageSink>(QStringLiteral("VESK"));
+    env.pointer = ChooseDesktopPointerSettings();
+    env.fileDialogs = std::make_unique<QtFileDialogs>();
+    env.keys = MakeKeyEventSource();
+    env.makePages = MakeRealPages;
+    env.confirmReset = ConfirmResetWithPopUp;
+    env.rename = RenameWithDialog;
+    env.trayAvailable = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    return env;
+}
+
+}  // namespace solune

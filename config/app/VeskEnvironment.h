@@ -1,0 +1,61 @@
+#pragma once
+// The outside world of the configuration program's main window: where the
+// pictures, the program and the user's data are, how the mouse is reached,
+// the clock, the message boxes, the desktop's pointer settings, key capture,
+// the file dialogs, the pages, the reset warning and the rename dialog, and
+// whether the desktop has a notification area. The program uses ForProgram();
+// tests hand in the virtual mouse, a virtual clock, recorders and pages of
+// their own.
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "config/app/FileDialogs.h"
+#include "config/app/VeskPages.h"
+#include "config/pages/KeyEventSource.h"
+#include "config/pages/PageContext.h"
+#include "platform/Clock.h"
+#include "platform/HidBackend.h"
+#include "platform/MessageSink.h"
+#include "platform/PointerSettings.h"
+
+namespace solune {
+
+struct VeskEnvironment {
+    std::filesystem::path programFolder;   // the export and import dialogs start here
+    std::filesystem::path skinFolder;      // the 62 skin pictures
+    std::filesystem::path userDataFolder;  // "Dravik/SOLUNE300" is made inside
+
+    // A new device backend (null: no device access, so no mouse).
+    std::function<std::unique_ptr<HidBackend>()> makeBackend;
+    Clock* clock = nullptr;  // borrowed; null means the real clock
+    std::unique_ptr<MessageSink> messages;
+    std::unique_ptr<PointerSettings> pointer;
+    std::unique_ptr<KeyEventSource> keys;  // may be null: no key capture
+    std::unique_ptr<FileDialogs> fileDialogs;
+    PageFactory makePages;
+
+    // The reset warning: true when the user confirmed.
+    std::function<bool(const PageContext& context, QWidget* parent)> confirmReset;
+    // The rename dialog of profile `number`; calls `store` with the new name
+    // when the user confirms.
+    std::function<void(int number, const std::function<void(const std::u16string&)>& store,
+                       const PageContext& context, QWidget* parent)>
+        rename;
+
+    // True when the desktop has a notification area for the tray icon.
+    std::function<bool()> trayAvailable;
+    // Ends the program after "ui load failed!" (empty: leave the event loop).
+    std::function<void()> endProgram;
+
+    // The real world: pictures and program folder beside the executable, the
+    // user's configuration folder, the mouse by SOLUNE300_SIMULATOR or hidraw,
+    // the real clock, Qt's message boxes and file dialogs, the real pages and
+    // dialogs, the desktop's pointer settings and key capture.
+    static VeskEnvironment ForProgram();
+};
+
+}  // namespace solune

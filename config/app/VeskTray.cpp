@@ -1,0 +1,73 @@
+#include "config/app/VeskTray.h"
+
+#include <QCursor>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+
+#include "shared/skin/CVixMenu.h"
+
+namespace solune {
+
+namespace {
+
+constexpr int kMenuWidth = 120;
+
+// The icon: the accent-coloured ring of the artwork on the dark background.
+QIcon TrayPicture() {
+    QPixmap picture(32, 32);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x20, 0x20, 0x20));
+    painter.setPen(QPen(QColor(0xB3, 0xD3, 0x35), 3));
+    painter.drawEllipse(3, 3, 26, 26);
+    painter.setPen(QColor(0xB3, 0xD3, 0x35));
+    QFont font = painter.font();
+    font.setPixelSize(16);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("S"));
+    return QIcon(picture);
+}
+
+}  // namespace
+
+VeskTray::VeskTray(QWidget& window) : m_window(window), m_icon(TrayPicture()) {
+    m_icon.setToolTip(QString::fromLatin1(kTrayTip));
+    QObject::connect(
+        &m_icon, &QSystemTrayIcon::activated, this,
+        [this](QSystemTrayIcon::ActivationReason reason) { Activated(reason, QCursor::pos()); });
+}
+
+void VeskTray::Add() {
+    m_icon.show();
+}
+
+void VeskTray::Remove() {
+    m_icon.hide();
+}
+
+void VeskTray::Activated(QSystemTrayIcon::ActivationReason reason, QPoint cursor) {
+    if (reason == QSystemTrayIcon::DoubleClick) {
+        m_window.show();
+        m_window.raise();
+        m_window.activateWindow();
+    } else if (reason == QSystemTrayIcon::Context) {
+        ShowMenu(cursor);
+    }
+}
+
+void VeskTray::ShowMenu(QPoint cursor) {
+    if (m_menu == nullptr) {
+        m_menu = new CVixMenu;
+        m_menu->setObjectName(QStringLiteral("menu"));
+        m_menu->Create(kTrayMenuId, &m_window, QRect(0, 0, kMenuWidth, 10));
+        m_menu->AddItem(kTrayConfigMouse, QStringLiteral("Config Mouse"));
+        m_menu->AddItem(kTrayExit, QStringLiteral("Exit"));
+    }
+    // Lower right corner at the pointer, on top of everything.
+    m_menu->ShowAt(3, cursor.x(), cursor.y());
+}
+
+}  // namespace solune

@@ -1,0 +1,100 @@
+#pragma once
+// The macro page of the configuration program: the macro-name list on the
+// left, the event list of the chosen macro on the right, "New Macro",
+// "Delete", the record options "Record Delay" and "Record Hold" and "Start
+// Record" / "Stop Record".
+//
+// The page loads the macro library from the user's macro folder
+// (DefaultMacroFolder()) when it is made and never saves it by itself: the
+// main window calls SaveAllMacros at Apply and at exit. It offers the button
+// page the rows of its macro-name list and copies of macros by id
+// (MacroDirectory).
+//
+// Recording listens to the context's key source: every key pressed or
+// released while recording becomes a row of the current macro (see
+// MacroRecorder), with delays measured on the context's clock. While
+// recording, "New Macro", "Delete" and the event list's menu do nothing and
+// keys typed into the page are swallowed (Enter still commits the open
+// edits). When the key source cannot start, "start hook failed!" is shown and
+// the page stays in the recording state until "Stop Record".
+//
+// Enter and Escape never close the page.
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "config/macros/MacroLibrary.h"
+#include "config/pages/MacroDirectory.h"
+#include "config/pages/PageContext.h"
+#include "shared/skin/CVixImageDialog.h"
+
+namespace solune {
+
+class CVixButton;
+class CVixCheckBox;
+class CVixListBox;
+class CVixMacroCtrl;
+class ProfilePage;
+
+class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
+  public:
+    // `context` is copied; the objects it points to must outlive the page.
+    // With a parent the page is a child widget of it.
+    explicit CMacroSettingsDlg(const PageContext& context, QWidget* parent = nullptr);
+    ~CMacroSettingsDlg() override;
+
+    // The button page that is stored and reloaded on the current profile
+    // after a macro is deleted, so that a button whose macro is gone shows
+    // its fallback at once. Borrowed; may be null.
+    void SetButtonPage(ProfilePage* buttonPage) { m_buttonPage = buttonPage; }
+
+    // Rewrites the macro folder from the library (see MacroLibrary).
+    MacroSaveResult SaveAllMacros();
+
+    std::vector<MacroListRow> MacroRows() const override;
+    std::optional<ButtonMacro> MacroById(std::int32_t id) const override;
+
+    bool recording() const;
+    CVixListBox* macroList() const { return m_macroList; }
+    CVixMacroCtrl* eventList() const { return m_eventList; }
+
+    void controlNotify(int id, int value) override;
+    void controlClicked(int id) override;
+
+    // OK and Cancel (Enter, Escape) do nothing.
+    void accept() override {}
+    void reject() override {}
+
+  protected:
+    // Key presses and releases aimed at the page or its controls.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    enum class RecordStart { Button, BeforeEvent, AfterEvent };
+
+    void BuildControls();
+    void SelectMacro(std::int32_t id);
+    void NewMacro();
+    void DeleteMacro();
+    void StartRecording(RecordStart how);
+    void StopRecording();
+    void KeyCaptured(std::uint32_t virtualKey, bool released);
+    void SetChecked(CVixCheckBox* box, bool checked);
+    void RefreshButtonPage();
+    std::uint32_t Tick() const;
+
+    PageContext m_context;
+    ProfilePage* m_buttonPage = nullptr;
+    CVixListBox* m_macroList = nullptr;  // the controls are owned through their Qt parent
+    CVixMacroCtrl* m_eventList = nullptr;
+    CVixButton* m_newMacro = nullptr;
+    CVixButton* m_delete = nullptr;
+    CVixCheckBox* m_recordDelay = nullptr;
+    CVixCheckBox* m_recordHold = nullptr;
+    CVixButton* m_startRecord = nullptr;
+    CVixButton* m_stopRecord = nullptr;
+    bool m_keysStarted = false;
+};
+
+}  // namespace solune

@@ -1,0 +1,118 @@
+#pragma once
+// The event list of the macro page. It owns the macro library, shows the rows
+// of the current macro, scrolls them with its scroll control and edits them
+// through its context menu and an inline delay edit. It also holds the
+// recorder's state (recording, insert mode), which the page drives.
+//
+// Mouse: a left press commits an open delay edit and does nothing else,
+// otherwise it selects the row under the pointer; the release selects the
+// row under the pointer. A right press opens the context menu at the
+// pointer, except while recording; it does not change the selection (the
+// menu acts on the selected row). Losing the focus closes the menu.
+//
+// News: from its scroll control kNotifyScrolled (scroll the rows), from its
+// macros kNotifyRowsOverflow, kNotifyRowDeleted (not acted on) and
+// kNotifyShowRow, the menu's commands, and kMenuClosing, which it passes to
+// the page. To the page: macropage::kNotifyStartRecord with the menu item.
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
+#include "config/macros/MacroLibrary.h"
+#include "config/macros/MacroOwner.h"
+#include "config/macros/MacroRecorder.h"
+#include "config/macros/widgets/MacroPagePictures.h"
+#include "shared/skin/ControlParent.h"
+
+namespace solune {
+
+class CVixEdit;
+class CVixMenu;
+class CVixScrollCtrl;
+
+class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
+  public:
+    explicit CVixMacroCtrl(int controlId, QWidget* parent = nullptr);
+    ~CVixMacroCtrl() override;
+
+    int controlId() const { return m_controlId; }
+
+    void SetBackground(QImage background);
+    // Creates the scroll control (shown); call once the control has its size.
+    void CreateScrollCtrl(const ScrollPictures& pictures);
+    // Builds the context menu with `menuId` as its control id (the page gives
+    // the tick count of the moment; an id the control uses for other news is
+    // moved past them).
+    void BuildContextMenu(std::uint32_t menuId);
+
+    // The library (Qt-free; see MacroLibrary.h).
+    void SetMacroFolder(std::filesystem::path folder);
+    MacroLoadReport LoadAllMacros();
+    MacroSaveResult SaveAllMacros();
+    std::optional<ButtonMacro> MacroById(std::int32_t id) const;
+    // Makes the macro with `id` current (made with `name` and the control's
+    // client rectangle when the library has none), scrolls its rows to the
+    // top and repaints.
+    void SelectOrCreateMacro(std::int32_t id, const QString& name);
+    // Removes the macro with `id` and repaints.
+    void DeleteMacro(std::int32_t id);
+    CMacro* currentMacro() const { return m_library.currentMacro(); }
+    const MacroLibrary& library() const { return m_library; }
+
+    // The recorder's state and logic; the page starts and stops it.
+    MacroRecorder& recorder() { return m_recorder; }
+    bool recording() const { return m_recorder.recording(); }
+
+    // When the delay edit is open: a non-empty text becomes the delay of the
+    // row it was opened on (clamped to 2147483647); the edit is emptied and
+    // hidden. An empty text leaves the delay unchanged.
+    void CommitDelayEdit();
+    bool isDelayEditOpen() const;
+
+    CVixMenu* contextMenu() const { return m_menu; }
+    CVixEdit* delayEdit() const { return m_delayEdit; }
+    CVixScrollCtrl* scrollCtrl() const { return m_scroll; }
+    int menuId() const { return m_menuId; }
+
+    void controlNotify(int id, int value) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    MacroRect ClientRect() const;
+    void MenuCommand(int menuId, int item);
+    void InsertMouseRows(int item);
+    void OpenDelayEdit();
+    void DeleteSelectedRow();
+    void ScrollRows(int position);
+    int RowAt(QPoint point) const;
+    void SelectRowAt(QPoint point);
+    void ShowContextMenu(QPoint local);
+    // True for the context menu's windows (the menu and its sub-menus).
+    bool IsMenuWindow(const QWidget* window) const;
+    void NotifyPage(int code, int value);
+
+    int m_controlId;
+    QImage m_background;
+    MacroLibrary m_library;
+    MacroRecorder m_recorder;
+    CVixMenu* m_menu = nullptr;       // owned through its Qt parent, this control
+    CVixEdit* m_delayEdit = nullptr;  // likewise
+    CVixScrollCtrl* m_scroll = nullptr;
+    int m_scrollWidth = 0;
+    int m_menuId = 0;
+    // The row the delay edit was opened on: its macro's id and its serial.
+    std::int32_t m_delayMacroId = 0;
+    std::uint32_t m_delaySerial = 0;
+};
+
+}  // namespace solune

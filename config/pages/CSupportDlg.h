@@ -1,0 +1,62 @@
+#pragma once
+// The support page, the last page of the main window: four buttons that open
+// the maker's web pages in the browser (SupportLinks.h) without making the
+// window wait, the program's version ("Soft Version", "1.21") and the mouse's
+// firmware version ("Firm Version").
+//
+// Building the page fills "Firm Version": when the link is not connected it
+// looks for the mouse first; no mouse shows "-.--", otherwise GetDeviceInfo's
+// version in hundredths as FirmwareVersionText ("0.00" when the request fails).
+// Afterwards the main window keeps the label current with SetFirmwareText.
+//
+// The page ignores Enter and Escape. It has no profile values.
+//
+// Object names for tests: "FQA", "Online Support", "Check Updates",
+// "Check Firmware", "Firm Version", "Soft Version".
+
+#include <QString>
+
+#include "config/pages/PageContext.h"
+#include "platform/OpenUrl.h"
+#include "shared/skin/CVixImageDialog.h"
+
+namespace solune {
+
+class CVixStatic;
+
+class CSupportDlg : public CVixImageDialog {
+  public:
+    static constexpr char kSoftVersionText[] = "1.21";
+
+    // With a parent the page is a child window of it, placed by the parent;
+    // without one it is a window of its own. `context` is copied; what it
+    // points to is borrowed and must outlive the page.
+    explicit CSupportDlg(const PageContext& context, QWidget* parent = nullptr);
+
+    // The "Firm Version" label's text ("-.--" or a version).
+    void SetFirmwareText(const QString& text);
+    QString firmwareText() const;
+
+    // Replaces what opens the addresses (OpenUrlInBackground by default).
+    void SetUrlOpener(UrlOpener opener);
+
+    // ControlParent: the four link buttons.
+    void controlClicked(int id) override;
+
+    // Escape and the system close do nothing on a page.
+    void reject() override {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void BuildControls();
+    QString ReadFirmwareText();
+
+    PageContext m_context;
+    UrlOpener m_openUrl;
+    CVixStatic* m_firmVersion = nullptr;
+    CVixStatic* m_softVersion = nullptr;
+};
+
+}  // namespace solune

@@ -1,0 +1,186 @@
+// The real VESK program against a virtual mouse in a state file. Offscreen: a
+// second copy ends at once and silently, a stale or foreign listener never
+// keeps a new copy from starting, and SIGTERM ends the program in order. On a
+// virtual X display (Xvfb, with xdotool): a real click on "Apply" writes the
+// five profiles on disk into the mouse's five slots, and a second start shows
+// the hidden window and ends.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+
+#include <QProcess>
+#include <chrono>
+
+#include "config/app/CVESKApp.h"
+#include "config/app/MainWindowLayout.h"
+#include "config/device/SettingsImage.h"
+#include "config/profiles/ProfileFile.h"
+#include "platform/SingleInstance.h"
+#include "simulator/MouseStore.h"
+#include "tests/support/ProgramSandbox.h"
+#include "tests/support/VirtualDisplay.h"
+
+namespace solune::test {
+namespace {
+
+class VeskProgramTest : public ::testing::Test {
+  protected:
+    VeskProgramTest() : m_store(m_sandbox.stateFile()) {
+        EXPECT_TRUE(m_store.Create(simulator::MouseState{}));
+    }
+    ~VeskProgramTest() override {
+        for (QProcess* process : {&m_first, &m_second}) {
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(10000);
+            }
+        }
+    }
+
+    void Start(QProcess& process, const QString& display = {}) {
+        process.setProcessEnvironment(m_sandbox.Environment(display));
+        process.start(VESK_PATH, {});
+        ASSERT_TRUE(process.waitForStarted(10000));
+    }
+
+    // Waits up to 30 s for the first copy to hold the instance lock.
+    bool WaitUntilRunning() {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!SingleInstance::IsHeld(kVeskInstanceName) &&
+               std::chrono::steady_clock::now() < deadline &&
+               m_first.state() == QProcess::Running) {
+            m_first.waitForFinished(50);
+        }
+        return SingleInstance::IsHeld(kVeskInstanceName);
+    }
+
+    std::filesystem::path DataFolder() const {
+        return m_sandbox.configFolder() / "Dravik" / "SOLUNE300";
+    }
+
+    ProgramSandbox m_sandbox;
+    simulator::FileMouseStore m_store;
+    QProcess m_first;
+    QProcess m_second;
+};
+
+TEST_F(VeskProgramTest, ASecondCopyEndsAtOnceAndSilently) {
+    Start(m_first);
+    ASSERT_TRUE(WaitUntilRunning()) << m_first.readAllStandardError().toStdString();
+    Start(m_second);
+    ASSERT_TRUE(m_second.waitForFinished(20000));
+    EXPECT_EQ(m_second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_second.exitCode(), 0);
+    EXPECT_TRUE(m_second.readAllStandardOutput().isEmpty());
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+TEST_F(VeskProgramTest, AForeignListenerTakesTheShowRequestAndTheNewCopyStillStarts) {
+    // Something listens on the program's socket without holding its lock.
+    const std::filesystem::path socketPath =
+        SingleInstance::RuntimeFolder() / "SOLUNE300_Config.sock";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+
+    Start(m_first);
+    ASSERT_TRUE(WaitUntilRunning()) << m_first.readAllStandardError().toStdString();
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+    const int request = ::accept(listener, nullptr, nullptr);
+    EXPECT_GE(request, 0) << "the new copy asked first";
+    if (request >= 0) {
+        ::close(request);
+    }
+    ::close(listener);
+}
+
+TEST_F(VeskProgramTest, SigtermEndsTheProgramInOrderWithStatusZero) {
+    Start(m_first);
+    ASSERT_TRUE(WaitUntilRunning()) << m_first.readAllStandardError().toStdString();
+    ::kill(static_cast<pid_t>(m_first.processId()), SIGTERM);
+    ASSERT_TRUE(m_first.waitForFinished(20000));
+    EXPECT_EQ(m_first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_first.exitCode(), 0);
+    EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
+}
+
+// The centre of main-window control `id`, in window coordinates.
+std::pair<int, int> CentreOf(int id) {
+    for (const layout::LayoutControl& c : layout::kMainControls) {
+        if (c.id == id) {
+            return {c.rect.x + c.rect.width / 2, c.rect.y + c.rect.height / 2};
+        }
+    }
+    ADD_FAILURE() << "no control " << id;
+    return {0, 0};
+}
+
+TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShowsTheWindow) {
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) {
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    }
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready());
+    // Profile 3 on disk differs from the defaults.
+    Profile third;
+    third.name = u"Third";
+    third.pollingInterval = kPolling250Hz;
+    third.dpiLevels[1] = {3200, 3200};
+    ASSERT_TRUE(SaveProfile(third, DataFolder() / "Profiles" / "Default3.profile"));
+
+    Start(m_first, display.name());
+    const QString window = display.WindowOf(m_first.processId());
+    ASSERT_FALSE(window.isEmpty()) << m_first.readAllStandardError().toStdString();
+    display.Click(window, CentreOf(layout::kApplyButtonId));
+
+    auto written = [this] {
+        simulator::MouseState mouse;
+        if (!m_store.Read(mouse)) {
+            return false;
+        }
+        for (int k = 1; k <= 5; ++k) {
+            Profile profile;
+            profile.slot = static_cast<std::uint8_t>(k - 1);
+            const auto file =
+                DataFolder() / "Profiles" / ("Default" + std::to_string(k) + ".profile");
+            SettingsImage image{};
+            if (LoadProfile(file, profile) != ProfileReadResult::Complete ||
+                BuildSettingsImage(profile, image) != CommandResult::Done ||
+                mouse.slots[k - 1] != image) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!written() && std::chrono::steady_clock::now() < deadline &&
+           m_first.state() == QProcess::Running) {
+        m_first.waitForFinished(200);
+    }
+    ASSERT_TRUE(written()) << m_first.readAllStandardError().toStdString();
+    simulator::MouseState mouse;
+    ASSERT_TRUE(m_store.Read(mouse));
+    EXPECT_EQ(mouse.slots[2][21], kPolling250Hz);
+
+    // "Cancel" hides the window; a second start shows it again and ends.
+    display.Click(window, CentreOf(layout::kCancelButtonId));
+    auto deadlineHide = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!display.VisibleWindowsOf(m_first.processId()).isEmpty() &&
+           std::chrono::steady_clock::now() < deadlineHide) {
+        m_first.waitForFinished(100);
+    }
+    ASSERT_TRUE(display.VisibleWindowsOf(m_first.processId()).isEmpty());
+    Start(m_second, display.name());
+    ASSERT_TRUE(m_second.waitForFinished(20000));
+    EXPECT_EQ(m_second.exitCode(), 0);
+    EXPECT_FALSE(display.WindowOf(m_first.processId()).isEmpty());
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+}  // namespace
+}  // namespace solune::test

@@ -44,7 +44,7 @@ void CVixCbnColorButton::hideEvent(QHideEvent* event) {
 }
 
 void CVixCbnColorButton::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = m_pressed;
+    const bool wasPressed = m_hover.pressed;
     SkinButtonBase::mouseReleaseEvent(event);
     if (event->button() != Qt::LeftButton || !wasPressed || !m_panel) {
         return;

@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/Folders.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -15,26 +17,6 @@ namespace fs = std::filesystem;
 namespace solune {
 
 namespace {
-
-// The path that is really written: the target of a symbolic link, so that a
-// user's link (for example into a folder kept under version control) survives,
-// followed link by link so that a link to a file not made yet stays a link too.
-fs::path resolveTarget(const fs::path& path) {
-    constexpr int kMaxLinks = 40;  // as the system gives up on loops
-    fs::path current = path;
-    for (int hop = 0; hop < kMaxLinks; ++hop) {
-        std::error_code ec;
-        if (!fs::is_symlink(fs::symlink_status(current, ec))) {
-            return current;
-        }
-        const fs::path next = fs::read_symlink(current, ec);
-        if (ec) {
-            return current;
-        }
-        current = next.is_absolute() ? next : (current.parent_path() / next).lexically_normal();
-    }
-    return path;
-}
 
 // True for a name that WriteFileAtomically gives its temporary files for
 // `target`: the target's name, ".tmp.", a process id, "." and a counter.
@@ -110,7 +92,7 @@ int createTemporary(const fs::path& target, fs::path& tempPath) {
 }  // namespace
 
 bool WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    const fs::path target = resolveTarget(path);
+    const fs::path target = ResolveLinks(path);
     fs::path tempPath;
     int fd = createTemporary(target, tempPath);
     if (fd < 0) {
@@ -133,13 +115,7 @@ bool WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> byt
         return false;
     }
     removeStaleTemporaries(target);
-    // Make the rename itself durable.
-    int dirFd = ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(),
-                       O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    SyncFolder(target.parent_path());  // makes the rename itself durable
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Folders.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -98,6 +99,32 @@ bool ExistsNoFollow(const fs::path& path) {
 bool IsRealFolder(const fs::path& path) {
     std::error_code ec;
     return fs::symlink_status(path, ec).type() == fs::file_type::directory;
+}
+
+fs::path ResolveLinks(const fs::path& path) {
+    constexpr int kMaxLinks = 40;  // as the system gives up on loops
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) {
+            return current;
+        }
+        const fs::path next = fs::read_symlink(current, ec);
+        if (ec) {
+            return current;
+        }
+        current = next.is_absolute() ? next : (current.parent_path() / next).lexically_normal();
+    }
+    return path;
+}
+
+void SyncFolder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 void DeleteFolderTree(const fs::path& path) {

@@ -41,6 +41,17 @@ bool ExistsNoFollow(const std::filesystem::path& path);
 // True when `path` is a folder itself, not a symbolic link to one.
 bool IsRealFolder(const std::filesystem::path& path);
 
+// The path that a save really writes: when `path` is a symbolic link, what it
+// points to, followed link by link, so that a user's link survives the save
+// (also a link to something not made yet, which is then made where it points).
+// Otherwise `path` itself. After 40 links (a loop) `path` itself.
+std::filesystem::path ResolveLinks(const std::filesystem::path& path);
+
+// Flushes a folder's entries (a rename into it, a new file) to disk, so that
+// they survive a crash; an empty path names the current folder. Failures are
+// passed over: the data itself is already written.
+void SyncFolder(const std::filesystem::path& folder);
+
 // Deletes a folder with everything inside it. When `path` is a symbolic link,
 // only the link is removed.
 void DeleteFolderTree(const std::filesystem::path& path);

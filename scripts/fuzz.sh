@@ -2,6 +2,8 @@
 # Builds the fuzz targets with clang and libFuzzer (AddressSanitizer and UBSan)
 # into build-fuzz/ and runs each in turn for a while (default 60 seconds).
 # Usage: bash scripts/fuzz.sh [seconds] [target ...]
+# With FUZZ_RUNS=N in the environment each target runs N executions instead of
+# for a time (for example FUZZ_RUNS=10000000 for a full pass).
 # Without targets it runs every target of tests/fuzz/CMakeLists.txt. Each starts
 # from its seeds (tests/fuzz/seeds/<target>/) and keeps what it learns in
 # build-fuzz/corpus/<target>/; a finding is written to build-fuzz/artifacts/<target>/
@@ -25,9 +27,10 @@ fi
 cmake --build build-fuzz --target "${targets[@]}"
 failed=()
 for t in "${targets[@]}"; do
-  echo "== $t for ${seconds}s"
+  echo "== $t for ${FUZZ_RUNS:+$FUZZ_RUNS runs}${FUZZ_RUNS:-${seconds}s}"
   mkdir -p "build-fuzz/corpus/$t" "build-fuzz/artifacts/$t" "tests/fuzz/seeds/$t"
-  if ! "build-fuzz/tests/fuzz/$t" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=2048 \
+  if [ -n "${FUZZ_RUNS:-}" ]; then limit=(-runs="$FUZZ_RUNS"); else limit=(-max_total_time="$seconds"); fi
+  if ! "build-fuzz/tests/fuzz/$t" "${limit[@]}" -max_len=65536 -rss_limit_mb=2048 \
       -timeout=20 -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$t/" \
       "build-fuzz/corpus/$t" "tests/fuzz/seeds/$t"; then
     failed+=("$t")

@@ -12,7 +12,7 @@ bash scripts/install-deps.sh
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(updater_log_tests updater_package_tests updater_link_tests updater_update_tests
-           updater_flow_tests updater_app_tests updater_ctl_tests)
+           updater_app_tests updater_ctl_tests)
 fi
 cmake --build build-tsan --target "${targets[@]}"
 export TSAN_OPTIONS="${TSAN_OPTIONS:-halt_on_error=1 second_deadlock_stack=1} suppressions=$PWD/scripts/tsan.supp"

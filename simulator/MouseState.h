@@ -10,9 +10,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "platform/MouseIdentity.h"
+
 namespace solune::simulator {
 
-inline constexpr std::uint16_t kMouseVendorId = 0x22D4;
 inline constexpr int kSlotCount = 5;
 inline constexpr std::size_t kSlotImageBytes = 2048;
 inline constexpr std::size_t kCommandReportBytes = 64;
@@ -31,8 +32,8 @@ struct ModeInfo {
 };
 
 inline constexpr std::array<ModeInfo, 2> kModes{{
-    {MouseMode::Normal, "normal", 0x1308},
-    {MouseMode::BootLoader, "bootloader", 0x1307},
+    {MouseMode::Normal, "normal", kMouseProductId},
+    {MouseMode::BootLoader, "bootloader", kBootLoaderProductId},
 }};
 
 const ModeInfo& InfoOf(MouseMode mode);

@@ -13,14 +13,11 @@ namespace {
 constexpr std::array<MouseInterface, 3> kNormalInterfaces{{
     {0x0001, 0x0002, 0, "SOLUNE 300 Gaming Mouse"},
     {0x0001, 0x0006, 1, "SOLUNE 300 Gaming Mouse"},
-    {0xFF01, 0x0002, 2, "SOLUNE 300 Gaming Mouse"},
+    {kMouseUsagePage, kMouseUsage, 2, "SOLUNE 300 Gaming Mouse"},
 }};
 constexpr std::array<MouseInterface, 1> kBootLoaderInterfaces{{
-    {0xFF01, 0x0002, 0, "SOLUNE 300 Boot Loader"},
+    {kMouseUsagePage, kMouseUsage, 0, "SOLUNE 300 Boot Loader"},
 }};
-
-constexpr std::uint16_t kVendorUsagePage = 0xFF01;
-constexpr std::uint16_t kVendorUsage = 0x0002;
 
 constexpr std::array<FaultKind, 4> kTransferFaultTable{{
     {"set-fail", "the next N set-feature calls fail (a lasting error)", false},
@@ -129,7 +126,7 @@ HidResult VirtualMouse::transfer(MouseState& state, const std::string& path, boo
         return result;
     }
     const MouseInterface& face = InterfacesOf(state.mode)[index];
-    if (face.usagePage == kVendorUsagePage && face.usage == kVendorUsage) {
+    if (face.usagePage == kMouseUsagePage && face.usage == kMouseUsage) {
         const MouseMode mode = state.mode;
         for (const Registered& r : m_handlers) {
             if (r.mode == mode) {

@@ -5,12 +5,12 @@
 #include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QTimerEvent>
-#include <cstdio>
 
 #include "config/app/MainWindowLayout.h"
 #include "config/app/VeskTray.h"
 #include "config/device/DeviceCommands.h"
 #include "config/pages/ProfilePage.h"
+#include "platform/VersionText.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
@@ -418,9 +418,7 @@ void CVESKDlg::ShowFirmwareVersion() {
         m_pages->SetFirmwareText(QString::fromLatin1(kNoFirmwareText));
         return;
     }
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", info.firmwareVersion / 100.0);
-    m_pages->SetFirmwareText(QString::fromLatin1(text));
+    m_pages->SetFirmwareText(QString::fromStdString(VersionText(info.firmwareVersion)));
 }
 
 void CVESKDlg::timerEvent(QTimerEvent* event) {

@@ -49,7 +49,6 @@ class VeskTray;
 
 inline constexpr const char* kMainWindowTitle = "SOLUNE300";
 inline constexpr const char* kProgramVersionText = "1.21";
-inline constexpr const char* kNoFirmwareText = "-.--";
 inline constexpr const char* kRegisterFailedText = "RegisterDeviceNotification Failed!";
 inline constexpr int kFollowPeriodMs = 2000;
 inline constexpr int kArrivalSettleMs = 900;

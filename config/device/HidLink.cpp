@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/VendorInterface.h"
+
 namespace solune {
 
 HidLink::HidLink(HidBackend& backend, Clock& clock) : m_backend(backend), m_clock(clock) {}
@@ -14,18 +16,12 @@ bool HidLink::FindDevice() {
 
 bool HidLink::FindDevice(std::uint16_t vendorId, std::uint16_t productId) {
     CloseDevice();
-    for (const HidDeviceInfo& info : m_backend.Enumerate(vendorId, productId)) {
-        if (info.vendorId != vendorId || info.productId != productId ||
-            info.usagePage != kMouseUsagePage || info.usage != kMouseUsage) {
-            continue;
-        }
-        if (auto device = m_backend.Open(info.path)) {
-            m_device = std::move(device);
-            m_deviceConnected = 1;
-            return true;
-        }
+    m_device = OpenVendorInterface(m_backend, vendorId, productId);
+    if (!m_device) {
+        return false;
     }
-    return false;
+    m_deviceConnected = 1;
+    return true;
 }
 
 bool HidLink::SendFeature(std::span<const std::uint8_t> report) {

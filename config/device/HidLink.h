@@ -16,14 +16,9 @@
 
 #include "platform/Clock.h"
 #include "platform/HidBackend.h"
+#include "platform/MouseIdentity.h"
 
 namespace solune {
-
-// The mouse's vendor interface in normal mode.
-inline constexpr std::uint16_t kMouseVendorId = 0x22D4;
-inline constexpr std::uint16_t kMouseProductId = 0x1308;
-inline constexpr std::uint16_t kMouseUsagePage = 0xFF01;
-inline constexpr std::uint16_t kMouseUsage = 0x0002;
 
 inline constexpr std::uint8_t kCommandReportId = 0x60;
 inline constexpr std::size_t kCommandReportSize = 64;

@@ -15,33 +15,20 @@ namespace solune {
 
 namespace {
 
+// The folder really replaced: "a/b/" names the folder "a/b", and a symbolic
+// link is followed so that it survives the save.
 fs::path resolvedFolder(const fs::path& folder) {
     fs::path path = folder.lexically_normal();
     if (!path.has_filename() && path.has_parent_path()) {
-        path = path.parent_path();  // "a/b/" names the folder "a/b"
+        path = path.parent_path();
     }
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path target = fs::canonical(path, ec);
-        if (!ec) {
-            return target;
-        }
-    }
-    return path;
+    return ResolveLinks(path);
 }
 
 fs::path besideFolder(const fs::path& folder, const char* suffix) {
     fs::path path = folder;
     path += suffix;
     return path;
-}
-
-void syncFolder(const fs::path& folder) {
-    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 }  // namespace
@@ -71,7 +58,7 @@ bool StagedFolder::Commit() {
     if (!m_begun || m_committed) {
         return false;
     }
-    syncFolder(m_staging);
+    SyncFolder(m_staging);
     if (!ExistsNoFollow(m_folder)) {
         m_committed = ::rename(m_staging.c_str(), m_folder.c_str()) == 0;
     } else if (!IsRealFolder(m_folder)) {
@@ -95,7 +82,7 @@ bool StagedFolder::Commit() {
         DeleteFolderTree(m_previous);
     }
     if (m_committed) {
-        syncFolder(m_folder.parent_path());
+        SyncFolder(m_folder.parent_path());
     }
     return m_committed;
 }

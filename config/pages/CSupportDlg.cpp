@@ -4,10 +4,10 @@
 
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
-#include "config/pages/FirmwareVersionText.h"
 #include "config/pages/SupportLinks.h"
 #include "config/pages/SupportPageLayout.h"
 #include "config/pages/WindowPictures.h"
+#include "platform/VersionText.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
 
@@ -63,7 +63,7 @@ QString CSupportDlg::ReadFirmwareText() {
     if (GetDeviceInfo(*link, info) != CommandResult::Done) {
         info.firmwareVersion = 0;
     }
-    return QString::fromStdString(FirmwareVersionText(info.firmwareVersion));
+    return QString::fromStdString(VersionText(info.firmwareVersion));
 }
 
 void CSupportDlg::SetFirmwareText(const QString& text) {

@@ -6,7 +6,7 @@
 //
 // Building the page fills "Firm Version": when the link is not connected it
 // looks for the mouse first; no mouse shows "-.--", otherwise GetDeviceInfo's
-// version in hundredths as FirmwareVersionText ("0.00" when the request fails).
+// version in hundredths as VersionText ("0.00" when the request fails).
 // Afterwards the main window keeps the label current with SetFirmwareText.
 //
 // The page ignores Enter and Escape. It has no profile values.

@@ -3,16 +3,17 @@
 #include <CLI/CLI.hpp>
 
 #include <charconv>
-#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "devicechoice/DeviceChoice.h"
+#include "platform/VersionText.h"
 #include "simulator/MouseStateJson.h"
 #include "simulator/MouseStore.h"
-#include "devicechoice/DeviceChoice.h"
 #include "simulator/VirtualMouse.h"
 
 namespace solune::simulator {
@@ -53,25 +54,30 @@ struct SimContext {
     }
 };
 
-// Parses a firmware version as the programs print it ("1.05") or in hundredths
-// ("105"); false when it is neither or out of 0 ... 655.35.
+// Parses a firmware version as the programs print it ("1.05"), with one
+// decimal ("3.1" is 3.10) or in hundredths ("105"); false when it is none of
+// these or out of 0 ... 655.35.
 bool parseVersion(const std::string& text, std::uint16_t& version) {
-    // from_chars reads a point whatever the locale says.
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value) || value < 0) {
+    std::string full = text;
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos) {
+        unsigned value = 0;
+        const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || error != std::errc() || stop != text.data() + text.size() ||
+            value > 0xFFFF) {
+            return false;
+        }
+        version = static_cast<std::uint16_t>(value);
+        return true;
+    }
+    if (text.size() == point + 2) {
+        full += '0';
+    }
+    const std::optional<std::uint16_t> parsed = ParseVersionText(full);
+    if (!parsed) {
         return false;
     }
-    const auto point = text.find('.');
-    if (point != std::string::npos && text.size() - point - 1 > 2) {
-        return false;  // finer than hundredths
-    }
-    const double hundredths = point == std::string::npos ? value : std::round(value * 100.0);
-    if (hundredths > 0xFFFF || hundredths != std::floor(hundredths)) {
-        return false;
-    }
-    version = static_cast<std::uint16_t>(hundredths);
+    version = *parsed;
     return true;
 }
 

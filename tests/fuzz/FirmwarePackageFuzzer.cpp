@@ -10,10 +10,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "platform/VersionText.h"
 #include "tests/fuzz/FuzzFolder.h"
 #include "updater/bootloader/FirmwareFormat.h"
 #include "updater/bootloader/FirmwarePackage.h"
-#include "updater/bootloader/FirmwareVersion.h"
 #include "updater/bootloader/UpdateView.h"
 #include "updater/log/CLOG.h"
 

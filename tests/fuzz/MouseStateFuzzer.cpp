@@ -57,7 +57,7 @@ void runNormalMode(solune::HidBackend& backend, solune::Clock& clock) {
 
 void runBootLoader(solune::HidBackend& backend, solune::Clock& clock) {
     solune::BootLoaderLink link(backend, clock);
-    if (link.FindHidDevice(solune::kMouseVendorId, 0x1307) != 1) {
+    if (link.FindHidDevice(solune::kMouseVendorId, solune::kBootLoaderProductId) != 1) {
         return;
     }
     std::array<std::uint8_t, 1024> block{};

@@ -5,7 +5,6 @@
 
 #include "config/pages/CRenameDlg.h"
 #include "config/pages/CSupportDlg.h"
-#include "config/pages/FirmwareVersionText.h"
 #include "config/pages/ProfileNamer.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinElementTable.h"
@@ -13,27 +12,6 @@
 
 namespace solune::test {
 namespace {
-
-TEST(FirmwareVersionText, HundredthsWithTwoDecimals) {
-    const std::vector<std::pair<std::uint16_t, std::string>> cases = {
-        {121, "1.21"}, {5, "0.05"},   {1000, "10.00"},   {0, "0.00"},
-        {100, "1.00"}, {109, "1.09"}, {65535, "655.35"},
-    };
-    for (const auto& [version, text] : cases) {
-        EXPECT_EQ(FirmwareVersionText(version), text) << version;
-    }
-}
-
-TEST(FirmwareVersionText, TheLocaleDoesNotChangeThePoint) {
-    const char* old = std::setlocale(LC_ALL, nullptr);
-    const std::string saved = old != nullptr ? old : "C";
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr &&
-        std::setlocale(LC_ALL, "fr_FR.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no locale with a decimal comma installed";
-    }
-    EXPECT_EQ(FirmwareVersionText(121), "1.21");
-    std::setlocale(LC_ALL, saved.c_str());
-}
 
 class SupportPageTest : public PopDlgFixture {
   protected:

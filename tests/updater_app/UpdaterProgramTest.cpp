@@ -16,7 +16,7 @@
 #include "simulator/VirtualFirmware.h"
 #include "tests/support/ProgramSandbox.h"
 #include "tests/support/VirtualDisplay.h"
-#include "updater/app/UpdaterFlow.h"
+#include "updater/app/UpdaterInstances.h"
 #include "updater/app/UpdaterScreenLayout.h"
 #include "updater/bootloader/PackageWriter.h"
 

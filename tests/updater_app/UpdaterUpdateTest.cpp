@@ -68,7 +68,7 @@ TEST_F(UpdaterWindowFixture, OkOnUpdateFirmwareInstallsTheFileAndShowsTheNewVers
     EXPECT_EQ(watch.progress, (std::vector<int>{2, 2, 35, 68}));
     EXPECT_EQ(watch.screenOnCompletion, kScreenUpdateCompleted);
     EXPECT_EQ(window.currentScreen(), kScreenSuccessfullyUpdate);
-    EXPECT_EQ(window.updateMode(), 7);
+    EXPECT_EQ(static_cast<int>(window.updateMode()), 7);
     EXPECT_EQ(VisibleControls(), (Names{"OK", "Close", "softVersion", "Mouse FWVersion"}));
     EXPECT_EQ(LabelText("Mouse FWVersion"), "1.08");
     EXPECT_EQ(Control("Mouse FWVersion")->geometry(), QRect(171, 77, 30, 11));
@@ -165,7 +165,7 @@ TEST_P(UpdaterFailureTest, ShowsWhereTheUpdateStopped) {
     Click("OK");
     FinishUpdate();
     EXPECT_EQ(window.currentScreen(), c.screen);
-    EXPECT_EQ(window.updateMode(), c.updateMode);
+    EXPECT_EQ(static_cast<int>(window.updateMode()), c.updateMode);
     EXPECT_EQ(VisibleControls(), c.visible);
     const Names log = LogLines();
     ASSERT_GE(log.size(), c.logTail.size());
@@ -256,7 +256,7 @@ TEST_F(UpdaterWindowFixture, AVersionThatCannotBeReadAgainShowsDashes) {
     FinishUpdate();
     EXPECT_EQ(window.currentScreen(), kScreenSuccessfullyUpdate);
     EXPECT_EQ(LabelText("Mouse FWVersion"), "-.--");
-    EXPECT_EQ(window.updateMode(), 7);
+    EXPECT_EQ(static_cast<int>(window.updateMode()), 7);
 }
 
 }  // namespace

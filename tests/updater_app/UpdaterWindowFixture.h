@@ -20,6 +20,7 @@
 #include "simulator/VirtualFirmware.h"
 #include "tests/updater_support/UpdaterTestSupport.h"
 #include "updater/app/CW38UpdaterDlg.h"
+#include "updater/app/UpdaterInstances.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune::test {

@@ -2,10 +2,13 @@
 // screen picture, offscreen against the virtual mouse and the virtual clock.
 
 #include <QKeyEvent>
+#include <atomic>
 #include <map>
+#include <thread>
 
 #include "simulator/MouseStateJson.h"
 
+#include "tests/support/Watchdog.h"
 #include "tests/updater_app/UpdaterWindowFixture.h"
 
 namespace solune::test {
@@ -39,7 +42,7 @@ TEST_P(UpdaterStartTest, ShowsTheScreenOfTheSituation) {
     }
     CW38UpdaterDlg& window = Open();
     EXPECT_EQ(window.currentScreen(), c.screen);
-    EXPECT_EQ(window.updateMode(), c.updateMode);
+    EXPECT_EQ(static_cast<int>(window.updateMode()), c.updateMode);
     EXPECT_EQ(VisibleControls(), c.visible);
     EXPECT_EQ(window.size(), QSize(375, 180)) << "the window takes the screen picture's size";
     EXPECT_FALSE(window.backgroundImage().isNull());
@@ -228,6 +231,32 @@ TEST_F(UpdaterWindowFixture, ClosingTheWindowDuringTheSearchEndsIt) {
     EXPECT_EQ(m_window->result(), QDialog::Rejected);
     EXPECT_EQ(m_clock.Waits(), (std::vector<std::int64_t>{1500})) << "no try after the close";
     EXPECT_EQ(m_messageBoxes, Names{});
+}
+
+// The worker waits on the window's thread for the user to close the search box.
+// A window destroyed meanwhile (the program ends by a signal, its event loop
+// has stopped) releases the worker instead of waiting for it for ever.
+TEST_F(UpdaterWindowFixture, DestroyingTheWindowWhileTheSearchBoxIsDueDoesNotHang) {
+    Unplugged(*this);
+    std::atomic<bool> boxDue{false};
+    int waits = 0;
+    m_clock.SetWaitObserver([&](std::chrono::milliseconds) {
+        if (++waits == 2) {  // the two short tries are over; the box comes next
+            boxDue = true;
+        }
+    });
+    m_window = std::make_unique<CW38UpdaterDlg>(Environment());
+    m_window->Initialize();
+    for (int i = 0; i < 10000 && !boxDue; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(boxDue);
+    // Give the worker time to queue the box and wait for it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    Watchdog watchdog(std::chrono::seconds(20), "the window's destructor waits for its worker");
+    m_window.reset();
+    EXPECT_EQ(m_messageBoxes, Names{}) << "no event loop ran to show it";
+    EXPECT_EQ(m_clock.Waits(), (std::vector<std::int64_t>{1500, 1500})) << "no try after that";
 }
 
 TEST_F(UpdaterWindowFixture, AMouseThatShowsUpDuringTheLongSearchGetsTheImage) {

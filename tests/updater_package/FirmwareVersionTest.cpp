@@ -2,76 +2,30 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "updater/bootloader/UpdateView.h"
 
 namespace solune {
 namespace {
 
-TEST(FirmwareVersion, TextHasTwoDecimals) {
-    const std::pair<std::uint16_t, const char*> cases[] = {
-        {108, "1.08"}, {0, "0.00"}, {100, "1.00"}, {7, "0.07"}, {110, "1.10"}, {65535, "655.35"}};
-    for (const auto& [version, text] : cases) {
-        EXPECT_EQ(VersionText(version), text) << version;
-    }
-}
-
-// The texts equal "%.2f" of the single-precision quotient in the C locale for
-// every version, and stay so once the program follows a locale that writes a
-// decimal comma (as the C library does after a window program has started).
-TEST(FirmwareVersion, TextIsTheSameInEveryLocale) {
-    std::vector<std::string> expected;
-    for (unsigned v = 0; v <= 0xFFFF; ++v) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%.2f",
-                      static_cast<double>(static_cast<float>(v / 100.0)));
-        expected.emplace_back(text);
-    }
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP()
-            << "the locale de_DE.UTF-8 is not installed (scripts/install-deps.sh makes it)";
-    }
-    char comma[16];
-    std::snprintf(comma, sizeof comma, "%.2f", 1.08);
-    EXPECT_STREQ(comma, "1,08") << "the locale writes a decimal comma";
-    for (unsigned v = 0; v <= 0xFFFF; ++v) {
-        ASSERT_EQ(VersionText(static_cast<std::uint16_t>(v)), expected[v]) << v;
-    }
-    std::setlocale(LC_ALL, previous.c_str());
-}
-
-TEST(FirmwareVersion, ParsesOnlyDigitsPointAndTwoDecimals) {
-    const std::pair<const char*, std::optional<std::uint16_t>> cases[] = {
-        {"1.08", 108},          {"0.00", 0},
-        {"655.35", 65535},      {"655.36", std::nullopt},
-        {"1.8", std::nullopt},  {"1.080", std::nullopt},
-        {"108", std::nullopt},  {".08", std::nullopt},
-        {"1,08", std::nullopt}, {"-1.08", std::nullopt},
-        {"1.0a", std::nullopt}, {"1000.00", std::nullopt},
-        {"", std::nullopt}};
-    for (const auto& [text, version] : cases) {
-        EXPECT_EQ(ParseVersionText(text), version) << text;
-    }
-}
-
 TEST(FirmwareVersion, ComparisonPicksTheModeAndScreen) {
     struct Case {
         std::uint16_t file, mouse;
-        VersionOrder order;
+        UpdateMode mode;
+        int modeNumber;
         int screen;
     };
-    const Case cases[] = {{108, 107, VersionOrder::FileNewer, 5},
-                          {108, 108, VersionOrder::Equal, 3},
-                          {107, 108, VersionOrder::MouseNewer, 4},
+    const Case cases[] = {{108, 107, UpdateMode::FileNewer, 5, 5},
+                          {108, 108, UpdateMode::None, 0, 3},
+                          {107, 108, UpdateMode::MouseNewer, 4, 4},
                           // Numbers, not texts: "10.00" sorts before "9.00" as text.
-                          {1000, 900, VersionOrder::FileNewer, 5}};
+                          {1000, 900, UpdateMode::FileNewer, 5, 5}};
     for (const Case& c : cases) {
-        EXPECT_EQ(CompareVersions(c.file, c.mouse), c.order) << c.file << " " << c.mouse;
-        EXPECT_EQ(ScreenForVersionOrder(c.order), c.screen);
+        EXPECT_EQ(CompareVersions(c.file, c.mouse), c.mode) << c.file << " " << c.mouse;
+        EXPECT_EQ(static_cast<int>(c.mode), c.modeNumber);
+        EXPECT_EQ(ScreenForUpdateMode(c.mode), c.screen);
     }
+    EXPECT_EQ(static_cast<int>(UpdateMode::Completed), 7);
+    EXPECT_EQ(ScreenForUpdateMode(UpdateMode::Completed), kScreenUpdateCompleted);
 }
 
 }  // namespace

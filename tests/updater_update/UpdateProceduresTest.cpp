@@ -19,7 +19,7 @@ TEST_F(UpdateProceduresTest, NewerProtocolUpdateTakesTheExactWaitSequence) {
     std::uint16_t mouseVersion = 0;
     ASSERT_EQ(m_link.ReadMouseVersion(mouseVersion), 1);
     EXPECT_EQ(mouseVersion, 107);
-    EXPECT_EQ(CompareVersions(m_package.FileVersion(), mouseVersion), VersionOrder::FileNewer);
+    EXPECT_EQ(CompareVersions(m_package.FileVersion(), mouseVersion), UpdateMode::FileNewer);
 
     m_clock.ClearWaits();
     EXPECT_EQ(m_procedures.EnterBootLoader(m_package), UpdateOutcome::Completed);

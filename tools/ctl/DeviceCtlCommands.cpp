@@ -8,9 +8,9 @@
 #include "config/device/HidLink.h"
 #include "config/device/WriteProfileImage.h"
 #include "devicechoice/DeviceChoice.h"
+#include "platform/VersionText.h"
 #include "tools/ctl/NoMouseReport.h"
 #include "tools/ctl/ProfileLoading.h"
-#include "updater/bootloader/FirmwareVersion.h"
 
 namespace solune::ctl {
 

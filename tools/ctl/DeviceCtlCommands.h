@@ -1,7 +1,7 @@
 #pragma once
 // solune300ctl device ...: the mouse's commands over HidLink.
 //
-//   device info                      firmware version, "%.2f" of version / 100
+//   device info                      firmware version, version / 100 with two decimals
 //   device active                    the active slot
 //   device activate SLOT             makes slot 0 ... 4 active
 //   device write-profile FILE --slot N   writes the profile's image into slot N

@@ -5,15 +5,15 @@
 #include <iterator>
 #include <sstream>
 
+#include "devicechoice/DeviceChoice.h"
 #include "platform/Folders.h"
 #include "platform/TextCodec.h"
-#include "devicechoice/DeviceChoice.h"
+#include "platform/VersionText.h"
 #include "tools/ctl/NoMouseReport.h"
 #include "tools/ctl/TerminalUpdateView.h"
 #include "updater/bootloader/FirmwarePackage.h"
-#include "updater/bootloader/FirmwareVersion.h"
 #include "updater/bootloader/PackageWriter.h"
-#include "updater/bootloader/UpdateProcedures.h"
+#include "updater/bootloader/UpdaterFlow.h"
 #include "updater/log/CLOG.h"
 
 namespace solune::ctl {
@@ -103,20 +103,18 @@ void runPack(CtlContext& c, const FirmwareOptions& o) {
     }
 }
 
-// The package checks; prints what was found. False after reporting the failure.
-bool checkPackage(CtlContext& c, FirmwarePackage& package, const std::filesystem::path& folder) {
-    if (package.ReadFirmwareConfig(folder) != 1 ||
-        package.LoadFirmwareImage(folder, package.FirmwareFileName()) != 1) {
-        c.Fail(kExitBadInput,
-               folder.string() + ": the package is not valid: " + package.LastFailure());
-        return false;
-    }
+// What a valid package holds.
+void printPackage(CtlContext& c, const FirmwarePackage& package) {
     c.out << "firmware file: " << package.FirmwareFileName() << '\n'
           << "firmware version: " << package.FileVersionText() << '\n'
           << "image: " << package.ImageByteCount() << " bytes in " << package.BlockCount()
           << " blocks, checksum " << hex32(static_cast<std::uint32_t>(package.ComputedChecksum()))
           << '\n';
-    return true;
+}
+
+void reportBadPackage(CtlContext& c, const FirmwarePackage& package,
+                      const std::filesystem::path& folder) {
+    c.Fail(kExitBadInput, folder.string() + ": the package is not valid: " + package.LastFailure());
 }
 
 void prepareLog(CLOG& log) {
@@ -128,9 +126,14 @@ void runCheck(CtlContext& c, const FirmwareOptions& o) {
     prepareLog(log);
     SilentUpdateView view;
     FirmwarePackage package(log, view);
-    if (checkPackage(c, package, packageFolder(o))) {
-        c.out << "the package is valid\n";
+    const std::filesystem::path folder = packageFolder(o);
+    if (package.ReadFirmwareConfig(folder) != 1 ||
+        package.LoadFirmwareImage(folder, package.FirmwareFileName()) != 1) {
+        reportBadPackage(c, package, folder);
+        return;
     }
+    printPackage(c, package);
+    c.out << "the package is valid\n";
 }
 
 bool confirm(CtlContext& c, const std::string& question) {
@@ -144,17 +147,16 @@ bool confirm(CtlContext& c, const std::string& question) {
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
 }
 
-// Offers the update after the versions were compared; true when it should run.
-bool offerUpdate(CtlContext& c, const FirmwareOptions& o, const FirmwarePackage& package,
-                 std::uint16_t mouseVersion) {
-    const std::string file = package.FileVersionText();
-    const std::string mouse = VersionText(mouseVersion);
+// Offers the update that the flow found possible; true when it should run.
+bool offerUpdate(CtlContext& c, const FirmwareOptions& o, UpdateMode mode, const std::string& file,
+                 const std::string& mouse) {
     c.out << "mouse firmware: " << mouse << '\n';
-    switch (CompareVersions(package.FileVersion(), mouseVersion)) {
-        case VersionOrder::Equal:
+    switch (mode) {
+        case UpdateMode::None:
+        case UpdateMode::Completed:
             c.out << "The firmware is up to date.\n";
             return false;
-        case VersionOrder::MouseNewer:
+        case UpdateMode::MouseNewer:
             c.out << "The mouse carries newer firmware than the package.\n";
             if (!o.yes &&
                 !confirm(c, "Install the older firmware " + file + " over " + mouse + "?")) {
@@ -162,7 +164,7 @@ bool offerUpdate(CtlContext& c, const FirmwareOptions& o, const FirmwarePackage&
                 return false;
             }
             return true;
-        case VersionOrder::FileNewer:
+        case UpdateMode::FileNewer:
             if (!o.yes && !confirm(c, "Update the firmware from " + mouse + " to " + file + "?")) {
                 c.Fail(kExitCommandFailed, "update declined");
                 return false;
@@ -172,11 +174,11 @@ bool offerUpdate(CtlContext& c, const FirmwareOptions& o, const FirmwarePackage&
     return false;
 }
 
-void reportOutcome(CtlContext& c, UpdateOutcome outcome, const UpdateProcedures& procedures,
-                   const FirmwarePackage& package, const CLOG& log) {
+void reportOutcome(CtlContext& c, UpdateOutcome outcome, const UpdaterFlow& flow, const CLOG& log) {
+    const FirmwarePackage& package = flow.Package();
     switch (outcome) {
         case UpdateOutcome::Completed: {
-            const auto after = procedures.VersionAfterUpdate();
+            const auto after = flow.VersionAfterUpdate();
             if (after && *after == package.FileVersion()) {
                 c.out << "The firmware was updated to " << package.FileVersionText() << ".\n";
                 return;
@@ -195,54 +197,57 @@ void reportOutcome(CtlContext& c, UpdateOutcome outcome, const UpdateProcedures&
     }
 }
 
+// After the check at start: true when the update should run, having told the
+// user what was found; false after reporting why not.
+bool readyToUpdate(CtlContext& c, const FirmwareOptions& o, UpdaterFlow& flow,
+                   const TerminalUpdateView& view) {
+    switch (flow.FoundDevice()) {
+        case DeviceMode::NotFound:
+            ReportNoMouse(c, !access().makeBackend);
+            return false;
+        case DeviceMode::Normal:
+            if (view.LastScreen() == kScreenCanNotFind) {
+                c.Fail(kExitCommandFailed, "cannot read the firmware version of the mouse");
+                return false;
+            }
+            if (!offerUpdate(c, o, flow.UpdateMode(), flow.Package().FileVersionText(),
+                             view.MouseVersionText())) {
+                flow.Close();
+                return false;
+            }
+            return flow.Ok() == UpdaterFlow::OkResult::StartUpdate;
+        case DeviceMode::BootLoader:
+            c.out << "The mouse was found in its boot loader; the firmware is sent again.\n";
+            return true;
+    }
+    return false;
+}
+
 void runUpdate(CtlContext& c, const FirmwareOptions& o) {
     CLOG log(access().localTime);
     prepareLog(log);
     TerminalUpdateView view(c.out);
-    FirmwarePackage package(log, view);
-    if (!checkPackage(c, package, packageFolder(o))) {
-        return;
-    }
     std::unique_ptr<HidBackend> backend =
         access().makeBackend ? access().makeBackend() : CreateSystemHidBackend();
     Clock& clock = access().clock ? *access().clock : RealClock::Instance();
+    UpdaterFlow flow(view, log, backend.get(), clock);
+    const std::filesystem::path folder = packageFolder(o);
+    if (!flow.LoadPackage(folder)) {
+        reportBadPackage(c, flow.Package(), folder);
+        return;
+    }
+    printPackage(c, flow.Package());
     if (!backend) {
         ReportNoMouse(c, !access().makeBackend);
         return;
     }
-    BootLoaderLink link(*backend, clock);
-    UpdateProcedures procedures(link, clock, log, view);
-    UpdateOutcome outcome = UpdateOutcome::Failed;
-    switch (procedures.DetectDevice(package)) {
-        case DeviceMode::NotFound:
-            log.Write("mouse bootloader device is not found");
-            ReportNoMouse(c, !access().makeBackend);
-            return;
-        case DeviceMode::Normal: {
-            std::uint16_t mouseVersion = 0;
-            if (link.ReadMouseVersion(mouseVersion) != 1) {
-                link.CloseDevice();
-                c.Fail(kExitCommandFailed, "cannot read the firmware version of the mouse");
-                return;
-            }
-            if (!offerUpdate(c, o, package, mouseVersion)) {
-                link.CloseDevice();
-                return;
-            }
-            view.ShowScreen(kScreenFirmwareUpdate);
-            outcome = procedures.EnterBootLoader(package);
-            break;
-        }
-        case DeviceMode::BootLoader:
-            log.Write("open hid_device failed,into open BL device");
-            c.out << "The mouse is in its boot loader; sending the firmware again.\n";
-            clock.Sleep(std::chrono::milliseconds(1000));
-            view.ShowScreen(kScreenFirmwareUpdate);
-            outcome = procedures.TransferImage(package);
-            break;
+    flow.CheckDevice();
+    if (!readyToUpdate(c, o, flow, view)) {
+        return;
     }
-    link.CloseDevice();
-    reportOutcome(c, outcome, procedures, package, log);
+    const UpdateOutcome outcome = flow.RunUpdate();
+    flow.Close();
+    reportOutcome(c, outcome, flow, log);
 }
 
 }  // namespace

@@ -74,24 +74,13 @@ bool MacroFromJson(const json& value, CMacro& macro, std::string& error) {
         return false;
     }
     JsonFields f(value, "");
-    const json* events = nullptr;
     if (!(f.OnlyKeys({"name", "id", "rect", "events"}) && f.Text("name", macro.name) &&
-          f.Int("id", macro.id) && f.Array("events", JsonFields::kAnyLength, events))) {
+          f.Int("id", macro.id))) {
         error = f.error();
         return false;
     }
-    if (!rectFromJson(value, "", macro.rect, error)) {
-        return false;
-    }
-    if (events != nullptr) {
-        macro.events.assign(events->size(), CEventItem{});
-        for (std::size_t i = 0; i < events->size(); ++i) {
-            if (!rowFromJson((*events)[i], f.Child("events", i), macro.events[i], error)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    return rectFromJson(value, "", macro.rect, error) &&
+           f.List("events", macro.events, rowFromJson, error);
 }
 
 }  // namespace solune::ctl

@@ -19,6 +19,7 @@ void TerminalUpdateView::endProgressLine() {
 
 void TerminalUpdateView::ShowScreen(int screen) {
     endProgressLine();
+    m_lastScreen = screen;
     switch (screen) {
         case kScreenEncounteredProblem:
             m_out << "The firmware update encountered a problem.\n";

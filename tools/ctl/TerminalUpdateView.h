@@ -20,11 +20,16 @@ class TerminalUpdateView final : public UpdateView {
     void SetMouseVersionText(const std::string& text) override { m_mouseVersion = text; }
     void ShowBootLoaderSearchMessage(const std::string& caption, const std::string& text) override;
 
+    // The screen last shown (0 before the first) and the mouse's version text.
+    int LastScreen() const { return m_lastScreen; }
+    const std::string& MouseVersionText() const { return m_mouseVersion; }
+
   private:
     void endProgressLine();
 
     std::ostream& m_out;
     std::string m_mouseVersion;
+    int m_lastScreen = 0;
     bool m_progressShown = false;
 };
 

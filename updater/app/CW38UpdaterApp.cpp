@@ -8,7 +8,7 @@
 #include "updater/app/CW38UpdaterDlg.h"
 #include "updater/app/UpdaterArguments.h"
 #include "updater/app/UpdaterEnvironment.h"
-#include "updater/app/UpdaterFlow.h"
+#include "updater/app/UpdaterInstances.h"
 
 namespace solune {
 

@@ -65,8 +65,11 @@ CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
 }
 
 CW38UpdaterDlg::~CW38UpdaterDlg() {
+    // The search is cancelled first, so that a worker released from waiting for
+    // the search box tries no more.
+    m_flow.Cancel();
+    m_searchMessage.Release();
     if (m_worker.joinable()) {
-        m_flow.Cancel();
         m_worker.join();
     }
 }
@@ -131,7 +134,6 @@ void CW38UpdaterDlg::ShowScreen(int screen) {
 void CW38UpdaterDlg::SetProgress(int value) {
     auto apply = [this, value] {
         m_progress->value = std::clamp(value, 0, kProgressMax);
-        m_progress->vertical = value;  // the updater's bar ignores it
         m_progress->update();
     };
     if (onWindowThread()) {
@@ -159,10 +161,9 @@ void CW38UpdaterDlg::ShowBootLoaderSearchMessage(const std::string& caption,
         m_env.showMessageBox(caption, text);
         return;
     }
-    // The caller goes on only once the user has closed the box.
-    QMetaObject::invokeMethod(
-        this, [this, caption, text] { m_env.showMessageBox(caption, text); },
-        Qt::BlockingQueuedConnection);
+    // The caller goes on once the user has closed the box, or at once when the
+    // window is being destroyed (its search then ends as cancelled).
+    m_searchMessage.Run(this, [this, caption, text] { m_env.showMessageBox(caption, text); });
 }
 
 QImage CW38UpdaterDlg::cut(int screen, ScreenPicture which, const ControlRect& r) {

@@ -31,9 +31,10 @@
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/WindowDragger.h"
 #include "updater/app/UpdaterEnvironment.h"
-#include "updater/app/UpdaterFlow.h"
 #include "updater/app/UpdaterScreenPictures.h"
+#include "updater/app/WindowThreadCall.h"
 #include "updater/bootloader/UpdateView.h"
+#include "updater/bootloader/UpdaterFlow.h"
 #include "updater/log/CLOG.h"
 
 namespace solune {
@@ -64,7 +65,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
 
     // The screen shown (0 before the first).
     int currentScreen() const { return m_screen; }
-    int updateMode() const { return m_flow.UpdateMode(); }
+    solune::UpdateMode updateMode() const { return m_flow.UpdateMode(); }
     // True from the start of the worker until the window's thread has seen it end.
     bool isUpdating() const { return m_updating; }
     // True from Initialize until the window's thread has seen the check at start end.
@@ -127,6 +128,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     bool m_checking = false;
     bool m_closeRequested = false;
     WindowDragger m_dragger;
+    WindowThreadCall m_searchMessage;  // the boot-loader search box, for the worker
     std::thread m_worker;
 };
 

@@ -3,11 +3,12 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "devicechoice/DeviceChoice.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
-#include "devicechoice/DeviceChoice.h"
-#include "updater/app/UpdaterFlow.h"
+#include "updater/app/UpdaterInstances.h"
 #include "updater/app/UpdaterScreenLayout.h"
+#include "updater/log/CLOG.h"
 
 namespace solune {
 

@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/MouseIdentity.h"
+
 namespace solune {
 
 inline constexpr std::size_t kFirmwareHeaderSize = 40;
@@ -26,10 +28,6 @@ inline constexpr std::size_t kFirmwareBlockSize = 1024;
 inline constexpr std::size_t kMaxFirmwareBlocks = 120;
 inline constexpr std::size_t kMaxFirmwareImageSize = kFirmwareBlockSize * kMaxFirmwareBlocks;
 inline constexpr std::size_t kFirmwareLabelUnits = 12;  // 24 bytes of UTF-16
-
-inline constexpr std::uint16_t kMouseVendorId = 0x22D4;
-inline constexpr std::uint16_t kMouseProductId = 0x1308;
-inline constexpr std::uint16_t kBootLoaderProductId = 0x1307;
 
 struct FirmwareHeader {
     std::uint32_t imageLength = 0;

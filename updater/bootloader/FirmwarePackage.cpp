@@ -7,7 +7,7 @@
 #include "platform/BoundedRead.h"
 
 #include "platform/IniFile.h"
-#include "updater/bootloader/FirmwareVersion.h"
+#include "platform/VersionText.h"
 #include "updater/bootloader/UpdateView.h"
 #include "updater/log/CLOG.h"
 

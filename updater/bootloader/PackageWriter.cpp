@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/AtomicFile.h"
+#include "platform/VersionText.h"
 #include "updater/bootloader/FirmwareFormat.h"
-#include "updater/bootloader/FirmwareVersion.h"
 
 namespace solune {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/VersionText.h"
 #include "updater/bootloader/FirmwarePackage.h"
-#include "updater/bootloader/FirmwareVersion.h"
 #include "updater/bootloader/StatusCodes.h"
 #include "updater/bootloader/UpdateView.h"
 #include "updater/log/CLOG.h"
@@ -177,7 +177,7 @@ UpdateOutcome UpdateProcedures::TransferImage(const FirmwarePackage& package) {
         m_versionAfterUpdate = version;
         m_view.SetMouseVersionText(VersionText(version));
     } else {
-        m_view.SetMouseVersionText("-.--");
+        m_view.SetMouseVersionText(kNoFirmwareText);
     }
     m_view.ShowScreen(kScreenSuccessfullyUpdate);
     m_link.CloseDevice();

@@ -1,6 +1,6 @@
 // The updater's flow without its window, where no window is needed to see it.
 
-#include "updater/app/UpdaterFlow.h"
+#include "updater/bootloader/UpdaterFlow.h"
 
 #include <gtest/gtest.h>
 

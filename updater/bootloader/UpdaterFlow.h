@@ -1,7 +1,9 @@
 #pragma once
-// What the updater does, without its window: the check at start, the choice
-// that OK makes, and the update that the worker thread runs. The window shows
-// the screens this flow asks for (UpdateView) and starts the worker.
+// What a firmware update does, without a window: the check at start, the
+// choice that OK makes, and the update itself. W38Updater shows the screens
+// this flow asks for (UpdateView) and runs the update on a worker thread;
+// `solune300ctl firmware update` tells them on the terminal and runs it in
+// turn.
 //
 // Check at start (window's thread):
 //   configuration program running   screen 11
@@ -13,33 +15,24 @@
 //   mouse in its boot loader        log "open hid_device failed,into open BL device",
 //                                   1000 ms, screen 10: RunTransfer, the caller starts
 //                                   the worker, which sends the image alone
-// Update mode: 0 at start, 4 / 5 as above; screen 06 sets it to 0 and screen 07
-// to 7, from whichever thread shows them.
+// Update mode: None at start, MouseNewer / FileNewer as above; screen 06 sets it
+// to None and screen 07 to Completed, from whichever thread shows them.
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
-#include <memory>
 #include <optional>
-#include <string>
 
 #include "platform/Clock.h"
 #include "platform/HidBackend.h"
 #include "updater/bootloader/BootLoaderLink.h"
 #include "updater/bootloader/FirmwarePackage.h"
+#include "updater/bootloader/FirmwareVersion.h"
 #include "updater/bootloader/UpdateProcedures.h"
 #include "updater/bootloader/UpdateView.h"
 #include "updater/log/CLOG.h"
 
 namespace solune {
-
-inline constexpr const char* kUpdaterInstanceName = "W38_SOLUNE420_Firmware_Upadter";
-// The configuration program runs while some process holds this instance lock.
-inline constexpr const char* kConfigInstanceName = "SOLUNE300 Config";
-
-inline constexpr int kUpdateModeNone = 0;
-inline constexpr int kUpdateModeMouseNewer = 4;
-inline constexpr int kUpdateModeFileNewer = 5;
-inline constexpr int kUpdateModeCompleted = 7;
 
 class UpdaterFlow {
   public:
@@ -56,8 +49,13 @@ class UpdaterFlow {
     // too when it is not null (null: no device access at all, so no mouse).
     UpdaterFlow(UpdateView& view, CLOG& log, HidBackend* backend, Clock& clock);
 
-    // The check at start, with the package in `packageFolder`.
+    // The check at start, with the package in `packageFolder`: screen 11 when
+    // the configuration program runs, else LoadPackage and CheckDevice.
     StartResult Start(bool configProgramRunning, const std::filesystem::path& packageFolder);
+    // The package's checks; false after showing screen 01.
+    bool LoadPackage(const std::filesystem::path& packageFolder);
+    // Looks for the mouse and shows what was found (see the table above).
+    StartResult CheckDevice();
 
     // The OK button: an update for update modes 4 and 5, else closing.
     OkResult Ok();
@@ -71,16 +69,19 @@ class UpdaterFlow {
     // OK, TransferImage alone for a mouse found in its boot loader.
     UpdateOutcome RunUpdate();
 
-    int UpdateMode() const { return m_updateMode.load(); }
+    solune::UpdateMode UpdateMode() const { return m_updateMode.load(); }
     const FirmwarePackage& Package() const { return m_package; }
-    // The version text of the last version read from the mouse, empty before.
-    const std::string& MouseVersionText() const { return m_mouseVersionText; }
+    // What CheckDevice found (NotFound before it ran).
+    DeviceMode FoundDevice() const { return m_found; }
+    // The version the mouse reported after a completed update, when it could
+    // be read.
+    std::optional<std::uint16_t> VersionAfterUpdate() const;
 
   private:
     // Passes everything on to the window's view and keeps the update mode.
     class ModeTrackingView final : public UpdateView {
       public:
-        ModeTrackingView(UpdateView& target, std::atomic<int>& mode)
+        ModeTrackingView(UpdateView& target, std::atomic<solune::UpdateMode>& mode)
             : m_target(target), m_mode(mode) {}
         void ShowScreen(int screen) override;
         void SetProgress(int value) override { m_target.SetProgress(value); }
@@ -94,21 +95,20 @@ class UpdaterFlow {
 
       private:
         UpdateView& m_target;
-        std::atomic<int>& m_mode;
+        std::atomic<solune::UpdateMode>& m_mode;
     };
 
-    StartResult checkDevice();
     StartResult showMouseVersion();
 
-    std::atomic<int> m_updateMode{kUpdateModeNone};
+    std::atomic<solune::UpdateMode> m_updateMode{solune::UpdateMode::None};
     ModeTrackingView m_view;
     CLOG& m_log;
     Clock& m_clock;
     FirmwarePackage m_package;
     std::optional<BootLoaderLink> m_link;
     std::optional<UpdateProcedures> m_procedures;
+    DeviceMode m_found = DeviceMode::NotFound;
     bool m_transferOnly = false;
-    std::string m_mouseVersionText;
 };
 
 }  // namespace solune

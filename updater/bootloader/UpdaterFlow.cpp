@@ -1,6 +1,5 @@
-#include "updater/app/UpdaterFlow.h"
+#include "updater/bootloader/UpdaterFlow.h"
 
-#include "updater/bootloader/FirmwareVersion.h"
 #include "updater/bootloader/StatusCodes.h"
 
 namespace solune {
@@ -14,9 +13,9 @@ constexpr const char* kFoundInBootLoader = "open hid_device failed,into open BL 
 
 void UpdaterFlow::ModeTrackingView::ShowScreen(int screen) {
     if (screen == kScreenEncounteredProblem) {
-        m_mode.store(kUpdateModeNone);
+        m_mode.store(solune::UpdateMode::None);
     } else if (screen == kScreenUpdateCompleted) {
-        m_mode.store(kUpdateModeCompleted);
+        m_mode.store(solune::UpdateMode::Completed);
     }
     m_target.ShowScreen(screen);
 }
@@ -35,18 +34,21 @@ UpdaterFlow::StartResult UpdaterFlow::Start(bool configProgramRunning,
         m_view.ShowScreen(kScreenPleaseExit);
         return StartResult::Shown;
     }
-    // Both package steps show screen 01 themselves when they fail.
-    if (m_package.ReadFirmwareConfig(packageFolder) != 1 ||
-        m_package.LoadFirmwareImage(packageFolder, m_package.FirmwareFileName()) != 1) {
+    if (!LoadPackage(packageFolder)) {
         return StartResult::Shown;
     }
-    return checkDevice();
+    return CheckDevice();
 }
 
-UpdaterFlow::StartResult UpdaterFlow::checkDevice() {
-    const DeviceMode mode =
-        m_procedures ? m_procedures->DetectDevice(m_package) : DeviceMode::NotFound;
-    switch (mode) {
+bool UpdaterFlow::LoadPackage(const std::filesystem::path& packageFolder) {
+    // Both package steps show screen 01 themselves when they fail.
+    return m_package.ReadFirmwareConfig(packageFolder) == 1 &&
+           m_package.LoadFirmwareImage(packageFolder, m_package.FirmwareFileName()) == 1;
+}
+
+UpdaterFlow::StartResult UpdaterFlow::CheckDevice() {
+    m_found = m_procedures ? m_procedures->DetectDevice(m_package) : DeviceMode::NotFound;
+    switch (m_found) {
         case DeviceMode::Normal:
             return showMouseVersion();
         case DeviceMode::BootLoader:
@@ -72,17 +74,17 @@ UpdaterFlow::StartResult UpdaterFlow::showMouseVersion() {
         m_view.ShowScreen(kScreenCanNotFind);
         return StartResult::Shown;
     }
-    m_mouseVersionText = VersionText(version);
-    m_view.SetMouseVersionText(m_mouseVersionText);
-    const VersionOrder order = CompareVersions(m_package.FileVersion(), version);
-    m_updateMode.store(static_cast<int>(order));
-    m_view.ShowScreen(ScreenForVersionOrder(order));
+    m_view.SetMouseVersionText(VersionText(version));
+    const solune::UpdateMode mode = CompareVersions(m_package.FileVersion(), version);
+    m_updateMode.store(mode);
+    m_view.ShowScreen(ScreenForUpdateMode(mode));
     return StartResult::Shown;
 }
 
 UpdaterFlow::OkResult UpdaterFlow::Ok() {
-    const int mode = m_updateMode.load();
-    if (m_procedures && (mode == kUpdateModeMouseNewer || mode == kUpdateModeFileNewer)) {
+    const solune::UpdateMode mode = m_updateMode.load();
+    if (m_procedures &&
+        (mode == solune::UpdateMode::MouseNewer || mode == solune::UpdateMode::FileNewer)) {
         m_transferOnly = false;
         m_view.ShowScreen(kScreenFirmwareUpdate);
         return OkResult::StartUpdate;
@@ -101,6 +103,10 @@ void UpdaterFlow::Cancel() {
     if (m_procedures) {
         m_procedures->CancelSearch();
     }
+}
+
+std::optional<std::uint16_t> UpdaterFlow::VersionAfterUpdate() const {
+    return m_procedures ? m_procedures->VersionAfterUpdate() : std::nullopt;
 }
 
 UpdateOutcome UpdaterFlow::RunUpdate() {

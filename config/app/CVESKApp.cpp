@@ -1,14 +1,41 @@
 #include "config/app/CVESKApp.h"
 
 #include <QApplication>
+#include <iostream>
+#include <string>
 
 #include "config/app/CVESKDlg.h"
 #include "config/app/TerminationSignals.h"
+#include "platform/ProgramArguments.h"
 #include "platform/SingleInstance.h"
 
 namespace solune {
 
+namespace {
+
+// True when arguments other than Qt's own follow the program's name.
+bool hasProgramArguments() {
+    return QCoreApplication::arguments().size() > 1;
+}
+
+// One line on the error stream: which key-capture source runs, and why the
+// desktop-wide one could not.
+void reportKeyCapture(const VeskEnvironment& env) {
+    std::cerr << "VESK: key capture: "
+              << (env.keys ? std::string(env.keys->Name()) : std::string("none"));
+    if (!env.keysReason.empty()) {
+        std::cerr << " (" << env.keysReason << ")";
+    }
+    std::cerr << std::endl;
+}
+
+}  // namespace
+
 int CVESKApp::Run(int argc, char** argv) {
+    if (AsksForUsage(argc, argv)) {
+        std::cout << kVeskUsage;
+        return 0;
+    }
     SingleInstance::AskToShow(kVeskInstanceName);
     std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(kVeskInstanceName);
     if (!instance) {
@@ -19,7 +46,13 @@ int CVESKApp::Run(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("VESK"));
     // Hiding the window leaves the program running in the notification area.
     QApplication::setQuitOnLastWindowClosed(false);
-    CVESKDlg window(VeskEnvironment::ForProgram());
+    if (hasProgramArguments()) {
+        std::cerr << kVeskUsage;
+        return 2;
+    }
+    VeskEnvironment env = VeskEnvironment::ForProgram();
+    reportKeyCapture(env);
+    CVESKDlg window(std::move(env));
     window.OnInitDialog();
     window.WatchShowRequests(instance->RequestDescriptor(),
                              [&instance] { return instance->TakeShowRequests(); });

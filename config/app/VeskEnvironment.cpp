@@ -2,14 +2,14 @@
 
 #include <QSystemTrayIcon>
 
-#include "platform/pointer/ChooseDesktopPointerSettings.h"
 #include "config/app/QtFileDialogs.h"
 #include "config/app/RealPages.h"
 #include "config/pages/KeyEventSourceFactory.h"
+#include "devicechoice/DeviceChoice.h"
 #include "platform/Folders.h"
+#include "platform/pointer/ChooseDesktopPointerSettings.h"
 #include "shared/skin/QtMessageSink.h"
 #include "shared/skin/SkinLibrary.h"
-#include "devicechoice/DeviceChoice.h"
 
 namespace solune {
 
@@ -23,7 +23,7 @@ VeskEnvironment VeskEnvironment::ForProgram() {
     env.messages = std::make_unique<QtMessageSink>(QStringLiteral("VESK"));
     env.pointer = ChooseDesktopPointerSettings();
     env.fileDialogs = std::make_unique<QtFileDialogs>();
-    env.keys = MakeKeyEventSource();
+    env.keys = MakeKeyEventSource(&env.keysReason);
     env.makePages = MakeRealPages;
     env.confirmReset = ConfirmResetWithPopUp;
     env.rename = RenameWithDialog;

@@ -35,6 +35,7 @@ struct VeskEnvironment {
     std::unique_ptr<MessageSink> messages;
     std::unique_ptr<PointerSettings> pointer;
     std::unique_ptr<KeyEventSource> keys;  // may be null: no key capture
+    std::string keysReason;                // why the desktop-wide source was not chosen (or empty)
     std::unique_ptr<FileDialogs> fileDialogs;
     PageFactory makePages;
 

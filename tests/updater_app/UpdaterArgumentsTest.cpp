@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/ProgramArguments.h"
 #include "tests/support/TempDir.h"
 
 namespace solune::test {

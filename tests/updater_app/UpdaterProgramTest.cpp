@@ -11,12 +11,12 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
 #include "simulator/VirtualFirmware.h"
 #include "tests/support/ProgramSandbox.h"
 #include "tests/support/VirtualDisplay.h"
-#include "updater/app/UpdaterInstances.h"
 #include "updater/app/UpdaterScreenLayout.h"
 #include "updater/bootloader/PackageWriter.h"
 

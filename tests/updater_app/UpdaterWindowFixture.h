@@ -14,13 +14,13 @@
 #include <memory>
 #include <optional>
 
+#include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
 #include "shared/skin/CVixStatic.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "simulator/VirtualFirmware.h"
 #include "tests/updater_support/UpdaterTestSupport.h"
 #include "updater/app/CW38UpdaterDlg.h"
-#include "updater/app/UpdaterInstances.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune::test {
@@ -98,7 +98,7 @@ class UpdaterWindowFixture : public ::testing::Test {
         };
         env.clock = &m_clock;
         env.localTime = [] { return LocalTime{7, 9, 8, 5, 3, 45}; };
-        env.configProgramRunning = [] { return SingleInstance::IsHeld(kConfigInstanceName); };
+        env.configProgramRunning = [] { return SingleInstance::IsHeld(kVeskInstanceName); };
         env.showMessageBox = [this](const std::string& caption, const std::string& text) {
             m_messageBoxes.push_back(caption + "|" + text);
         };

@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(, UpdaterStartTest,
                                                        [](UpdaterWindowFixture& f) {
                                                            f.m_configProgram =
                                                                SingleInstance::Acquire(
-                                                                   kConfigInstanceName);
+                                                                   kVeskInstanceName);
                                                            ASSERT_NE(f.m_configProgram, nullptr);
                                                        },
                                                        kScreenPleaseExit,
@@ -278,7 +278,7 @@ TEST_F(UpdaterWindowFixture, AMouseThatShowsUpDuringTheLongSearchGetsTheImage) {
 }
 
 TEST_F(UpdaterWindowFixture, OkOnPleaseExitClosesWithoutTouchingThePackageOrTheMouse) {
-    auto configProgram = SingleInstance::Acquire(kConfigInstanceName);
+    auto configProgram = SingleInstance::Acquire(kVeskInstanceName);
     ASSERT_NE(configProgram, nullptr);
     const simulator::MouseState before = m_sim.State();
     CW38UpdaterDlg& window = Open();

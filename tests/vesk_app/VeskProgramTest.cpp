@@ -39,9 +39,9 @@ class VeskProgramTest : public ::testing::Test {
         }
     }
 
-    void Start(QProcess& process, const QString& display = {}) {
+    void Start(QProcess& process, const QString& display = {}, const QStringList& arguments = {}) {
         process.setProcessEnvironment(m_sandbox.Environment(display));
-        process.start(VESK_PATH, {});
+        process.start(VESK_PATH, arguments);
         ASSERT_TRUE(process.waitForStarted(10000));
     }
 
@@ -54,6 +54,20 @@ class VeskProgramTest : public ::testing::Test {
             m_first.waitForFinished(50);
         }
         return SingleInstance::IsHeld(kVeskInstanceName);
+    }
+
+    // What `process` wrote on its error stream, read until it holds `text` or
+    // 20 s have passed.
+    static std::string ErrorOutputUntil(QProcess& process, const std::string& text) {
+        std::string output;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (output.find(text) == std::string::npos &&
+               std::chrono::steady_clock::now() < deadline &&
+               process.state() == QProcess::Running) {
+            process.waitForFinished(50);
+            output += process.readAllStandardError().toStdString();
+        }
+        return output + process.readAllStandardError().toStdString();
     }
 
     std::filesystem::path DataFolder() const {
@@ -99,9 +113,41 @@ TEST_F(VeskProgramTest, AForeignListenerTakesTheShowRequestAndTheNewCopyStillSta
     ::close(listener);
 }
 
+// The usage needs no display at all; VESK takes no other argument.
+TEST_F(VeskProgramTest, HelpNeedsNoDisplayAndOtherArgumentsAreRefused) {
+    struct Case {
+        QString argument;
+        int status;
+        bool usageOnOutput;  // else on the error stream
+    };
+    for (const Case& c : {Case{"--help", 0, true}, Case{"-h", 0, true},
+                          Case{"--frobnicate", 2, false}, Case{"profile.json", 2, false}}) {
+        QProcess process;
+        QProcessEnvironment env = m_sandbox.Environment();
+        if (c.status == 0) {
+            env.remove("QT_QPA_PLATFORM");
+            env.remove("DISPLAY");
+            env.remove("WAYLAND_DISPLAY");
+        }
+        process.setProcessEnvironment(env);
+        process.start(VESK_PATH, {c.argument});
+        ASSERT_TRUE(process.waitForFinished(20000)) << c.argument.toStdString();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.argument.toStdString();
+        EXPECT_EQ(process.exitCode(), c.status) << c.argument.toStdString();
+        const QByteArray usage =
+            c.usageOnOutput ? process.readAllStandardOutput() : process.readAllStandardError();
+        EXPECT_TRUE(usage.startsWith("Usage: VESK\n")) << c.argument.toStdString();
+        EXPECT_TRUE(usage.contains("SOLUNE300_SIMULATOR")) << c.argument.toStdString();
+    }
+    EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
+}
+
 TEST_F(VeskProgramTest, SigtermEndsTheProgramInOrderWithStatusZero) {
     Start(m_first);
     ASSERT_TRUE(WaitUntilRunning()) << m_first.readAllStandardError().toStdString();
+    // Offscreen there is no X display: keys come from the program's own windows.
+    const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
+    EXPECT_NE(log.find("VESK: key capture: in-application ("), std::string::npos) << log;
     ::kill(static_cast<pid_t>(m_first.processId()), SIGTERM);
     ASSERT_TRUE(m_first.waitForFinished(20000));
     EXPECT_EQ(m_first.exitStatus(), QProcess::NormalExit);
@@ -135,7 +181,9 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
 
     Start(m_first, display.name());
     const QString window = display.WindowOf(m_first.processId());
-    ASSERT_FALSE(window.isEmpty()) << m_first.readAllStandardError().toStdString();
+    const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
+    ASSERT_FALSE(window.isEmpty()) << log;
+    EXPECT_NE(log.find("VESK: key capture: X11 desktop-wide\n"), std::string::npos) << log;
     display.Click(window, CentreOf(layout::kApplyButtonId));
 
     auto written = [this] {

@@ -4,11 +4,12 @@
 #include <iostream>
 
 #include "platform/Folders.h"
+#include "platform/ProgramArguments.h"
+#include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
 #include "updater/app/CW38UpdaterDlg.h"
 #include "updater/app/UpdaterArguments.h"
 #include "updater/app/UpdaterEnvironment.h"
-#include "updater/app/UpdaterInstances.h"
 
 namespace solune {
 

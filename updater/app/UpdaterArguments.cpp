@@ -1,15 +1,13 @@
 #include "updater/app/UpdaterArguments.h"
 
+#include "platform/ProgramArguments.h"
+
 #include <string_view>
 #include <system_error>
 
 namespace solune {
 
 namespace {
-
-bool isUsageOption(std::string_view argument) {
-    return argument == "--help" || argument == "-h";
-}
 
 std::filesystem::path packageFolderOf(const std::string& argument) {
     std::error_code ec;
@@ -25,22 +23,13 @@ std::filesystem::path packageFolderOf(const std::string& argument) {
 
 }  // namespace
 
-bool AsksForUsage(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (isUsageOption(argv[i])) {
-            return true;
-        }
-    }
-    return false;
-}
-
 UpdaterArguments ParseUpdaterArguments(const std::vector<std::string>& arguments,
                                        const std::filesystem::path& programFolder) {
     UpdaterArguments parsed;
     parsed.packageFolder = programFolder;
     std::vector<std::string> packages;
     for (const std::string& argument : arguments) {
-        if (isUsageOption(argument)) {
+        if (IsUsageOption(argument)) {
             parsed.action = UpdaterArguments::Action::Help;
             return parsed;
         }

@@ -31,10 +31,6 @@ struct UpdaterArguments {
     std::filesystem::path packageFolder;
 };
 
-// True when the raw command line asks for the usage; checked before anything
-// else, so that it needs no display.
-bool AsksForUsage(int argc, const char* const* argv);
-
 // `arguments` are those after the program's name, the window system's own
 // options already taken out; `programFolder` is the default package folder.
 UpdaterArguments ParseUpdaterArguments(const std::vector<std::string>& arguments,

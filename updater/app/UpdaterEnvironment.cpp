@@ -5,8 +5,8 @@
 
 #include "devicechoice/DeviceChoice.h"
 #include "platform/Folders.h"
+#include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
-#include "updater/app/UpdaterInstances.h"
 #include "updater/app/UpdaterScreenLayout.h"
 #include "updater/log/CLOG.h"
 
@@ -22,7 +22,7 @@ UpdaterEnvironment UpdaterEnvironment::ForProgram() {
     env.logFile = LogFilePath();
     env.makeBackend = [] { return CreateSystemHidBackend(); };
     env.clock = &RealClock::Instance();
-    env.configProgramRunning = [] { return SingleInstance::IsHeld(kConfigInstanceName); };
+    env.configProgramRunning = [] { return SingleInstance::IsHeld(kVeskInstanceName); };
     env.showMessageBox = [](const std::string& caption, const std::string& text) {
         // A plain box with one OK button, no icon.
         QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),

@@ -25,52 +25,10 @@
 #include "tests/pages/XClientWindow.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/VirtualDisplay.h"
 
 namespace solune::test {
 namespace {
-
-bool OnPath(const char* program) {
-    const std::string command = std::string("command -v ") + program + " >/dev/null 2>&1";
-    return std::system(command.c_str()) == 0;
-}
-
-// A private X server for the test.
-class VirtualDisplay {
-  public:
-    VirtualDisplay() {
-        int number = 700 + ::getpid() % 200;
-        while (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
-            ++number;
-        }
-        m_name = QString(":%1").arg(number);
-        m_server.start("Xvfb", {m_name, "-screen", "0", "640x480x24", "-nolisten", "tcp"});
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i) {
-            m_server.waitForFinished(100);
-        }
-        m_ready = std::filesystem::exists(socket) && m_server.state() == QProcess::Running;
-    }
-    ~VirtualDisplay() {
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
-    bool ready() const { return m_ready; }
-    std::string name() const { return m_name.toStdString(); }
-
-    bool Xdotool(const QStringList& arguments) const {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", m_name);
-        tool.setProcessEnvironment(env);
-        tool.start("xdotool", arguments);
-        return tool.waitForFinished(30000) && tool.exitCode() == 0;
-    }
-
-  private:
-    QProcess m_server;
-    QString m_name;
-    bool m_ready = false;
-};
 
 void ClickControl(QWidget* page, const char* name) {
     auto* widget = page->findChild<QWidget*>(QString::fromLatin1(name));
@@ -85,8 +43,9 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     ASSERT_TRUE(display.ready());
     X11KeySource keys;
     std::string why;
-    ASSERT_TRUE(keys.Open(display.name(), &why)) << why;
-    ::setenv("DISPLAY", display.name().c_str(), 1);
+    const std::string displayName = display.name().toStdString();
+    ASSERT_TRUE(keys.Open(displayName, &why)) << why;
+    ::setenv("DISPLAY", displayName.c_str(), 1);
     XClientWindow other;  // another program's window, with the keyboard focus
     ASSERT_TRUE(other.Open(10000));
 
@@ -107,7 +66,9 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     ClickControl(&page, "Start Record");
     ASSERT_TRUE(messages.messages.empty()) << messages.messages.front();
 
-    ASSERT_TRUE(display.Xdotool({"key", "--delay", "20", "a", "b"}));
+    bool typed = false;
+    display.Xdotool({"key", "--delay", "20", "a", "b"}, &typed);
+    ASSERT_TRUE(typed);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (page.eventList()->currentMacro()->events.size() < 4 &&
            std::chrono::steady_clock::now() < deadline) {

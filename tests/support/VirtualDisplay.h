@@ -1,55 +1,39 @@
 #pragma once
-// A private X server (Xvfb) for one test, and clicks on its windows through
-// xdotool. Tests that use it skip where Xvfb or xdotool is missing
-// (OnPath).
-
-#include <unistd.h>
+// A private X server (Xvfb, started as XvfbServer does: on a free display
+// number that the server picks itself) for one test, and keys and clicks on its
+// windows through xdotool. Tests that use it skip where Xvfb or xdotool is
+// missing (OnPath).
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <filesystem>
-#include <string>
 #include <utility>
 
-namespace solune::test {
+#include "tests/support/XvfbServer.h"
 
-inline bool OnPath(const char* program) {
-    return QProcess::execute("sh", {"-c", QString("command -v %1 >/dev/null").arg(program)}) == 0;
-}
+namespace solune::test {
 
 // A private X server for one test, and clicks on its windows through xdotool.
 class VirtualDisplay {
   public:
-    VirtualDisplay() {
-        int number = 200 + ::getpid() % 500;
-        while (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
-            ++number;  // taken by another server
-        }
-        m_name = QString(":%1").arg(number);
-        m_server.start("Xvfb", {m_name, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        const std::string socket = "/tmp/.X11-unix/X" + m_name.mid(1).toStdString();
-        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i) {
-            m_server.waitForFinished(100);
-        }
-        m_ready = std::filesystem::exists(socket) && m_server.state() == QProcess::Running;
-    }
-    ~VirtualDisplay() {
-        m_server.kill();
-        m_server.waitForFinished(5000);
-    }
+    VirtualDisplay()
+        : m_server("1024x768x24"), m_name(QString::fromStdString(m_server.display())) {}
 
-    bool ready() const { return m_ready; }
+    bool ready() const { return !m_name.isEmpty(); }
     const QString& name() const { return m_name; }
 
-    // Runs xdotool on this display; its standard output.
-    QString Xdotool(const QStringList& arguments) const {
+    // Runs xdotool on this display; its standard output. `ok`, when given, says
+    // whether xdotool ended with status 0.
+    QString Xdotool(const QStringList& arguments, bool* ok = nullptr) const {
         QProcess tool;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", m_name);
         tool.setProcessEnvironment(env);
         tool.start("xdotool", arguments);
-        tool.waitForFinished(30000);
+        const bool finished = tool.waitForFinished(30000);
+        if (ok != nullptr) {
+            *ok = finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        }
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
 
@@ -70,9 +54,8 @@ class VirtualDisplay {
     }
 
   private:
-    QProcess m_server;
-    QString m_name;
-    bool m_ready = false;
+    XvfbServer m_server;
+    QString m_name;  // ":N", empty when the server did not start
 };
 
 }  // namespace solune::test

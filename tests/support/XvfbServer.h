@@ -22,7 +22,8 @@ inline bool OnPath(const char* program) {
 
 class XvfbServer {
   public:
-    XvfbServer() {
+    // `screen` is Xvfb's size and depth of screen 0.
+    explicit XvfbServer(const char* screen = "640x480x24") {
         int fds[2];
         if (::pipe(fds) != 0) {
             return;
@@ -31,8 +32,8 @@ class XvfbServer {
         if (m_pid == 0) {
             ::close(fds[0]);
             const std::string fd = std::to_string(fds[1]);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24",
-                     "-nolisten", "tcp", "-noreset", static_cast<char*>(nullptr));
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten",
+                     "tcp", "-noreset", static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(fds[1]);

@@ -76,7 +76,7 @@ install(CODE "
 set(icon_theme ${CMAKE_BINARY_DIR}/icons/hicolor)
 add_custom_command(
   OUTPUT ${icon_theme}/48x48/apps/${SOLUNE_VESK_ID}.png
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${SOLUNE_RUN_ENV}
           $<TARGET_FILE:skingen> --icons ${icon_theme} ${SOLUNE_VESK_ID} ${SOLUNE_UPDATER_ID}
   DEPENDS skingen
   COMMENT "Drawing the program icons"

@@ -24,7 +24,7 @@ function(solune_test name)
   # NoRealMouse.cpp keeps every test away from real hardware.
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/NoRealMouse.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-  set(env ${ARG_ENV})
+  set(env ${ARG_ENV} ${SOLUNE_RUN_ENV})
   if(ARG_GUI)
     list(APPEND env QT_QPA_PLATFORM=offscreen)
   endif()

@@ -9,5 +9,6 @@ bash scripts/install-deps.sh
   -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-asan
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$PWD/scripts/lsan.supp"
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 ctest --test-dir build-asan --output-on-failure -j "$(nproc)" "$@"

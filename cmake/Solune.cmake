@@ -24,13 +24,28 @@ function(solune_test name)
   # NoRealMouse.cpp keeps every test away from real hardware.
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/NoRealMouse.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
-  set(env ${ARG_ENV} ${SOLUNE_RUN_ENV})
+  set(env ${ARG_ENV})
   if(ARG_GUI)
     list(APPEND env QT_QPA_PLATFORM=offscreen)
   endif()
+  # gtest_discover_tests passes each list item of a property as a value of its
+  # own, so a property can carry one item only: the test's own variable goes
+  # into ENVIRONMENT, the sanitizer suppressions into ENVIRONMENT_MODIFICATION.
+  list(LENGTH env env_count)
+  if(env_count GREATER 1)
+    message(FATAL_ERROR "solune_test(${name}): at most one environment variable (${env})")
+  endif()
+  set(properties TIMEOUT 300)
+  if(env)
+    list(APPEND properties ENVIRONMENT "${env}")
+  endif()
+  if(SOLUNE_RUN_ENV)
+    string(REGEX REPLACE "^([A-Z_]+)=" "\\1=set:" modification "${SOLUNE_RUN_ENV}")
+    list(APPEND properties ENVIRONMENT_MODIFICATION "${modification}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+    PROPERTIES ${properties})
 endfunction()
 
 # solune_fuzzer(<name> SOURCES ... LIBS ...)

@@ -152,13 +152,30 @@ TEST_F(UpdaterProgramTest, OnADisplayOkUpdatesAnOlderMouseAndOkThenCloses) {
     const QString window = display.WindowOf(m_process.processId());
     ASSERT_FALSE(window.isEmpty()) << m_process.readAllStandardError().toStdString();
 
-    display.Click(window, OkCentre(5));  // "Update firmware": OK
+    // "Update firmware": OK. The start check runs beside the window, so on a
+    // slow machine the window may show before screen 5 does and a click would
+    // be lost: OK is clicked again until the update has begun. Nothing lies
+    // under that point on the screens that follow it.
+    auto begun = [this] {
+        simulator::MouseState now;
+        return m_store.Read(now) &&
+               (now.mode != simulator::MouseMode::Normal || now.firmwareVersion != 105);
+    };
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (!begun() && std::chrono::steady_clock::now() < deadline &&
+           m_process.state() == QProcess::Running) {
+        display.Click(window, OkCentre(5));
+        for (int i = 0; i < 10 && !begun() && m_process.state() == QProcess::Running; ++i) {
+            m_process.waitForFinished(300);
+        }
+    }
+    ASSERT_TRUE(begun()) << m_process.readAllStandardError().toStdString();
     auto updated = [this] {
         simulator::MouseState now;
         return m_store.Read(now) && now.mode == simulator::MouseMode::Normal &&
                now.firmwareVersion == 108 && now.reply[16] == 108 && now.reply[17] == 0;
     };
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
+    deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (!updated() && std::chrono::steady_clock::now() < deadline &&
            m_process.state() == QProcess::Running) {
         m_process.waitForFinished(200);

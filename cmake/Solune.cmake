@@ -13,17 +13,25 @@ function(solune_library name)
   target_link_libraries(solune_${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
 endfunction()
 
-# solune_test(<name> SOURCES ... LIBS ... [GUI] [ENV var=value ...])
+# solune_test(<name> SOURCES ... LIBS ... [GUI] [ENV var=value ...]
+#             [VESK_SKINS] [UPDATER_SKINS] [NO_KEYWORDS]
+#             [DEFINES name=value ...] [DEPENDS target ...])
 # Builds one GoogleTest program and registers its tests with CTest. GUI tests
-# run on Qt's offscreen platform so they need no display.
+# run on Qt's offscreen platform so they need no display. VESK_SKINS and
+# UPDATER_SKINS give the program the skin folder the build draws
+# (SOLUNE_VESK_SKIN_DIR, SOLUNE_UPDATER_SKIN_DIR) and build the pictures first.
+# NO_KEYWORDS sets QT_NO_KEYWORDS, for tests that use the virtual mouse's state,
+# which has a member named "slots". DEPENDS names targets built before it.
 function(solune_test name)
   if(NOT SOLUNE_BUILD_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "GUI;VESK_SKINS;UPDATER_SKINS;NO_KEYWORDS" ""
+    "SOURCES;LIBS;ENV;DEFINES;DEPENDS" ${ARGN})
   # NoRealMouse.cpp keeps every test away from real hardware.
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/NoRealMouse.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  solune_test_build_settings(${name})
   set(env ${ARG_ENV})
   if(ARG_GUI)
     list(APPEND env QT_QPA_PLATFORM=offscreen)
@@ -46,6 +54,31 @@ function(solune_test name)
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ${properties})
+endfunction()
+
+# The compile definitions and build order that solune_test's options ask for;
+# it reads the ARG_ variables of the solune_test that calls it.
+function(solune_test_build_settings name)
+  set(defines ${ARG_DEFINES})
+  set(depends ${ARG_DEPENDS})
+  if(ARG_VESK_SKINS)
+    list(APPEND defines SOLUNE_VESK_SKIN_DIR="${SOLUNE_VESK_SKIN_DIR}")
+    list(APPEND depends solune_skins)
+  endif()
+  if(ARG_UPDATER_SKINS)
+    list(APPEND defines SOLUNE_UPDATER_SKIN_DIR="${SOLUNE_UPDATER_SKIN_DIR}")
+    list(APPEND depends solune_skins)
+  endif()
+  if(ARG_NO_KEYWORDS)
+    list(APPEND defines QT_NO_KEYWORDS)
+  endif()
+  if(defines)
+    target_compile_definitions(${name} PRIVATE ${defines})
+  endif()
+  list(REMOVE_DUPLICATES depends)
+  if(depends)
+    add_dependencies(${name} ${depends})
+  endif()
 endfunction()
 
 # solune_fuzzer(<name> SOURCES ... LIBS ...)

@@ -7,6 +7,7 @@
 #include <QTimerEvent>
 
 #include "config/app/MainWindowLayout.h"
+#include "config/app/UnexpectedExitSave.h"
 #include "config/app/VeskTray.h"
 #include "config/device/DeviceCommands.h"
 #include "config/pages/ProfilePage.h"
@@ -74,6 +75,7 @@ void CVESKDlg::OnInitDialog() {
     }
     StartDeviceNotices();
     m_followTimer = startTimer(kFollowPeriodMs);
+    m_exitSave = std::make_unique<UnexpectedExitSave>([this] { m_pages->SaveAllMacros(); });
 }
 
 QImage CVESKDlg::Cut(int element, int state, const ControlRect& r) {
@@ -340,6 +342,9 @@ void CVESKDlg::ExitProgram() {
         return;
     }
     m_exitRequested = true;
+    if (m_exitSave) {
+        m_exitSave->Disarm();
+    }
     killTimer(m_followTimer);
     m_followTimer = 0;
     if (m_tray) {

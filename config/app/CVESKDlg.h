@@ -17,9 +17,12 @@
 //     and the support page's firmware label; the window keeps working meanwhile.
 //
 // Hiding the window ("OK", "Cancel") never ends the program; the tray menu's
-// "Exit", SIGTERM/SIGINT, and — where the desktop has no notification area,
+// "Exit", SIGTERM/SIGINT/SIGHUP, and — where the desktop has no notification area,
 // so nothing else could — the window system's close request end it: the tray
 // icon is removed, the macro library saved, and the event loop left with 0.
+// When the display goes away (Qt and Xlib then end the process with exit(1)
+// without returning to the window), the macro library is still saved on the
+// way out (UnexpectedExitSave).
 
 #include <QImage>
 #include <QPointer>
@@ -45,6 +48,7 @@ namespace solune {
 class CVixButton;
 class CVixComboButton;
 class CVixStatic;
+class UnexpectedExitSave;
 class VeskTray;
 
 inline constexpr const char* kMainWindowTitle = "SOLUNE300";
@@ -93,7 +97,7 @@ class CVESKDlg : public CVixImageDialog, private ProfileSetView {
     int followTimerId() const { return m_followTimer; }
     int settleTimerId() const { return m_settleTimer; }
     bool exitRequested() const { return m_exitRequested; }
-    // Watches `descriptor` for SIGTERM/SIGINT (TerminationSignals).
+    // Watches `descriptor` for SIGTERM/SIGINT/SIGHUP (TerminationSignals).
     void WatchTerminationSignals(int descriptor);
     // Watches `descriptor` for show requests of a second start.
     void WatchShowRequests(int descriptor, std::function<int()> take);
@@ -145,6 +149,7 @@ class CVESKDlg : public CVixImageDialog, private ProfileSetView {
     PageContext m_context;
     std::unique_ptr<VeskPages> m_pages;
     std::unique_ptr<VeskTray> m_tray;
+    std::unique_ptr<UnexpectedExitSave> m_exitSave;  // armed from OnInitDialog to ExitProgram
 
     std::array<CVixButton*, VeskPages::kCount> m_pageButtons{};
     std::array<CVixButton*, kProfileCount> m_profileButtons{};

@@ -33,6 +33,7 @@ int TerminationSignals::Install() {
     action.sa_flags = SA_RESTART;
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
     return g_pipe[0];
 }
 

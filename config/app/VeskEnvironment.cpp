@@ -8,7 +8,7 @@
 #include "devicechoice/DeviceChoice.h"
 #include "platform/Folders.h"
 #include "platform/pointer/ChooseDesktopPointerSettings.h"
-#include "shared/skin/QtMessageSink.h"
+#include "config/pages/SkinMessageSink.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {
@@ -20,7 +20,7 @@ VeskEnvironment VeskEnvironment::ForProgram() {
     env.userDataFolder = UserDataFolder();
     env.makeBackend = [] { return CreateSystemHidBackend(); };
     env.clock = &RealClock::Instance();
-    env.messages = std::make_unique<QtMessageSink>(QStringLiteral("VESK"));
+    env.messages = std::make_unique<SkinMessageSink>(QStringLiteral("VESK"));
     env.pointer = ChooseDesktopPointerSettings();
     env.fileDialogs = std::make_unique<QtFileDialogs>();
     env.keys = MakeKeyEventSource(&env.keysReason);

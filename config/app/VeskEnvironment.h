@@ -54,7 +54,7 @@ struct VeskEnvironment {
 
     // The real world: pictures and program folder beside the executable, the
     // user's configuration folder, the mouse by SOLUNE300_SIMULATOR or hidraw,
-    // the real clock, Qt's message boxes and file dialogs, the real pages and
+    // the real clock, the skin's message boxes, Qt's file dialogs, the real pages and
     // dialogs, the desktop's pointer settings and key capture.
     static VeskEnvironment ForProgram();
 };

@@ -20,6 +20,8 @@ class VirtualDisplay {
         : m_server("1024x768x24"), m_name(QString::fromStdString(m_server.display())) {}
 
     bool ready() const { return !m_name.isEmpty(); }
+    // Ends the server under its clients.
+    void Stop() { m_server.Stop(); }
     const QString& name() const { return m_name; }
 
     // Runs xdotool on this display; its standard output. `ok`, when given, says

@@ -47,17 +47,21 @@ class XvfbServer {
             m_display = ":" + number;
         }
     }
-    ~XvfbServer() {
-        if (m_pid > 0) {
-            ::kill(m_pid, SIGTERM);
-            ::waitpid(m_pid, nullptr, 0);
-        }
-    }
+    ~XvfbServer() { Stop(); }
     XvfbServer(const XvfbServer&) = delete;
     XvfbServer& operator=(const XvfbServer&) = delete;
 
     // ":N" once the server runs; empty when it could not be started.
     const std::string& display() const { return m_display; }
+
+    // Ends the server now, as a display that goes away under its clients.
+    void Stop() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            ::waitpid(m_pid, nullptr, 0);
+            m_pid = -1;
+        }
+    }
 
   private:
     pid_t m_pid = -1;

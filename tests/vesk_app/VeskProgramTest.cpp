@@ -16,6 +16,7 @@
 #include "config/app/CVESKApp.h"
 #include "config/app/MainWindowLayout.h"
 #include "config/device/SettingsImage.h"
+#include "config/macros/MacroFile.h"
 #include "config/profiles/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
@@ -228,6 +229,57 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
     EXPECT_EQ(m_second.exitCode(), 0);
     EXPECT_FALSE(display.WindowOf(m_first.processId()).isEmpty());
     EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+// The ends that do not come through the window: SIGHUP (the session or the
+// terminal went away) and a display that disappears (Qt then ends the process
+// with exit(1)). Both still save the macro library. The library on disk holds
+// two macros of one name, which a save writes as "X.macro" and "X1.macro", so
+// "X1.macro" shows that the save ran.
+TEST_F(VeskProgramTest, HangupAndALostDisplayStillSaveTheMacroLibrary) {
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) {
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    }
+    enum class End { Hangup, DisplayGone };
+    struct Case {
+        End end;
+        int status;
+    };
+    for (const Case& c : {Case{End::Hangup, 0}, Case{End::DisplayGone, 1}}) {
+        const std::string label = c.end == End::Hangup ? "SIGHUP" : "display gone";
+        const std::filesystem::path macros = DataFolder() / "Macros";
+        std::filesystem::remove_all(macros);
+        std::filesystem::create_directories(macros);
+        std::vector<std::u16string> listed;
+        for (std::int32_t id : {16, 17}) {
+            CMacro macro(nullptr, MacroRect{0, 0, 300, 200}, id, u"X");
+            const std::filesystem::path file = macros / ("m" + std::to_string(id) + ".macro");
+            ASSERT_TRUE(SaveMacroFile(macro, file));
+            listed.push_back(file.u16string());
+        }
+        DataStream index;
+        WriteMacroList(index, listed);
+        ASSERT_TRUE(index.SaveFile(macros / kMacroListFileName));
+
+        VirtualDisplay display;
+        ASSERT_TRUE(display.ready());
+        QProcess program;
+        program.setProcessEnvironment(m_sandbox.Environment(display.name()));
+        program.start(VESK_PATH, {});
+        ASSERT_TRUE(program.waitForStarted(10000));
+        ASSERT_FALSE(display.WindowOf(program.processId()).isEmpty()) << label;
+        if (c.end == End::Hangup) {
+            ::kill(static_cast<pid_t>(program.processId()), SIGHUP);
+        } else {
+            display.Stop();
+        }
+        ASSERT_TRUE(program.waitForFinished(30000)) << label;
+        const std::string errors = program.readAllStandardError().toStdString();
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << label << errors;
+        EXPECT_EQ(program.exitCode(), c.status) << label << errors;
+        EXPECT_TRUE(std::filesystem::exists(macros / "X1.macro")) << label << errors;
+        EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName)) << label;
+    }
 }
 
 }  // namespace

@@ -38,16 +38,27 @@ int TextHeight(const QString& text) {
         .height();
 }
 
-// The message, shortened by whole lines until it fits kMaxTextHeight.
-QString Fitted(QString text) {
-    while (TextHeight(text) > kMaxTextHeight) {
-        const qsizetype cut = text.lastIndexOf(QLatin1Char('\n'), text.size() - 2);
-        if (cut <= 0) {
-            break;
-        }
-        text = text.left(cut) + QStringLiteral("\n…");
+// The message, shortened to its first whole lines and "…" when it is taller
+// than kMaxTextHeight (the most lines that fit, found by halving).
+QString Fitted(const QString& text) {
+    if (TextHeight(text) <= kMaxTextHeight) {
+        return text;
     }
-    return text;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    auto shortened = [&lines](qsizetype count) {
+        return QStringList(lines.mid(0, count)).join(QLatin1Char('\n')) + QStringLiteral("\n…");
+    };
+    qsizetype fits = 0;  // 0 lines always "fit": the box then shows only "…"
+    qsizetype tooMany = lines.size();
+    while (tooMany - fits > 1) {
+        const qsizetype middle = fits + (tooMany - fits) / 2;
+        if (TextHeight(shortened(middle)) <= kMaxTextHeight) {
+            fits = middle;
+        } else {
+            tooMany = middle;
+        }
+    }
+    return shortened(fits);
 }
 
 }  // namespace

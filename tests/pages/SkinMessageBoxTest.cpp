@@ -64,7 +64,7 @@ TEST(SkinMessageBoxTest, TheSinkShowsTheTextModallyAndReturnsOnceAcknowledged) {
     SkinMessageSink sink(QStringLiteral("VESK"));
     QString shown;
     QTimer::singleShot(0, [&shown] {
-        auto* box = qobject_cast<SkinMessageBox*>(QApplication::activeModalWidget());
+        auto* box = dynamic_cast<SkinMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         shown = box->message();
         QTest::mouseClick(box->findChild<QWidget*>("OK"), Qt::LeftButton);

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "platform/Folders.h"
 #include "platform/FolderReplace.h"
+#include "platform/Folders.h"
 
 namespace fs = std::filesystem;
 

@@ -8,8 +8,8 @@
 
 #include <cerrno>
 
-#include "platform/Folders.h"
 #include "platform/FolderReplace.h"
+#include "platform/Folders.h"
 
 namespace fs = std::filesystem;
 
@@ -132,8 +132,8 @@ FileReadResult openChildFolder(int parentFd, const std::string& name, bool creat
 }
 
 // Opens the root and the folders `names` below it, one after the other.
-FileReadResult openFolders(const fs::path& root, const std::vector<std::string>& names,
-                           bool create, Descriptor& out) {
+FileReadResult openFolders(const fs::path& root, const std::vector<std::string>& names, bool create,
+                           Descriptor& out) {
     FileReadResult result = openRoot(root, create, out);
     for (std::size_t i = 0; i < names.size() && result == FileReadResult::Done; ++i) {
         Descriptor child;
@@ -162,8 +162,8 @@ FileReadResult openParent(const fs::path& root, const fs::path& relative, bool c
 // on a pipe; keeps it only when it is this user's regular file. The
 // descriptor blocks again once it is known to be a regular file.
 FileReadResult openFile(int folderFd, const std::string& name, int flags, Descriptor& out) {
-    const int fd = ::openat(folderFd, name.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                            kFileMode);
+    const int fd =
+        ::openat(folderFd, name.c_str(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, kFileMode);
     if (fd < 0) {
         return openFailure(folderFd, name, errno);
     }
@@ -370,7 +370,7 @@ FileReadResult RemoveDataTree(const fs::path& root, const fs::path& relative) {
     }
     const int flags = S_ISDIR(st.st_mode) ? AT_REMOVEDIR : 0;
     return ::unlinkat(folder.get(), name.c_str(), flags) == 0 ? FileReadResult::Done
-                                                               : FileReadResult::CannotOpen;
+                                                              : FileReadResult::CannotOpen;
 }
 
 }  // namespace solune

@@ -214,8 +214,8 @@ FileReadResult DataStream::LoadDataFile(const std::filesystem::path& root,
                                         std::size_t maxBytes) {
     clear();
     std::vector<std::uint8_t> data;
-    return take(
-        ReadDataFile(root, relative, std::min<std::size_t>(maxBytes, kMaxFileBytes), data), data);
+    return take(ReadDataFile(root, relative, std::min<std::size_t>(maxBytes, kMaxFileBytes), data),
+                data);
 }
 
 FileReadResult DataStream::take(FileReadResult result, std::vector<std::uint8_t>& data) {

@@ -142,8 +142,8 @@ TEST_F(DataFolderFilesTest, KeepsFoldersAndFilesPrivate) {
     int fd = -1;
     ASSERT_EQ(solune::OpenDataFileForAppend(m_root, "Log/SOLUNELog.log", fd), FileReadResult::Done);
     ::close(fd);
-    for (const fs::path& folder : {m_dir / "config", m_dir / "config/Dravik", m_root,
-                                   m_root / "Profiles", m_root / "Log"}) {
+    for (const fs::path& folder :
+         {m_dir / "config", m_dir / "config/Dravik", m_root, m_root / "Profiles", m_root / "Log"}) {
         EXPECT_EQ(modeOf(folder), 0700u) << folder;
     }
     EXPECT_EQ(modeOf(m_root / "Profiles/Default1.profile"), 0600u);

@@ -44,12 +44,12 @@ TEST(DataFolderOwner, AnotherUsersFolderIsNamedInOneLine) {
     // Not made yet: the folder where it would be made is the one that counts.
     const fs::path missing = dir / "config/Other/SOLUNE300";
     EXPECT_EQ(DataFolderOwnerProblem(missing, "W38Updater"),
-              "W38Updater: the folder " + (dir / "config").string() +
-                  ", where the data folder " + missing.string() + " would be made, belongs to user " +
-                  other + ", not to " + self + "; run W38Updater as " + other + ".");
+              "W38Updater: the folder " + (dir / "config").string() + ", where the data folder " +
+                  missing.string() + " would be made, belongs to user " + other + ", not to " +
+                  self + "; run W38Updater as " + other + ".");
     EXPECT_EQ(DataFolderOwnerProblem(data, "VESK"), "");
     ASSERT_EQ(::chown(data.c_str(), kOtherUser, kOtherUser), 0);
-    EXPECT_EQ(DataFolderOwnerProblem(data, "VESK"),
-              "VESK: the data folder " + data.string() + " belongs to user " + other + ", not to " +
-                  self + "; run VESK as " + other + ".");
+    EXPECT_EQ(DataFolderOwnerProblem(data, "VESK"), "VESK: the data folder " + data.string() +
+                                                        " belongs to user " + other + ", not to " +
+                                                        self + "; run VESK as " + other + ".");
 }

@@ -232,7 +232,8 @@ TEST(CLOG, AnotherUsersLogFolderIsNotUsed) {
         GTEST_SKIP() << "needs root to give the folder to another user";
     }
     const PlantedLinks planted;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(planted.dir / "config")) {
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(planted.dir / "config")) {
         ASSERT_EQ(::lchown(entry.path().c_str(), 65534, 65534), 0);
     }
     ASSERT_EQ(::lchown((planted.dir / "config").c_str(), 65534, 65534), 0);

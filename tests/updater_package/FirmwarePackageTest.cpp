@@ -59,8 +59,7 @@ TEST_F(FirmwarePackageTest, NameMustHoldTheVersionAfterItsFirstCharacter) {
          "..\\x2Foutside\\x2FSOLUNE300_1.08.fub"},
         {"[Firmware]\nVersion=1.08\nName=/tmp/SOLUNE300_1.08.fub", 0,
          "\\x2Ftmp\\x2FSOLUNE300_1.08.fub"},
-        {"[Firmware]\nVersion=1.08\nName=sub\\SOLUNE300_1.08.fub", 0,
-         "sub\\x5CSOLUNE300_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=sub\\SOLUNE300_1.08.fub", 0, "sub\\x5CSOLUNE300_1.08.fub"},
         {"[Firmware]\nVersion=.\nName=..", 0, ".."},
         // The version must be digits, a point and two decimals.
         {"[Firmware]\nVersion=1.8\nName=MOUSE_1.8.fub", 0, "MOUSE_1.8.fub"},

@@ -400,7 +400,9 @@ class WorkingFilesTest : public ProfileSetTest {
         m_outsideBytes = ReadBytes(m_outsideFile);
     }
 
-    void PlantLink(int number) const { std::filesystem::create_symlink(m_outsideFile, FileOf(number)); }
+    void PlantLink(int number) const {
+        std::filesystem::create_symlink(m_outsideFile, FileOf(number));
+    }
     bool IsLink(int number) const {
         return std::filesystem::is_symlink(std::filesystem::symlink_status(FileOf(number)));
     }
@@ -465,7 +467,8 @@ TEST_F(WorkingFilesTest, AsRootAnotherUsersFilesAndLinksAreLeftAlone) {
     std::filesystem::remove(FileOf(1));
     PlantLink(1);
     ::lchown(FileOf(1).c_str(), kOtherUser, kOtherUser);
-    for (const std::filesystem::path& folder : {m_dir / "Dravik", DataFolder(), FileOf(1).parent_path()}) {
+    for (const std::filesystem::path& folder :
+         {m_dir / "Dravik", DataFolder(), FileOf(1).parent_path()}) {
         ASSERT_EQ(::chown(folder.c_str(), kOtherUser, kOtherUser), 0);
     }
     m_set.ApplySettings();

@@ -330,19 +330,20 @@ FileReadResult OpenDataLockFile(const fs::path& root, const fs::path& relative, 
 
 FileReadResult ExchangeDataEntries(const fs::path& root, const fs::path& first,
                                    const fs::path& second) {
+    if (first.parent_path().lexically_normal() != second.parent_path().lexically_normal()) {
+        return FileReadResult::CannotOpen;
+    }
     Descriptor folder;
     std::string firstName;
-    std::string secondName;
     FileReadResult result = openParent(root, first, false, folder, firstName);
-    Descriptor secondFolder;
-    if (result == FileReadResult::Done) {
-        result = openParent(root, second, false, secondFolder, secondName);
+    const std::string secondName = second.filename().string();
+    if (result == FileReadResult::Done && (secondName.empty() || secondName == "..")) {
+        result = FileReadResult::CannotOpen;
     }
     if (result != FileReadResult::Done) {
         return result;
     }
-    if (first.parent_path().lexically_normal() != second.parent_path().lexically_normal() ||
-        ::renameat2(folder.get(), firstName.c_str(), folder.get(), secondName.c_str(),
+    if (::renameat2(folder.get(), firstName.c_str(), folder.get(), secondName.c_str(),
                     RENAME_EXCHANGE) != 0) {
         return FileReadResult::CannotOpen;
     }

@@ -55,9 +55,9 @@ fs::path ExportStartFolder(const fs::path& programFolder, const fs::path& dataFo
     if (!programFolder.empty() && UsableFolder(beside)) {
         return beside;
     }
-    const fs::path inData = dataFolder / "Profiles";
-    UsableFolder(inData);
-    return inData;
+    // Made as the working files' folder is: private, never through a link.
+    MakeDataFolders(dataFolder, "Profiles");
+    return dataFolder / "Profiles";
 }
 
 fs::path ExportTarget(const fs::path& chosen) {

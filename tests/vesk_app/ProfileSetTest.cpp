@@ -25,6 +25,11 @@ std::string Narrow(const std::u16string& text) {
     return std::string(text.begin(), text.end());
 }
 
+unsigned ModeOf(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 07777;
+}
+
 class RecordingView final : public ProfileSetView {
   public:
     void StorePages(Profile& profile) override {
@@ -385,6 +390,8 @@ TEST(ProfileFiles, ExportStartsBesideTheProgramOrInTheDataFolderWhenThatCannotBe
     WriteText(installed, "not a folder");
     EXPECT_EQ(ExportStartFolder(installed, data), data / "Profiles");
     EXPECT_TRUE(std::filesystem::is_directory(data / "Profiles"));
+    EXPECT_EQ(ModeOf(data), 0700u);
+    EXPECT_EQ(ModeOf(data / "Profiles"), 0700u);
 }
 
 // The working files: links planted in the data folder lead nowhere, and what
@@ -410,11 +417,6 @@ class WorkingFilesTest : public ProfileSetTest {
     const std::filesystem::path m_outsideFile = m_dir / "outside" / "victim.profile";
     std::vector<std::uint8_t> m_outsideBytes;
 };
-
-unsigned ModeOf(const std::filesystem::path& path) {
-    struct stat st {};
-    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 07777;
-}
 
 TEST_F(WorkingFilesTest, ALinkAtAWorkingFileIsNeitherReadNorWrittenThrough) {
     PlantLink(1);

@@ -66,6 +66,17 @@ FileReadResult readAll(int fd, std::size_t maxBytes, Buffer& out) {
 }
 
 template <typename Buffer>
+FileReadResult readOpen(int fd, std::size_t maxBytes, Buffer& out) {
+    out.clear();
+    const FileReadResult result = readAll(fd, maxBytes, out);
+    if (result != FileReadResult::Done) {
+        out.clear();
+        out.shrink_to_fit();
+    }
+    return result;
+}
+
+template <typename Buffer>
 FileReadResult readRegular(const std::filesystem::path& path, std::size_t maxBytes, Buffer& out) {
     out.clear();
     FileReadResult result = FileReadResult::Done;
@@ -73,12 +84,8 @@ FileReadResult readRegular(const std::filesystem::path& path, std::size_t maxByt
     if (fd < 0) {
         return result;
     }
-    result = readAll(fd, maxBytes, out);
+    result = readOpen(fd, maxBytes, out);
     ::close(fd);
-    if (result != FileReadResult::Done) {
-        out.clear();
-        out.shrink_to_fit();
-    }
     return result;
 }
 
@@ -94,6 +101,14 @@ FileReadResult ReadRegularFile(const std::filesystem::path& path, std::size_t ma
     return readRegular(path, maxBytes, text);
 }
 
+FileReadResult ReadOpenFile(int fd, std::size_t maxBytes, std::vector<std::uint8_t>& bytes) {
+    return readOpen(fd, maxBytes, bytes);
+}
+
+FileReadResult ReadOpenFile(int fd, std::size_t maxBytes, std::string& text) {
+    return readOpen(fd, maxBytes, text);
+}
+
 std::string FileReadProblem(FileReadResult result, std::size_t maxBytes) {
     switch (result) {
         case FileReadResult::Done:
@@ -106,6 +121,12 @@ std::string FileReadProblem(FileReadResult result, std::size_t maxBytes) {
             return "is larger than " + std::to_string(maxBytes) + " bytes";
         case FileReadResult::ReadFailed:
             return "cannot be read";
+        case FileReadResult::Link:
+            return "is a symbolic link, which is not followed";
+        case FileReadResult::ForeignOwner:
+            return "belongs to another user";
+        case FileReadResult::WriteFailed:
+            return "cannot be written";
     }
     return "cannot be read";
 }

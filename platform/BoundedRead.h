@@ -20,6 +20,9 @@ enum class FileReadResult {
     NotRegularFile,  // a pipe, device, socket or folder
     TooLarge,        // larger than the reader accepts; nothing was read
     ReadFailed,      // the read itself failed
+    Link,            // a symbolic link where a file or folder was expected (DataFolderFiles.h)
+    ForeignOwner,    // belongs to another user than the running one (DataFolderFiles.h)
+    WriteFailed,     // a replacement could not be written; the old file stays (DataFolderFiles.h)
 };
 
 // Reads the whole regular file at `path` into `bytes` when it holds at most
@@ -30,6 +33,13 @@ FileReadResult ReadRegularFile(const std::filesystem::path& path, std::size_t ma
 // The same into a string (text files).
 FileReadResult ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
                                std::string& text);
+
+// Reads the regular file open as `fd` (at its start) to its end
+// into `bytes` when that is at most `maxBytes` bytes; the file may grow while it
+// is read. Done, TooLarge or ReadFailed; `bytes` is empty unless Done. The
+// descriptor stays open.
+FileReadResult ReadOpenFile(int fd, std::size_t maxBytes, std::vector<std::uint8_t>& bytes);
+FileReadResult ReadOpenFile(int fd, std::size_t maxBytes, std::string& text);
 
 // A short lower-case phrase for a result other than Done ("is not a regular
 // file", "is larger than 65536 bytes"), for one-line messages after the file's name.

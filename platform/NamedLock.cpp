@@ -26,8 +26,13 @@ std::mutex& mutexNamed(const std::string& name) {
 
 }  // namespace
 
-NamedLock::NamedLock(std::string name, std::filesystem::path lockFile)
-    : m_mutex(mutexNamed(name)), m_lockFile(std::move(lockFile)) {}
+NamedLock::NamedLock(std::string name, const std::filesystem::path& lockFile)
+    : NamedLock(std::move(name), [lockFile] {
+          return ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+      }) {}
+
+NamedLock::NamedLock(std::string name, std::function<int()> openLockFile)
+    : m_mutex(mutexNamed(name)), m_openLockFile(std::move(openLockFile)) {}
 
 NamedLock::~NamedLock() {
     if (m_fd >= 0) {
@@ -40,7 +45,7 @@ void NamedLock::Acquire() {
     // Opened lazily and kept: the file may appear only after its folder has
     // been created, which happens after this object was made.
     if (m_fd < 0) {
-        m_fd = ::open(m_lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        m_fd = m_openLockFile ? m_openLockFile() : -1;
     }
     if (m_fd >= 0) {
         while (::flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {

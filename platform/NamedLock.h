@@ -5,10 +5,12 @@
 // Two NamedLock objects with the same name share the mutex, so threads of one
 // process take turns even when each holds its own object; processes take turns
 // through the lock file, which every user of the lock must name alike. The lock
-// file is created when missing (its folder is not); when it cannot be opened
-// the lock still serialises the threads of this process.
+// file is created when missing (0600; its folder is not), never through a
+// symbolic link; when it cannot be opened the lock still serialises the
+// threads of this process.
 
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 
@@ -18,7 +20,12 @@ class NamedLock {
   public:
     // `name` selects the in-process mutex; `lockFile` the file to lock.
     // Nothing is opened before the first Acquire.
-    NamedLock(std::string name, std::filesystem::path lockFile);
+    NamedLock(std::string name, const std::filesystem::path& lockFile);
+    // The same with the lock file opened by `openLockFile` (a descriptor owned
+    // by the lock from then on, or -1), for a lock file reached another way
+    // (DataFolderFiles.h). Called at the first Acquire and again at each
+    // Acquire until it gives a descriptor.
+    NamedLock(std::string name, std::function<int()> openLockFile);
     ~NamedLock();
     NamedLock(const NamedLock&) = delete;
     NamedLock& operator=(const NamedLock&) = delete;
@@ -31,7 +38,7 @@ class NamedLock {
 
   private:
     std::mutex& m_mutex;
-    std::filesystem::path m_lockFile;
+    std::function<int()> m_openLockFile;
     int m_fd = -1;
 };
 

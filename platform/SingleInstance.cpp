@@ -92,19 +92,17 @@ struct flock wholeFile(short type) {
 }  // namespace
 
 fs::path SingleInstance::RuntimeFolder() {
+    const std::string uid = std::to_string(::getuid());
     fs::path base;
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        runtime != nullptr && runtime[0] == '/') {
-        base = fs::path(runtime) / "solune300";
+    if (const char* chosen = std::getenv("SOLUNE300_RUNTIME_FOLDER");
+        chosen != nullptr && chosen[0] == '/') {
+        base = chosen;
+    } else if (const fs::path session = "/run/user/" + uid; isPrivateFolder(session)) {
+        base = session / "solune300";
     } else {
-        // The non-throwing form: a TMPDIR that names a missing folder must not
-        // end the program; the system's own temporary folder is used then.
-        std::error_code ec;
-        fs::path temp = fs::temp_directory_path(ec);
-        if (ec || temp.empty()) {
-            temp = "/tmp";
-        }
-        base = temp / ("solune300-" + std::to_string(::getuid()));
+        // Not the temporary folder of TMPDIR, which differs between sessions
+        // (and is dropped by sudo) as much as XDG_RUNTIME_DIR does.
+        base = "/tmp/solune300-" + uid;
     }
     ::mkdir(base.c_str(), 0700);
     return isPrivateFolder(base) ? base : fs::path();

@@ -3,8 +3,14 @@
 // the first to show its window.
 //
 // A program's instance is a lock file and a local (Unix domain) socket in the
-// user's runtime folder ($XDG_RUNTIME_DIR/solune300, or /tmp/solune300-<uid>
-// made private to the user), both named after the instance name with every
+// user's runtime folder, which is one per user whatever XDG_RUNTIME_DIR says
+// (a desktop session and a terminal, or sudo, may set it apart), so the
+// updater sees a VESK of the same user however each was started:
+// /run/user/<uid>/solune300 when /run/user/<uid> is this user's private folder,
+// else /tmp/solune300-<uid>; $SOLUNE300_RUNTIME_FOLDER (an absolute path) in
+// its place keeps tests and sandboxes apart. The folder is made 0700 and used
+// only when it is this user's own and private. Both files are named after the
+// instance name with every
 // character other than letters, digits, "." and "-" turned into "_"
 // ("SOLUNE300 Config" -> "SOLUNE300_Config.lock", "SOLUNE300_Config.sock").
 // The lock is an advisory lock on the lock file that the system drops when the holder

@@ -28,7 +28,8 @@ trap cleanup EXIT
 for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.05; done
 
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
-export SOLUNE300_SIMULATOR=$work/mouse.json XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+export SOLUNE300_SIMULATOR=$work/mouse.json XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run \
+  SOLUNE300_RUNTIME_FOLDER=$work/run/solune300
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$sim" create --force >/dev/null
 

@@ -11,7 +11,8 @@ sim=$PWD/build/simulator/tool/solune300-sim
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-export SOLUNE300_SIMULATOR=$work/mouse.json XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+export SOLUNE300_SIMULATOR=$work/mouse.json XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run \
+  SOLUNE300_RUNTIME_FOLDER=$work/run/solune300
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 "$sim" create --force >/dev/null
 "$shots" "$PWD/docs/screenshots"

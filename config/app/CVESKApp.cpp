@@ -6,6 +6,8 @@
 
 #include "config/app/CVESKDlg.h"
 #include "config/app/TerminationSignals.h"
+#include "platform/DataFolderFiles.h"
+#include "platform/DataFolderOwner.h"
 #include "platform/ProgramArguments.h"
 #include "platform/SingleInstance.h"
 
@@ -35,6 +37,12 @@ int CVESKApp::Run(int argc, char** argv) {
     if (AsksForUsage(argc, argv)) {
         std::cout << kVeskUsage;
         return 0;
+    }
+    // Before anything is made or shown: another user's data folder is never used.
+    if (const std::string problem = DataFolderOwnerProblem(SoluneDataFolder(), "VESK");
+        !problem.empty()) {
+        std::cerr << problem << std::endl;
+        return 1;
     }
     SingleInstance::AskToShow(kVeskInstanceName);
     std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(kVeskInstanceName);

@@ -11,6 +11,8 @@
 //
 // "--help" or "-h" prints the usage (no display needed) and ends with status
 // 0; any other argument prints it on the error stream and ends with status 2.
+// A data folder of another user (DataFolderOwner.h) ends the program before
+// anything else, with one line on the error stream and status 1.
 // At start the program names its key-capture source on the error stream.
 
 #include "platform/ProgramInstances.h"

@@ -4,16 +4,39 @@
 
 #include <system_error>
 
+#include "platform/DataFolderFiles.h"
+
 namespace solune {
 
 namespace fs = std::filesystem;
 
 fs::path DataFolder(const fs::path& userDataFolder) {
-    return userDataFolder / "Dravik" / "SOLUNE300";
+    return SoluneDataFolder(userDataFolder);
 }
 
 fs::path ProfileFilePath(const fs::path& dataFolder, int number) {
     return dataFolder / "Profiles" / ("Default" + std::to_string(number) + ".profile");
+}
+
+namespace {
+
+// The data folder and the path inside it of a working file's path.
+fs::path dataFolderOf(const fs::path& workingFile) {
+    return workingFile.parent_path().parent_path();
+}
+
+fs::path insideDataFolder(const fs::path& workingFile) {
+    return workingFile.parent_path().filename() / workingFile.filename();
+}
+
+}  // namespace
+
+bool SaveWorkingProfile(const Profile& profile) {
+    return SaveProfile(profile, dataFolderOf(profile.filePath), insideDataFolder(profile.filePath));
+}
+
+ProfileReadResult LoadWorkingProfile(Profile& profile) {
+    return LoadProfile(dataFolderOf(profile.filePath), insideDataFolder(profile.filePath), profile);
 }
 
 namespace {
@@ -32,9 +55,9 @@ fs::path ExportStartFolder(const fs::path& programFolder, const fs::path& dataFo
     if (!programFolder.empty() && UsableFolder(beside)) {
         return beside;
     }
-    const fs::path inData = dataFolder / "Profiles";
-    UsableFolder(inData);
-    return inData;
+    // Made as the working files' folder is: private, never through a link.
+    MakeDataFolders(dataFolder, "Profiles");
+    return dataFolder / "Profiles";
 }
 
 fs::path ExportTarget(const fs::path& chosen) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "config/profiles/ProfileFile.h"
+
 namespace solune {
 
 inline constexpr int kProfileCount = 5;
@@ -15,10 +17,19 @@ std::filesystem::path DataFolder(const std::filesystem::path& userDataFolder);
 // Profile `number`'s file (1 … 5): data folder + "Profiles/Default<number>.profile".
 std::filesystem::path ProfileFilePath(const std::filesystem::path& dataFolder, int number);
 
+// The working files: `profile` saved to or loaded from its filePath, which
+// ProfileFilePath made, through the data folder (the folder above
+// "Profiles"), so that no link inside the data folder is followed and only
+// the user's own files are used (ProfileFile.h). Results as SaveProfile and
+// LoadProfile give them.
+bool SaveWorkingProfile(const Profile& profile);
+ProfileReadResult LoadWorkingProfile(Profile& profile);
+
 // The folder the export and import dialogs start in: the program folder's
 // "Profiles", when that folder exists and can be written or can be made
 // there; otherwise (an installed program, whose folder belongs to the system)
-// the data folder's "Profiles", made when missing.
+// the data folder's "Profiles", made when missing as the working files'
+// folder is (0700, never through a link).
 std::filesystem::path ExportStartFolder(const std::filesystem::path& programFolder,
                                         const std::filesystem::path& dataFolder);
 

@@ -29,7 +29,7 @@ void ProfileSet::LoadAllProfiles(const std::filesystem::path& dataFolder) {
         p.slot = static_cast<std::uint8_t>(number - 1);
         p.name = DefaultName(number);
         p.filePath = ProfileFilePath(dataFolder, number);
-        LoadProfile(p.filePath, p);
+        LoadWorkingProfile(p);
     }
     m_current = 1;
 }
@@ -53,7 +53,7 @@ void ProfileSet::Rename(int number, const std::u16string& name) {
 }
 
 void ProfileSet::SaveProfileFile(int number) {
-    SaveProfile(profile(number), profile(number).filePath);
+    SaveWorkingProfile(profile(number));
 }
 
 bool ProfileSet::ExportProfile(int number, const std::filesystem::path& chosen) {
@@ -113,7 +113,7 @@ void ProfileSet::ApplySettings() {
     }
     ApplyWindowsPointerSettings(current(), m_desktop);
     for (const Profile& p : m_profiles) {
-        SaveProfile(p, p.filePath);
+        SaveWorkingProfile(p);
     }
     if (m_view != nullptr) {
         m_view->SaveMacros();

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "platform/AtomicFile.h"
+#include "platform/DataFolderFiles.h"
 
 namespace solune {
 
@@ -205,13 +206,23 @@ FileReadResult DataStream::LoadRegularFile(const std::filesystem::path& path,
                                            std::size_t maxBytes) {
     clear();
     std::vector<std::uint8_t> data;
-    const FileReadResult result =
-        ReadRegularFile(path, std::min<std::size_t>(maxBytes, kMaxFileBytes), data);
-    if (result != FileReadResult::Done) {
-        return result;
+    return take(ReadRegularFile(path, std::min<std::size_t>(maxBytes, kMaxFileBytes), data), data);
+}
+
+FileReadResult DataStream::LoadDataFile(const std::filesystem::path& root,
+                                        const std::filesystem::path& relative,
+                                        std::size_t maxBytes) {
+    clear();
+    std::vector<std::uint8_t> data;
+    return take(ReadDataFile(root, relative, std::min<std::size_t>(maxBytes, kMaxFileBytes), data),
+                data);
+}
+
+FileReadResult DataStream::take(FileReadResult result, std::vector<std::uint8_t>& data) {
+    if (result == FileReadResult::Done) {
+        m_data = std::move(data);
+        m_capacity = m_size = static_cast<std::int32_t>(m_data.size());
     }
-    m_data = std::move(data);
-    m_capacity = m_size = static_cast<std::int32_t>(m_data.size());
     return result;
 }
 
@@ -224,6 +235,11 @@ bool DataStream::SaveFile(const std::filesystem::path& path) const {
         std::filesystem::create_directories(path.parent_path(), ec);
     }
     return WriteFileAtomically(path, bytes());
+}
+
+bool DataStream::SaveDataFile(const std::filesystem::path& root,
+                              const std::filesystem::path& relative) const {
+    return ReplaceDataFile(root, relative, bytes()) == FileReadResult::Done;
 }
 
 }  // namespace solune

@@ -71,6 +71,15 @@ class DataStream {
     // place of the old one. False when the file could not be written.
     bool SaveFile(const std::filesystem::path& path) const;
 
+    // The same for the file `relative` of the data folder `root`, reached as
+    // DataFolderFiles.h says (no link followed below the root, only the
+    // user's own files, new folders 0700 and the file 0600). The read gives
+    // Link or ForeignOwner for what it refuses; SaveDataFile is false then.
+    FileReadResult LoadDataFile(const std::filesystem::path& root,
+                                const std::filesystem::path& relative, std::size_t maxBytes);
+    bool SaveDataFile(const std::filesystem::path& root,
+                      const std::filesystem::path& relative) const;
+
     std::int32_t capacity() const { return m_capacity; }
     std::int32_t size() const { return m_size; }
     std::int32_t position() const { return m_position; }
@@ -80,6 +89,8 @@ class DataStream {
     bool writeBytes(const std::uint8_t* bytes, std::int32_t count);
     bool readBytes(std::uint8_t* bytes, std::int32_t count);
     void clear();
+    // Takes `data` as the contents when `result` is Done; returns `result`.
+    FileReadResult take(FileReadResult result, std::vector<std::uint8_t>& data);
 
     std::vector<std::uint8_t> m_data;  // m_capacity bytes
     std::int32_t m_capacity = 0;

@@ -75,6 +75,17 @@ bool readLightingAndButtons(DataStream& s, Profile& p) {
     return true;
 }
 
+// The profile from a stream that `read` filled.
+ProfileReadResult readLoaded(DataStream& stream, FileReadResult read, Profile& profile) {
+    if (read == FileReadResult::TooLarge) {
+        return ProfileReadResult::TooLarge;
+    }
+    if (read != FileReadResult::Done) {
+        return ProfileReadResult::Unreadable;
+    }
+    return ReadProfile(stream, profile);
+}
+
 }  // namespace
 
 void WriteProfile(DataStream& s, const Profile& p) {
@@ -144,16 +155,22 @@ bool SaveProfile(const Profile& profile, const std::filesystem::path& path) {
     return stream.SaveFile(path);
 }
 
+bool SaveProfile(const Profile& profile, const std::filesystem::path& root,
+                 const std::filesystem::path& relative) {
+    DataStream stream;
+    WriteProfile(stream, profile);
+    return stream.SaveDataFile(root, relative);
+}
+
 ProfileReadResult LoadProfile(const std::filesystem::path& path, Profile& profile) {
     DataStream stream;
-    const FileReadResult read = stream.LoadRegularFile(path, kMaxProfileFileBytes);
-    if (read == FileReadResult::TooLarge) {
-        return ProfileReadResult::TooLarge;
-    }
-    if (read != FileReadResult::Done) {
-        return ProfileReadResult::Unreadable;
-    }
-    return ReadProfile(stream, profile);
+    return readLoaded(stream, stream.LoadRegularFile(path, kMaxProfileFileBytes), profile);
+}
+
+ProfileReadResult LoadProfile(const std::filesystem::path& root,
+                              const std::filesystem::path& relative, Profile& profile) {
+    DataStream stream;
+    return readLoaded(stream, stream.LoadDataFile(root, relative, kMaxProfileFileBytes), profile);
 }
 
 }  // namespace solune

@@ -55,4 +55,14 @@ bool SaveProfile(const Profile& profile, const std::filesystem::path& path);
 // of at most kMaxProfileFileBytes is read; a pipe or device is not waited on.
 ProfileReadResult LoadProfile(const std::filesystem::path& path, Profile& profile);
 
+// The same for the file `relative` of the data folder `root` (DataFolderFiles.h:
+// no link below the root is followed, only the user's own files are used, a
+// saved file is 0600 in folders of 0700). A link or another user's file there
+// is Unreadable for the load and false for the save, which never writes what
+// a link points to (the link itself is replaced by the file).
+bool SaveProfile(const Profile& profile, const std::filesystem::path& root,
+                 const std::filesystem::path& relative);
+ProfileReadResult LoadProfile(const std::filesystem::path& root,
+                              const std::filesystem::path& relative, Profile& profile);
+
 }  // namespace solune

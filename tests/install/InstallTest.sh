@@ -125,7 +125,7 @@ check_programs() {
   # Moved after installing: the programs find their files wherever the tree is.
   mv "$work/dest/usr" "$work/moved"
   local bin=$work/moved/bin
-  export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb
+  export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run SOLUNE300_RUNTIME_FOLDER=$work/run/solune300 QT_QPA_PLATFORM=xcb
   mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
   export SOLUNE300_SIMULATOR=$work/mouse.json
   start_xvfb

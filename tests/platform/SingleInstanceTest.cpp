@@ -1,6 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,8 +19,14 @@ constexpr const char* kUpdater = "W38_SOLUNE420_Firmware_Upadter";
 // Every test gets its own runtime folder.
 class SingleInstanceTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("XDG_RUNTIME_DIR", m_dir.path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("XDG_RUNTIME_DIR"); }
+    void SetUp() override {
+        ::setenv("XDG_RUNTIME_DIR", m_dir.path().c_str(), 1);
+        ::setenv("SOLUNE300_RUNTIME_FOLDER", m_dir.path().c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("XDG_RUNTIME_DIR");
+        ::unsetenv("SOLUNE300_RUNTIME_FOLDER");
+    }
 
     solune::test::TempDir m_dir;
 };
@@ -136,15 +143,54 @@ TEST_F(SingleInstanceTest, AStaleSocketIsReplacedByTheNextHolder) {
     EXPECT_EQ(holder->TakeShowRequests(), 1);
 }
 
+// The per-user folder that holds the locks when no test folder is chosen.
+std::filesystem::path userRuntimeFolder() {
+    const std::string uid = std::to_string(::getuid());
+    struct stat st {};
+    const std::string session = "/run/user/" + uid;
+    if (::lstat(session.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid() &&
+        (st.st_mode & 022) == 0) {
+        return session + "/solune300";
+    }
+    return "/tmp/solune300-" + uid;
+}
+
 // Without XDG_RUNTIME_DIR and with TMPDIR naming a missing folder, the lock
-// still works (in the system's temporary folder) instead of ending the program.
+// still works (in the per-user folder) instead of ending the program.
 TEST(SingleInstanceFolder, AMissingTemporaryFolderDoesNotEndTheProgram) {
     const char* oldTmp = std::getenv("TMPDIR");
     const std::string savedTmp = oldTmp != nullptr ? oldTmp : "";
     ::unsetenv("XDG_RUNTIME_DIR");
+    ::unsetenv("SOLUNE300_RUNTIME_FOLDER");
     ::setenv("TMPDIR", "/nonexistent/solune-missing-tmp", 1);
     std::filesystem::path folder;
     EXPECT_NO_THROW(folder = SingleInstance::RuntimeFolder());
-    EXPECT_EQ(folder.parent_path(), std::filesystem::path("/tmp"));
+    EXPECT_EQ(folder, userRuntimeFolder());
     oldTmp != nullptr ? ::setenv("TMPDIR", savedTmp.c_str(), 1) : ::unsetenv("TMPDIR");
+}
+
+// The folder is the user's, whatever XDG_RUNTIME_DIR says.
+TEST(SingleInstanceFolder, DoesNotDependOnTheRuntimeFolderOfTheSession) {
+    solune::test::TempDir one;
+    solune::test::TempDir other;
+    ::unsetenv("SOLUNE300_RUNTIME_FOLDER");
+    ::setenv("XDG_RUNTIME_DIR", one.path().c_str(), 1);
+    const std::filesystem::path first = SingleInstance::RuntimeFolder();
+    ::setenv("XDG_RUNTIME_DIR", other.path().c_str(), 1);
+    EXPECT_EQ(SingleInstance::RuntimeFolder(), first);
+    EXPECT_EQ(first, userRuntimeFolder());
+    ::unsetenv("XDG_RUNTIME_DIR");
+}
+
+// The updater sees a configuration program of the same user that was started
+// with another XDG_RUNTIME_DIR (a desktop session and a terminal, or sudo).
+TEST_F(SingleInstanceTest, AHolderIsSeenFromAnotherSessionsRuntimeFolder) {
+    solune::test::TempDir holderSession;
+    solune::test::TempDir updaterSession;
+    ::setenv("XDG_RUNTIME_DIR", holderSession.path().c_str(), 1);
+    HolderProcess holder(kConfig);
+    ASSERT_TRUE(holder.acquired());
+    ::setenv("XDG_RUNTIME_DIR", updaterSession.path().c_str(), 1);
+    EXPECT_TRUE(SingleInstance::IsHeld(kConfig));
+    EXPECT_EQ(SingleInstance::Acquire(kConfig), nullptr);
 }

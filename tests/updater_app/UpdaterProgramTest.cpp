@@ -5,6 +5,7 @@
 // OK take an older mouse through the whole update and close the program.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QProcess>
 
@@ -98,6 +99,29 @@ TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithoutAWordOrALogLine) {
     EXPECT_EQ(m_process.exitCode(), 0);
     EXPECT_TRUE(m_process.readAllStandardOutput().isEmpty());
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
+}
+
+// Run as root with a user's data folder (as "sudo -E" leaves XDG_CONFIG_HOME):
+// one line on the error stream and status 1, before a display is needed,
+// without a log line and without taking the instance lock.
+TEST_F(UpdaterProgramTest, AsRootAnotherUsersDataFolderIsRefusedInOneLine) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give the data folder to another user";
+    }
+    ASSERT_TRUE(m_store.Create(simulator::MouseState{}));
+    const std::string name = m_sandbox.GiveDataFolderToAnotherUser();
+    ASSERT_FALSE(name.empty());
+    const QProcessEnvironment env = m_sandbox.EnvironmentWithoutDisplay();
+    m_process.setProcessEnvironment(env);
+    m_process.start(QString::fromStdString(InstallProgram().string()), {});
+    ASSERT_TRUE(m_process.waitForFinished(20000));
+    EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(m_process.exitCode(), 1);
+    EXPECT_EQ(m_process.readAllStandardError().toStdString(),
+              "W38Updater: the data folder " + m_sandbox.dataFolder().string() +
+                  " belongs to user " + name + ", not to root; run W38Updater as " + name + ".\n");
+    EXPECT_FALSE(std::filesystem::exists(LogFile().parent_path()));
+    EXPECT_FALSE(SingleInstance::IsHeld(kUpdaterInstanceName));
 }
 
 TEST_F(UpdaterProgramTest, AMouseLeftInItsBootLoaderIsUpdatedToThePackage) {

@@ -69,7 +69,9 @@ class UpdaterWindowFixture : public ::testing::Test {
     static constexpr std::size_t kThreeBlocks = 3 * 1024 - 100;
 
     explicit UpdaterWindowFixture(simulator::MouseState mouse = Mouse(107))
-        : m_runtime("XDG_RUNTIME_DIR", (m_dir / "run").string()), m_sim(std::move(mouse)) {
+        : m_runtime("XDG_RUNTIME_DIR", (m_dir / "run").string()),
+          m_instances("SOLUNE300_RUNTIME_FOLDER", (m_dir / "run" / "solune300").string()),
+          m_sim(std::move(mouse)) {
         std::filesystem::create_directories(m_dir / "run");
         std::filesystem::permissions(m_dir / "run", std::filesystem::perms::owner_all);
         WritePackage(kThreeBlocks);
@@ -168,6 +170,7 @@ class UpdaterWindowFixture : public ::testing::Test {
     TestLog m_log;
     TempDir m_dir;
     ScopedEnv m_runtime;
+    ScopedEnv m_instances;  // the folder of the instance locks
     std::filesystem::path m_skinFolder = SOLUNE_UPDATER_SKIN_DIR;
     simulator::SimulatedMouse m_sim;
     VirtualClock m_clock;

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "simulator/SimulatedHidBackend.h"
@@ -225,6 +228,34 @@ TEST_F(FirmwareCommandsTest, FailedUpdatesExitWithFive) {
     EXPECT_EQ(wrongVersion.exit, 5);
     EXPECT_NE(wrongVersion.err.find("the mouse reports 1.07 instead of 1.09"), std::string::npos)
         << wrongVersion.err;
+}
+
+// Run as root with a user's data folder, the commands that write the update
+// log refuse with one line and touch nothing there.
+TEST_F(FirmwareCommandsTest, AsRootAnotherUsersDataFolderIsRefused) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give the data folder to another user";
+    }
+    ASSERT_EQ(pack().exit, 0);
+    const std::filesystem::path data = m_dir / "config/Dravik/SOLUNE300";
+    std::filesystem::create_directories(data);
+    for (const std::filesystem::path& folder : {m_dir / "config", m_dir / "config/Dravik", data}) {
+        ASSERT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
+    const passwd* other = ::getpwuid(65534);
+    const std::string name = other != nullptr ? other->pw_name : "65534";
+    const std::string line = "solune300ctl: the data folder " + data.string() +
+                             " belongs to user " + name + ", not to root; run solune300ctl as " +
+                             name + ".\n";
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"firmware", "check", pkg()},
+          std::vector<std::string>{"firmware", "update", pkg(), "--yes"}}) {
+        const CtlRun r = run(args);
+        EXPECT_EQ(r.exit, 5) << args[1];
+        EXPECT_EQ(r.err, line) << args[1];
+        EXPECT_TRUE(r.out.empty()) << args[1];
+    }
+    EXPECT_FALSE(std::filesystem::exists(data / "Log"));
 }
 
 }  // namespace

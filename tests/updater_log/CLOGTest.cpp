@@ -102,10 +102,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 {{k080503045, "", " Send_bl_complete failed "}},
                 "\r\n[ 7- 9  8: 5: 3. 45],[-29103045], Send_bl_complete failed "},
-        LogCase{"LineBreaksInsideAMessageBecomeCarriageReturnLineFeed",
+        // Text from outside (package fields, file names, device strings)
+        // never starts a line of its own or moves a terminal's cursor.
+        LogCase{"LineBreaksInsideAMessageAreEscaped",
                 "",
-                {{k080503045, "", "one\ntwo"}},
-                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],one\r\ntwo"},
+                {{k080503045, "", "one\ntwo\r\n"}},
+                "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],one\\x0Atwo\\x0D\\x0A"},
+        LogCase{"ControlCharactersOfTagsAndMessagesAreEscaped",
+                "own\ttag",
+                {{k080503045, "the fub firmware file name is:\x1b[2J", "X1.08;#\x7f\x01"}},
+                "\r\n[own\\x09tag][ 7- 9  8: 5: 3. 45],[-29103045],"
+                "[the fub firmware file name is:\\x1B[2J]X1.08;#\\x7F\\x01"},
         LogCase{"PercentSignsAreNotFormatted",
                 "",
                 {{k080503045, "%s%d", "100%s"}},
@@ -178,6 +185,79 @@ TEST(CLOG, UpdaterLogFileLivesUnderTheUserDataFolderAndItsFoldersAreCreated) {
     const std::filesystem::path expected = dir / "Dravik/SOLUNE300/Log/SOLUNELog.log";
     EXPECT_EQ(log.FilePath(), expected);
     EXPECT_EQ(readText(expected), "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],first");
+}
+
+unsigned modeOf(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 07777;
+}
+
+// A data folder whose log and lock are links planted there: one to a file
+// outside, one to a file that does not exist yet.
+struct PlantedLinks {
+    PlantedLinks() {
+        std::filesystem::create_directories(root / "Log");
+        std::filesystem::create_directories(dir / "outside");
+        test::WriteText(victim, "#!/bin/sh\n");
+        std::filesystem::create_symlink(victim, root / "Log/SOLUNELog.log");
+        std::filesystem::create_symlink(madeByLock, root / "Log/MouseLogWrite.lock");
+    }
+    void WriteEntry() const {
+        CLOG log([] { return k080503045; });
+        log.SetFilePath(root, kLogFileInDataFolder);
+        log.WriteTagged("the fub firmware file name is:", "X1.08;touch PWNED;#");
+    }
+    void ExpectNothingOutsideChanged() const {
+        EXPECT_EQ(readText(victim), "#!/bin/sh\n");
+        EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(madeByLock)));
+    }
+    TempDir dir;
+    const std::filesystem::path root = dir / "config/Dravik/SOLUNE300";
+    const std::filesystem::path victim = dir / "outside/.bashrc";
+    const std::filesystem::path madeByLock = dir / "outside/made-by-lock";
+};
+
+// The log never appends to what a link at its name points to, and its lock
+// never makes the file that a dangling link names.
+TEST(CLOG, LinksAtTheLogAndItsLockAreNeverFollowed) {
+    const PlantedLinks planted;
+    planted.WriteEntry();
+    planted.ExpectNothingOutsideChanged();
+}
+
+// Run as root with a user's data folder (as "sudo -E" leaves XDG_CONFIG_HOME),
+// the user's links lead nowhere: the folder is not root's, so it is not used.
+TEST(CLOG, AnotherUsersLogFolderIsNotUsed) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give the folder to another user";
+    }
+    const PlantedLinks planted;
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(planted.dir / "config")) {
+        ASSERT_EQ(::lchown(entry.path().c_str(), 65534, 65534), 0);
+    }
+    ASSERT_EQ(::lchown((planted.dir / "config").c_str(), 65534, 65534), 0);
+    planted.WriteEntry();
+    planted.ExpectNothingOutsideChanged();
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(planted.root / "Log"),
+                            std::filesystem::directory_iterator()),
+              2)
+        << "nothing of root's was left in the user's folder";
+}
+
+TEST(CLOG, TheLogItsLockAndTheirFoldersArePrivate) {
+    TempDir dir;
+    const std::filesystem::path root = dir / "config/Dravik/SOLUNE300";
+    const mode_t oldMask = ::umask(022);
+    CLOG log([] { return k080503045; });
+    log.SetFilePath(root, kLogFileInDataFolder);
+    log.Write("first");
+    ::umask(oldMask);
+    EXPECT_EQ(readText(root / "Log/SOLUNELog.log"), "\r\n[ 7- 9  8: 5: 3. 45],[-29103045],first");
+    EXPECT_EQ(modeOf(root), 0700u);
+    EXPECT_EQ(modeOf(root / "Log"), 0700u);
+    EXPECT_EQ(modeOf(root / "Log/SOLUNELog.log"), 0600u);
+    EXPECT_EQ(modeOf(root / "Log/MouseLogWrite.lock"), 0600u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "tests/updater_support/UpdaterTestSupport.h"
@@ -55,14 +56,15 @@ TEST_F(FirmwarePackageTest, NameMustHoldTheVersionAfterItsFirstCharacter) {
         {"", 0, ""},
         // The name must be one plain file of the package folder.
         {"[Firmware]\nVersion=1.08\nName=../outside/SOLUNE300_1.08.fub", 0,
-         "../outside/SOLUNE300_1.08.fub"},
-        {"[Firmware]\nVersion=1.08\nName=/tmp/SOLUNE300_1.08.fub", 0, "/tmp/SOLUNE300_1.08.fub"},
-        {"[Firmware]\nVersion=1.08\nName=sub\\SOLUNE300_1.08.fub", 0, "sub\\SOLUNE300_1.08.fub"},
+         "..\\x2Foutside\\x2FSOLUNE300_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=/tmp/SOLUNE300_1.08.fub", 0,
+         "\\x2Ftmp\\x2FSOLUNE300_1.08.fub"},
+        {"[Firmware]\nVersion=1.08\nName=sub\\SOLUNE300_1.08.fub", 0, "sub\\x5CSOLUNE300_1.08.fub"},
         {"[Firmware]\nVersion=.\nName=..", 0, ".."},
         // The version must be digits, a point and two decimals.
         {"[Firmware]\nVersion=1.8\nName=MOUSE_1.8.fub", 0, "MOUSE_1.8.fub"},
         {"[Firmware]\nVersion=1.08b\nName=MOUSE_1.08b.fub", 0, "MOUSE_1.08b.fub"},
-        {"[Firmware]\nVersion=etc\nName=/etc/passwd", 0, "/etc/passwd"},
+        {"[Firmware]\nVersion=etc\nName=/etc/passwd", 0, "\\x2Fetc\\x2Fpasswd"},
     };
     for (const Case& c : cases) {
         test::TestLog log;
@@ -80,6 +82,41 @@ TEST_F(FirmwarePackageTest, NameMustHoldTheVersionAfterItsFirstCharacter) {
             EXPECT_EQ(log.Messages(), Messages({"the firmware file is incorrect", tagged}))
                 << c.config;
             EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect}));
+        }
+    }
+}
+
+// What config.ini names reaches the log as one line that shows what it held:
+// control characters of any name escaped by the log, and everything but plain
+// name characters of a name that failed its checks.
+TEST_F(FirmwarePackageTest, TheLoggedNameCannotBreakOutOfItsLine) {
+    struct Case {
+        const char* name;
+        int result;
+        const char* logged;
+    };
+    const Case cases[] = {
+        {"X1.08;touch /home/u/PWNED;#", 0, "X1.08\\x3Btouch \\x2Fhome\\x2Fu\\x2FPWNED\\x3B\\x23"},
+        {"X1.08;touch PWNED;#", 1, "X1.08;touch PWNED;#"},
+        {"M\x1b[2J\x01_1.08\x7f.fub", 1, "M\\x1B[2J\\x01_1.08\\x7F.fub"},
+        {"M\x1b]0;x\x07/1.08.fub", 0, "M\\x1B\\x5D0\\x3Bx\\x07\\x2F1.08.fub"},
+    };
+    for (const Case& c : cases) {
+        test::TestLog log;
+        test::RecordingView view;
+        FirmwarePackage package(log.log, view);
+        test::WriteText(log.dir / "config.ini",
+                        std::string("[Firmware]\nVersion=1.08\nName=") + c.name + "\n");
+        EXPECT_EQ(package.ReadFirmwareConfig(log.dir.path()), c.result) << c.name;
+        const std::vector<std::string> messages = log.Messages();
+        ASSERT_FALSE(messages.empty()) << c.name;
+        EXPECT_EQ(messages.back(), std::string(kTag) + c.logged);
+        // One line break before each entry and no other control character.
+        const std::vector<std::uint8_t> bytes = test::ReadBytes(log.dir / "SOLUNELog.log");
+        const auto breaks = std::count(bytes.begin(), bytes.end(), '\n');
+        EXPECT_EQ(static_cast<std::size_t>(breaks), messages.size()) << c.name;
+        for (std::uint8_t byte : bytes) {
+            EXPECT_TRUE((byte >= 0x20 && byte != 0x7F) || byte == '\r' || byte == '\n') << c.name;
         }
     }
 }

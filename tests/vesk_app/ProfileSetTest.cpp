@@ -13,6 +13,9 @@
 #include "tests/support/RecordingPointerSettings.h"
 #include "tests/support/TempDir.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace solune::test {
 namespace {
 
@@ -20,6 +23,11 @@ using Log = std::vector<std::string>;
 
 std::string Narrow(const std::u16string& text) {
     return std::string(text.begin(), text.end());
+}
+
+unsigned ModeOf(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 07777;
 }
 
 class RecordingView final : public ProfileSetView {
@@ -382,6 +390,93 @@ TEST(ProfileFiles, ExportStartsBesideTheProgramOrInTheDataFolderWhenThatCannotBe
     WriteText(installed, "not a folder");
     EXPECT_EQ(ExportStartFolder(installed, data), data / "Profiles");
     EXPECT_TRUE(std::filesystem::is_directory(data / "Profiles"));
+    EXPECT_EQ(ModeOf(data), 0700u);
+    EXPECT_EQ(ModeOf(data / "Profiles"), 0700u);
+}
+
+// The working files: links planted in the data folder lead nowhere, and what
+// is saved stays private to the user.
+class WorkingFilesTest : public ProfileSetTest {
+  protected:
+    WorkingFilesTest() {
+        std::filesystem::create_directories(FileOf(1).parent_path());
+        std::filesystem::create_directories(m_dir / "outside");
+        Profile outside;
+        outside.name = u"Outside";
+        EXPECT_TRUE(SaveProfile(outside, m_outsideFile));
+        m_outsideBytes = ReadBytes(m_outsideFile);
+    }
+
+    void PlantLink(int number) const {
+        std::filesystem::create_symlink(m_outsideFile, FileOf(number));
+    }
+    bool IsLink(int number) const {
+        return std::filesystem::is_symlink(std::filesystem::symlink_status(FileOf(number)));
+    }
+
+    const std::filesystem::path m_outsideFile = m_dir / "outside" / "victim.profile";
+    std::vector<std::uint8_t> m_outsideBytes;
+};
+
+TEST_F(WorkingFilesTest, ALinkAtAWorkingFileIsNeitherReadNorWrittenThrough) {
+    PlantLink(1);
+    PlantLink(2);
+    m_set.LoadAllProfiles(DataFolder());
+    EXPECT_EQ(m_set.profile(1).name, u"Profile1");  // the linked file is not read
+
+    m_set.SaveProfileFile(2);
+    EXPECT_EQ(ReadBytes(m_outsideFile), m_outsideBytes);
+    EXPECT_FALSE(IsLink(2));
+    m_set.ApplySettings();
+    EXPECT_EQ(ReadBytes(m_outsideFile), m_outsideBytes);
+    EXPECT_FALSE(IsLink(1));
+    Profile read;
+    EXPECT_EQ(LoadProfile(FileOf(1), read), ProfileReadResult::Complete);
+    EXPECT_EQ(read.name, u"Profile1");
+}
+
+TEST_F(WorkingFilesTest, TheDataFolderItsProfilesAndTheirFilesArePrivate) {
+    std::filesystem::remove_all(m_dir / "Dravik");
+    const mode_t oldMask = ::umask(022);
+    m_set.ApplySettings();
+    ::umask(oldMask);
+    EXPECT_EQ(ModeOf(DataFolder()), 0700u);
+    EXPECT_EQ(ModeOf(DataFolder() / "Profiles"), 0700u);
+    for (int k = 1; k <= kProfileCount; ++k) {
+        EXPECT_EQ(ModeOf(FileOf(k)), 0600u) << k;
+    }
+}
+
+// Run as root with a user's data folder (as "sudo -E" leaves XDG_CONFIG_HOME):
+// a link of the user's to a file of root's is not written through, by "Apply"
+// nor by "Save current settings", and a file of another user is not read.
+TEST_F(WorkingFilesTest, AsRootAnotherUsersFilesAndLinksAreLeftAlone) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give files to another user";
+    }
+    constexpr uid_t kOtherUser = 65534;
+    Profile foreign;
+    foreign.name = u"Foreign";
+    ASSERT_TRUE(SaveProfile(foreign, FileOf(3)));
+    ASSERT_EQ(::chown(FileOf(3).c_str(), kOtherUser, kOtherUser), 0);
+    const std::vector<std::uint8_t> foreignBytes = ReadBytes(FileOf(3));
+    m_set.LoadAllProfiles(DataFolder());
+    EXPECT_EQ(m_set.profile(3).name, u"Profile3");
+    m_set.ApplySettings();
+    EXPECT_EQ(ReadBytes(FileOf(3)), foreignBytes);
+
+    // The whole folder the user's, with a link to root's file in it.
+    std::filesystem::remove(FileOf(1));
+    PlantLink(1);
+    ::lchown(FileOf(1).c_str(), kOtherUser, kOtherUser);
+    for (const std::filesystem::path& folder :
+         {m_dir / "Dravik", DataFolder(), FileOf(1).parent_path()}) {
+        ASSERT_EQ(::chown(folder.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    m_set.ApplySettings();
+    m_set.SaveProfileFile(1);
+    EXPECT_EQ(ReadBytes(m_outsideFile), m_outsideBytes);
+    EXPECT_TRUE(IsLink(1));
 }
 
 }  // namespace

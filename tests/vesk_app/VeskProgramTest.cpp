@@ -6,9 +6,11 @@
 // the hidden window and ends.
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <chrono>
@@ -141,6 +143,36 @@ TEST_F(VeskProgramTest, HelpNeedsNoDisplayAndOtherArgumentsAreRefused) {
         EXPECT_TRUE(usage.contains("SOLUNE300_SIMULATOR")) << c.argument.toStdString();
     }
     EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
+}
+
+// Run as root with a user's data folder (as "sudo -E" leaves XDG_CONFIG_HOME):
+// one line on the error stream and status 1, before a display is needed or
+// anything is made; "--help" still works.
+TEST_F(VeskProgramTest, AsRootAnotherUsersDataFolderIsRefusedInOneLine) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give the data folder to another user";
+    }
+    const std::string name = m_sandbox.GiveDataFolderToAnotherUser();
+    ASSERT_FALSE(name.empty());
+    const QProcessEnvironment env = m_sandbox.EnvironmentWithoutDisplay();
+    for (const QStringList& arguments : {QStringList{}, QStringList{"--help"}}) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(VESK_PATH, arguments);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        if (!arguments.isEmpty()) {
+            EXPECT_EQ(process.exitCode(), 0);
+            EXPECT_TRUE(process.readAllStandardOutput().startsWith("Usage: VESK\n"));
+            continue;
+        }
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(process.readAllStandardError().toStdString(),
+                  "VESK: the data folder " + DataFolder().string() + " belongs to user " + name +
+                      ", not to root; run VESK as " + name + ".\n");
+    }
+    EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
+    EXPECT_FALSE(std::filesystem::exists(DataFolder() / "Profiles"));
 }
 
 TEST_F(VeskProgramTest, SigtermEndsTheProgramInOrderWithStatusZero) {

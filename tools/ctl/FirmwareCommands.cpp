@@ -9,6 +9,7 @@
 #include "platform/Folders.h"
 #include "platform/TextCodec.h"
 #include "platform/VersionText.h"
+#include "tools/ctl/DataFolderCheck.h"
 #include "tools/ctl/NoMouseReport.h"
 #include "tools/ctl/TerminalUpdateView.h"
 #include "updater/bootloader/FirmwarePackage.h"
@@ -122,6 +123,9 @@ void prepareLog(CLOG& log) {
 }
 
 void runCheck(CtlContext& c, const FirmwareOptions& o) {
+    if (!DataFolderUsable(c)) {
+        return;
+    }
     CLOG log(access().localTime);
     prepareLog(log);
     SilentUpdateView view;
@@ -224,6 +228,9 @@ bool readyToUpdate(CtlContext& c, const FirmwareOptions& o, UpdaterFlow& flow,
 }
 
 void runUpdate(CtlContext& c, const FirmwareOptions& o) {
+    if (!DataFolderUsable(c)) {
+        return;
+    }
     CLOG log(access().localTime);
     prepareLog(log);
     TerminalUpdateView view(c.out);

@@ -10,6 +10,7 @@
 #include "config/macros/MacroFile.h"
 #include "config/macros/MacroLibrary.h"
 #include "platform/TextCodec.h"
+#include "tools/ctl/DataFolderCheck.h"
 #include "tools/ctl/JsonInput.h"
 #include "tools/ctl/MacroJson.h"
 #include "tools/ctl/ProfileLoading.h"
@@ -47,6 +48,9 @@ bool loadMacro(CtlContext& c, const std::string& file, CMacro& macro) {
 }
 
 void runList(CtlContext& c, const MacroOptions& o) {
+    if (o.folder.empty() && !DataFolderUsable(c)) {
+        return;
+    }
     const fs::path folder = o.folder.empty() ? DefaultMacroFolder() : fs::path(o.folder);
     std::error_code ec;
     if (!o.folder.empty() && !fs::is_directory(folder, ec)) {

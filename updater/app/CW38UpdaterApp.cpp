@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <iostream>
 
+#include "platform/DataFolderFiles.h"
+#include "platform/DataFolderOwner.h"
 #include "platform/Folders.h"
 #include "platform/ProgramArguments.h"
 #include "platform/ProgramInstances.h"
@@ -31,6 +33,12 @@ int CW38UpdaterApp::Run(int argc, char** argv) {
     if (AsksForUsage(argc, argv)) {
         std::cout << kUpdaterUsage;
         return 0;
+    }
+    // Before anything is made or shown: another user's data folder is never used.
+    if (const std::string problem = DataFolderOwnerProblem(SoluneDataFolder(), "W38Updater");
+        !problem.empty()) {
+        std::cerr << problem << std::endl;
+        return 1;
     }
     // Taken before anything is shown, so a second copy never opens a window.
     std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(kUpdaterInstanceName);

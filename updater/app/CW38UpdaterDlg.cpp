@@ -76,10 +76,12 @@ CW38UpdaterDlg::~CW38UpdaterDlg() {
 
 void CW38UpdaterDlg::Initialize() {
     skin::AddPrivateFont(m_env.fontFile, skin::kNeoSansLightFace);
-    if (!m_env.logFile.empty()) {
-        EnsureFolder(m_env.logFile);
+    // The log's folders are made, private, at its first entry.
+    if (m_env.logRoot.empty()) {
+        m_log.SetFilePath(m_env.logFile);
+    } else {
+        m_log.SetFilePath(m_env.logRoot, m_env.logFile.lexically_relative(m_env.logRoot));
     }
-    m_log.SetFilePath(m_env.logFile);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));

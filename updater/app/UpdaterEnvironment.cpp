@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "devicechoice/DeviceChoice.h"
+#include "platform/DataFolderFiles.h"
 #include "platform/Folders.h"
 #include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
@@ -20,6 +21,7 @@ UpdaterEnvironment UpdaterEnvironment::ForProgram() {
     // The font lives in "Updater_Skins", the pictures in "SOLUNE300Updater_Skins".
     env.fontFile = folder / "Updater_Skins" / "NeoSans-Light.otf";
     env.logFile = LogFilePath();
+    env.logRoot = SoluneDataFolder();
     env.makeBackend = [] { return CreateSystemHidBackend(); };
     env.clock = &RealClock::Instance();
     env.configProgramRunning = [] { return SingleInstance::IsHeld(kVeskInstanceName); };

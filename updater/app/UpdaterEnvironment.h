@@ -21,6 +21,9 @@ struct UpdaterEnvironment {
     std::filesystem::path skinFolder;     // the 32 screen pictures
     std::filesystem::path fontFile;       // "NeoSans-Light.otf"
     std::filesystem::path logFile;        // the update log; its folders are created
+    // The folder from which logFile is reached without following links (the
+    // data folder); empty: logFile's own folder.
+    std::filesystem::path logRoot;
 
     // A new device backend (null: no device access, so no mouse).
     std::function<std::unique_ptr<HidBackend>()> makeBackend;

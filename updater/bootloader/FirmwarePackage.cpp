@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/BoundedRead.h"
-
+#include "platform/ControlCharacters.h"
 #include "platform/IniFile.h"
 #include "platform/VersionText.h"
 #include "updater/bootloader/UpdateView.h"
@@ -69,7 +69,10 @@ int FirmwarePackage::ReadFirmwareConfig(const std::filesystem::path& folder) {
     } else {
         result = fail(kIncorrect, problem);
     }
-    m_log.WriteTagged("the fub firmware file name is:", name);
+    // A name that failed its checks is shown with everything but plain name
+    // characters escaped; the log escapes the control characters of any name.
+    m_log.WriteTagged("the fub firmware file name is:",
+                      result == 1 ? name : EscapeUnusualCharacters(name));
     return result;
 }
 

@@ -42,7 +42,9 @@ class FirmwarePackage {
     // version fails; an empty version fails), that the Name is a plain file
     // name and the Version digits, a point and two decimals. Nothing is opened
     // when a check fails. Logs the file name with the tag
-    // "the fub firmware file name is:" in both outcomes. Returns 1 or 0.
+    // "the fub firmware file name is:" in both outcomes; a name that failed is
+    // logged with every character but letters, digits and "._-+ ()" written as
+    // "\xNN" (EscapeUnusualCharacters). Returns 1 or 0.
     int ReadFirmwareConfig(const std::filesystem::path& folder);
 
     // Reads folder/name, splits the image into 1024-byte blocks (the last one

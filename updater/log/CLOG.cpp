@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "platform/BoundedRead.h"
-#include "platform/Folders.h"
+#include "platform/ControlCharacters.h"
+#include "platform/DataFolderFiles.h"
 
 namespace solune {
 
@@ -30,25 +30,18 @@ void writeAll(int fd, const std::string& text) {
     }
 }
 
-void appendTextMode(std::string& out, std::string_view text) {
-    for (char c : text) {
-        if (c == '\n') {
-            out += '\r';
-        }
-        out += c;
-    }
+void appendEscaped(std::string& out, std::string_view text) {
+    out += EscapeControlCharacters(text);
 }
 
 }  // namespace
 
 std::filesystem::path LogFilePath() {
-    return UserDataFolder() / "Dravik" / "SOLUNE300" / "Log" / "SOLUNELog.log";
+    return SoluneDataFolder() / kLogFileInDataFolder;
 }
 
 void UseUpdaterLogFile(CLOG& log) {
-    const std::filesystem::path path = LogFilePath();
-    EnsureFolder(path);
-    log.SetFilePath(path);
+    log.SetFilePath(SoluneDataFolder(), kLogFileInDataFolder);
 }
 
 CLOG::CLOG(LocalTimeSource timeSource)
@@ -56,8 +49,28 @@ CLOG::CLOG(LocalTimeSource timeSource)
 
 CLOG::~CLOG() = default;
 
+void CLOG::SetFilePath(const std::filesystem::path& root, const std::filesystem::path& relative) {
+    m_root = root;
+    m_relative = relative;
+    m_makeRoot = true;
+}
+
 void CLOG::SetFilePath(const std::filesystem::path& path) {
-    m_filePath = path;
+    if (path.empty()) {
+        SetFilePath({}, {});
+    } else {
+        SetFilePath(path.has_parent_path() ? path.parent_path() : ".", path.filename());
+    }
+    m_makeRoot = false;
+}
+
+std::filesystem::path CLOG::FilePath() const {
+    return m_relative.empty() ? std::filesystem::path() : m_root / m_relative;
+}
+
+bool CLOG::usable() const {
+    std::error_code ec;
+    return !m_relative.empty() && (m_makeRoot || std::filesystem::is_directory(m_root, ec));
 }
 
 int CLOG::Write(std::string_view message) {
@@ -74,19 +87,23 @@ void CLOG::append(std::string_view tag, std::string_view message) {
     // Threads may write their first entries at the same moment: only one of
     // them makes the lock, the others wait until it exists.
     std::call_once(m_lockMade, [this] {
-        const std::filesystem::path lockFile =
-            m_filePath.empty() ? std::filesystem::path()
-                               : m_filePath.parent_path() / "MouseLogWrite.lock";
-        m_lock = std::make_unique<NamedLock>(kLockName, lockFile);
+        m_lock = std::make_unique<NamedLock>(kLockName, [this] {
+            int fd = -1;
+            if (usable()) {
+                OpenDataLockFile(m_root, m_relative.parent_path() / "MouseLogWrite.lock", fd);
+            }
+            return fd;
+        });
     });
     NamedLockGuard hold(*m_lock);
-    if (m_filePath.empty()) {
+    if (!usable()) {
         return;
     }
-    // Only a regular file takes entries: a pipe or device in its place would
-    // block the writer, so it loses the entry like a file that cannot be opened.
-    const int fd = OpenRegularFileForAppend(m_filePath);
-    if (fd < 0) {
+    // Only this user's regular file takes entries: a pipe or device in its
+    // place would block the writer, and a link could lead anywhere, so they
+    // lose the entry like a file that cannot be opened.
+    int fd = -1;
+    if (OpenDataFileForAppend(m_root, m_relative, fd) != FileReadResult::Done) {
         return;
     }
     // The time is taken inside the lock, so entries of one file are in order.
@@ -94,7 +111,7 @@ void CLOG::append(std::string_view tag, std::string_view message) {
     std::string entry = "\r\n";
     if (!m_ownTag.empty()) {
         entry += '[';
-        appendTextMode(entry, m_ownTag);
+        appendEscaped(entry, m_ownTag);
         entry += ']';
     }
     char field[64];
@@ -111,10 +128,10 @@ void CLOG::append(std::string_view tag, std::string_view message) {
     }
     if (!tag.empty()) {
         entry += '[';
-        appendTextMode(entry, tag);
+        appendEscaped(entry, tag);
         entry += ']';
     }
-    appendTextMode(entry, message);
+    appendEscaped(entry, message);
     writeAll(fd, entry);
     ::close(fd);
 }

@@ -59,7 +59,8 @@ void removeStaleTemporaries(const fs::path& target) {
     }
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
+// 0 when every byte was written, else the errno of the failed write.
+int writeAll(int fd, std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -67,15 +68,15 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
             if (errno == EINTR) {
                 continue;
             }
-            return false;
+            return errno;
         }
         done += static_cast<std::size_t>(n);
     }
-    return true;
+    return 0;
 }
 
 // Creates a fresh temporary file in the target's folder; returns its descriptor
-// (or -1) and its name.
+// (or -1, with errno set) and its name.
 int createTemporary(const fs::path& target, fs::path& tempPath) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -89,34 +90,55 @@ int createTemporary(const fs::path& target, fs::path& tempPath) {
     return -1;
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
-    const fs::path target = ResolveLinks(path);
-    fs::path tempPath;
-    int fd = createTemporary(target, tempPath);
-    if (fd < 0) {
-        return false;
-    }
+// Fills the temporary file `fd` and closes it; 0 or the errno of the step
+// that failed. The first failure counts; the close happens in every case.
+int fillTemporary(int fd, const fs::path& target, std::span<const std::uint8_t> bytes) {
+    int error = 0;
     struct stat old {};
-    bool ok = true;
     if (::stat(target.c_str(), &old) == 0) {
         if (!S_ISREG(old.st_mode)) {
-            ok = false;  // never replace a folder or a device node
+            error = EISDIR;  // never replace a folder or a device node
         } else {
             ::fchmod(fd, old.st_mode & 07777);
         }
     }
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tempPath.c_str(), target.c_str()) == 0;
-    if (!ok) {
+    if (error == 0) {
+        error = writeAll(fd, bytes);
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    return error;
+}
+
+}  // namespace
+
+FileWriteStatus WriteFileAtomicallyWithStatus(const fs::path& path,
+                                              std::span<const std::uint8_t> bytes) {
+    const fs::path target = ResolveLinks(path);
+    fs::path tempPath;
+    int fd = createTemporary(target, tempPath);
+    if (fd < 0) {
+        return FileWriteStatus::Failed(errno);
+    }
+    int error = fillTemporary(fd, target, bytes);
+    if (error == 0 && ::rename(tempPath.c_str(), target.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
         ::unlink(tempPath.c_str());
-        return false;
+        return FileWriteStatus::Failed(error);
     }
     removeStaleTemporaries(target);
     SyncFolder(target.parent_path());  // makes the rename itself durable
-    return true;
+    return FileWriteStatus::Written();
+}
+
+bool WriteFileAtomically(const fs::path& path, std::span<const std::uint8_t> bytes) {
+    return WriteFileAtomicallyWithStatus(path, bytes).ok();
 }
 
 }  // namespace solune

@@ -215,7 +215,7 @@ FileReadResult DataStream::LoadRegularFile(const std::filesystem::path& path,
     return result;
 }
 
-bool DataStream::SaveFile(const std::filesystem::path& path) const {
+FileWriteStatus DataStream::SaveFile(const std::filesystem::path& path) const {
     // The missing folders of the file's folder. (The folder rule that takes a
     // last component without a "." for a folder would make a folder where a
     // file without an extension belongs, so the parent is created directly.)
@@ -223,7 +223,7 @@ bool DataStream::SaveFile(const std::filesystem::path& path) const {
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), ec);
     }
-    return WriteFileAtomically(path, bytes());
+    return WriteFileAtomicallyWithStatus(path, bytes());
 }
 
 }  // namespace solune

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/BoundedRead.h"
+#include "platform/FileWriteStatus.h"
 
 namespace solune {
 
@@ -68,8 +69,8 @@ class DataStream {
     FileReadResult LoadRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
     // Creates the missing folders of the path, then replaces the file with the
     // size() bytes so that a crash or a full disk never leaves a partial file in
-    // place of the old one. False when the file could not be written.
-    bool SaveFile(const std::filesystem::path& path) const;
+    // place of the old one. The status says why the file could not be written.
+    FileWriteStatus SaveFile(const std::filesystem::path& path) const;
 
     std::int32_t capacity() const { return m_capacity; }
     std::int32_t size() const { return m_size; }

@@ -138,7 +138,7 @@ ProfileReadResult ReadProfile(DataStream& s, Profile& p) {
     return ProfileReadResult::Complete;
 }
 
-bool SaveProfile(const Profile& profile, const std::filesystem::path& path) {
+FileWriteStatus SaveProfile(const Profile& profile, const std::filesystem::path& path) {
     DataStream stream;
     WriteProfile(stream, profile);
     return stream.SaveFile(path);

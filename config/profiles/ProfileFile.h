@@ -48,8 +48,8 @@ void WriteProfile(DataStream& stream, const Profile& profile);
 ProfileReadResult ReadProfile(DataStream& stream, Profile& profile);
 
 // Writes the profile file, replacing `path` only once the whole file is on
-// disk. False when the file could not be written.
-bool SaveProfile(const Profile& profile, const std::filesystem::path& path);
+// disk. The status says why the file could not be written.
+FileWriteStatus SaveProfile(const Profile& profile, const std::filesystem::path& path);
 
 // Reads the profile file into `profile` (see ReadProfile). Only a regular file
 // of at most kMaxProfileFileBytes is read; a pipe or device is not waited on.

@@ -133,3 +133,39 @@ TEST(WriteFileAtomically, RemovesTheTemporariesOfDeadSavesOfTheSameFileOnly) {
     EXPECT_TRUE(fs::is_directory(dir / ("f.tmp." + dead + ".9")));
     EXPECT_EQ(ReadBytes(dir / "f"), kNew);
 }
+
+// The status names the step's reason, so the user can be told why.
+TEST(WriteFileAtomically, TheStatusCarriesTheReasonOfAFailure) {
+    TempDir dir;
+    fs::create_directories(dir / "folder-in-the-way");
+    WriteBytes(dir / "plain-file", kOld);
+    struct Case {
+        const char* path;
+        int error;
+    };
+    for (const Case& c : {Case{"folder-in-the-way", EISDIR}, Case{"missing/f", ENOENT},
+                          Case{"plain-file/f", ENOTDIR}}) {
+        const solune::FileWriteStatus status =
+            solune::WriteFileAtomicallyWithStatus(dir / c.path, kNew);
+        EXPECT_FALSE(status.ok()) << c.path;
+        EXPECT_EQ(status.error, c.error) << c.path;
+    }
+    EXPECT_EQ(solune::WriteFileAtomicallyWithStatus(dir / "f", kNew).error, 0);
+    EXPECT_EQ(entriesIn(dir.path()), 3);
+}
+
+TEST(WriteFileAtomically, AWriteCutShortByAFileSizeLimitSaysSo) {
+    TempDir dir;
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const solune::FileWriteStatus status =
+        solune::WriteFileAtomicallyWithStatus(dir / "f", std::vector<std::uint8_t>(5000, 7));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(status.error, EFBIG);
+    EXPECT_FALSE(fs::exists(dir / "f"));
+}

@@ -87,6 +87,11 @@ std::string ProfileReadReason(ProfileReadResult result, const fs::path& path) {
     return {};
 }
 
+std::string UnreadableProfileLine(int number, const fs::path& path, ProfileReadResult result) {
+    return "Profile " + std::to_string(number) + " (" + path.filename().string() +
+           "): " + ProfileReadReason(result, path) + ".";
+}
+
 std::string UnreadableProfilesMessage(const std::vector<std::string>& lines) {
     if (lines.empty()) {
         return {};

@@ -39,8 +39,13 @@ std::string ProfileNotWritten(int number);
 // may not be read", ...), for `result` other than Complete.
 std::string ProfileReadReason(ProfileReadResult result, const std::filesystem::path& path);
 
+// "Profile 2 (Default2.profile): the file is not a profile file.": the line
+// of profile `number`, whose file `path` gave `result` (not Complete).
+std::string UnreadableProfileLine(int number, const std::filesystem::path& path,
+                                  ProfileReadResult result);
+
 // The one message at start for the profile files that exist but could not be
-// read; `lines` are "Profile 2 (Default2.profile): the file is damaged.".
+// read, one UnreadableProfileLine each.
 std::string UnreadableProfilesMessage(const std::vector<std::string>& lines);
 
 // The message for an import of `path` that gave no profile.

@@ -21,7 +21,8 @@ std::u16string DefaultName(int number) {
 // True when something is at `path` (a missing file is a first start, not damage).
 bool SomethingAt(const std::filesystem::path& path) {
     std::error_code ec;
-    return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
+    return std::filesystem::symlink_status(path, ec).type() !=
+           std::filesystem::file_type::not_found;
 }
 
 }  // namespace
@@ -45,9 +46,7 @@ void ProfileSet::LoadAllProfiles(const std::filesystem::path& dataFolder) {
         if (result == ProfileReadResult::Complete) {
             p = std::move(read);
         } else if (m_damaged[number - 1]) {
-            m_readProblems.push_back("Profile " + std::to_string(number) + " (" +
-                                     p.filePath.filename().string() +
-                                     "): " + ProfileReadReason(result, p.filePath) + ".");
+            m_readProblems.push_back(UnreadableProfileLine(number, p.filePath, result));
         }
     }
     m_current = 1;
@@ -75,8 +74,12 @@ std::string ProfileSet::saveOwnFile(int number) {
         }
         m_damaged[number - 1] = false;
     }
-    const FileWriteStatus saved = m_writer ? m_writer(p, p.filePath) : SaveProfile(p, p.filePath);
+    const FileWriteStatus saved = writeFile(p, p.filePath);
     return saved ? std::string() : ProfileSaveFailure(number, saved);
+}
+
+FileWriteStatus ProfileSet::writeFile(const Profile& profile, const std::filesystem::path& path) {
+    return m_writer ? m_writer(profile, path) : SaveProfile(profile, path);
 }
 
 std::vector<std::string> ProfileSet::saveAllFiles() {
@@ -113,8 +116,7 @@ void ProfileSet::SaveProfileFile(int number) {
 }
 
 bool ProfileSet::ExportProfile(int number, const std::filesystem::path& chosen) {
-    const FileWriteStatus saved = m_writer ? m_writer(profile(number), ExportTarget(chosen))
-                                           : SaveProfile(profile(number), ExportTarget(chosen));
+    const FileWriteStatus saved = writeFile(profile(number), ExportTarget(chosen));
     if (!saved) {
         tell(ProfileExportFailure(number, saved));
     }
@@ -196,8 +198,8 @@ void ProfileSet::ApplySettings() {
 std::string ProfileSet::writeProfilesToMouse() {
     // A connection whose handle was closed is looked for again rather than
     // written into, which could only fail.
-    const bool found = m_link != nullptr &&
-                       ((m_link->deviceConnected() == 1 && m_link->IsOpen()) || m_link->FindDevice());
+    const bool found = m_link != nullptr && ((m_link->deviceConnected() == 1 && m_link->IsOpen()) ||
+                                             m_link->FindDevice());
     if (!found) {
         if (m_link != nullptr) {
             m_link->CloseDevice();

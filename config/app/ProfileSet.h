@@ -114,6 +114,8 @@ class ProfileSet {
     // Profile `number` into its own file, a damaged file kept aside first;
     // the line to tell, empty when it was saved.
     std::string saveOwnFile(int number);
+    // `profile` into `path` through the set's writer.
+    FileWriteStatus writeFile(const Profile& profile, const std::filesystem::path& path);
     // The lines of the files of one Apply that could not be saved.
     std::vector<std::string> saveAllFiles();
     // The five images and the active slot; the message to tell, or empty.

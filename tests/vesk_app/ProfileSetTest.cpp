@@ -76,6 +76,13 @@ class ProfileSetTest : public ::testing::Test {
     }
 
     std::filesystem::path DataFolder() const { return m_dir.path() / "Dravik" / "SOLUNE300"; }
+    // Button 4 plays a macro one event longer than the mouse takes.
+    static void GiveTooManyMacroEvents(Profile& profile) {
+        profile.buttons[3].function = kRecordMacro;
+        profile.buttons[3].parameter = 7;
+        profile.macros[3].id = 7;
+        profile.macros[3].events.resize(kMaxMacroEventsPerProfile + 1);
+    }
     std::filesystem::path FileOf(int number) const {
         return DataFolder() / "Profiles" / ("Default" + std::to_string(number) + ".profile");
     }
@@ -147,11 +154,7 @@ TEST_F(ProfileSetTest, ApplyStoresThePagesAndWritesEveryProfileThenActivatesTheC
 }
 
 TEST_F(ProfileSetTest, AProfileWithTooManyMacroEventsIsSkippedAndTheOthersAreWritten) {
-    Profile& second = m_set.profile(2);
-    second.buttons[3].function = kRecordMacro;
-    second.buttons[3].parameter = 7;
-    second.macros[3].id = 7;
-    second.macros[3].events.resize(kMaxMacroEventsPerProfile + 1);
+    GiveTooManyMacroEvents(m_set.profile(2));
     m_set.ApplySettings();
     const simulator::MouseState mouse = m_mouse.State();
     EXPECT_EQ(mouse.slots[1], (std::array<std::uint8_t, 2048>{}));
@@ -285,11 +288,12 @@ TEST_F(ProfileSetTest, ImportOfAForeignOrCutShortFileChangesNothing) {
     EXPECT_FALSE(m_set.ImportProfile(2, m_dir.path()));
     EXPECT_EQ(m_set.profile(2), before);
     // Each import that took nothing tells the user why, once.
-    EXPECT_EQ(m_messages.messages,
-              (Log{"\"foreign.profile\" is not a profile file.",
-                   "\"cut.profile\" is not a complete profile file; nothing was imported.",
-                   "\"missing.profile\" could not be read: the file does not exist.",
-                   "\"" + m_dir.path().filename().string() + "\" could not be read: it is a folder."}));
+    EXPECT_EQ(
+        m_messages.messages,
+        (Log{"\"foreign.profile\" is not a profile file.",
+             "\"cut.profile\" is not a complete profile file; nothing was imported.",
+             "\"missing.profile\" could not be read: the file does not exist.",
+             "\"" + m_dir.path().filename().string() + "\" could not be read: it is a folder."}));
 }
 
 TEST_F(ProfileSetTest, RenameChangesTheNameAndTheCaption) {
@@ -368,8 +372,9 @@ TEST_F(ProfileSetTest, AFullDiskAndFailedMacrosAreToldInOneMessageBeforeTheMouse
 }
 
 TEST_F(ProfileSetTest, SaveCurrentSettingsAndExportTellAFailure) {
-    m_set.SetProfileWriter(
-        [](const Profile&, const std::filesystem::path&) { return FileWriteStatus::Failed(EROFS); });
+    m_set.SetProfileWriter([](const Profile&, const std::filesystem::path&) {
+        return FileWriteStatus::Failed(EROFS);
+    });
     m_set.SaveProfileFile(4);
     EXPECT_FALSE(m_set.ExportProfile(3, m_dir / "mine"));
     EXPECT_EQ(m_messages.messages,
@@ -416,15 +421,10 @@ TEST_F(ProfileSetTest, AClosedConnectionIsLookedForAgainAtApply) {
 }
 
 TEST_F(ProfileSetTest, ATooLongProfileAndAFailingMouseAreToldTogether) {
-    Profile& first = m_set.profile(1);
-    first.buttons[3].function = kRecordMacro;
-    first.buttons[3].parameter = 7;
-    first.macros[3].id = 7;
-    first.macros[3].events.resize(kMaxMacroEventsPerProfile + 1);
+    GiveTooManyMacroEvents(m_set.profile(1));
     m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "set-fail", 1000); });
     m_set.ApplySettings();
-    EXPECT_EQ(m_messages.messages,
-              (Log{ProfileNotWritten(1) + "\n" + kMouseNoAnswerText}));
+    EXPECT_EQ(m_messages.messages, (Log{ProfileNotWritten(1) + "\n" + kMouseNoAnswerText}));
 }
 
 // Files that exist but give no whole profile: named once at start, loaded as

@@ -72,6 +72,17 @@ class VeskProgramTest : public ::testing::Test {
         return output + process.readAllStandardError().toStdString();
     }
 
+    // Starts the first copy on `display`, where it must capture keys
+    // desktop-wide; its window, empty when none showed.
+    QString StartOnDisplay(const VirtualDisplay& display) {
+        Start(m_first, display.name());
+        const QString window = display.WindowOf(m_first.processId());
+        const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
+        EXPECT_FALSE(window.isEmpty()) << log;
+        EXPECT_NE(log.find("VESK: key capture: X11 desktop-wide\n"), std::string::npos) << log;
+        return window;
+    }
+
     std::filesystem::path DataFolder() const {
         return m_sandbox.configFolder() / "Dravik" / "SOLUNE300";
     }
@@ -202,11 +213,8 @@ TEST_F(VeskProgramTest, OnADisplaySigtermWhileRecordingEndsWithStatusZero) {
     }
     VirtualDisplay display;
     ASSERT_TRUE(display.ready());
-    Start(m_first, display.name());
-    const QString window = display.WindowOf(m_first.processId());
-    const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
-    ASSERT_FALSE(window.isEmpty()) << log;
-    ASSERT_NE(log.find("VESK: key capture: X11 desktop-wide\n"), std::string::npos) << log;
+    const QString window = StartOnDisplay(display);
+    ASSERT_FALSE(window.isEmpty());
 
     display.Click(window, CentreOf(layout::kMacroButtonId));
     display.Click(window, CentreOfMacroPageControl(layout::kNewMacroId));
@@ -245,11 +253,8 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
     third.dpiLevels[1] = {3200, 3200};
     ASSERT_TRUE(SaveProfile(third, DataFolder() / "Profiles" / "Default3.profile"));
 
-    Start(m_first, display.name());
-    const QString window = display.WindowOf(m_first.processId());
-    const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
-    ASSERT_FALSE(window.isEmpty()) << log;
-    EXPECT_NE(log.find("VESK: key capture: X11 desktop-wide\n"), std::string::npos) << log;
+    const QString window = StartOnDisplay(display);
+    ASSERT_FALSE(window.isEmpty());
     display.Click(window, CentreOf(layout::kApplyButtonId));
 
     auto written = [this] {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <span>
 
+#include "platform/FileWriteStatus.h"
+
 namespace solune {
 
 // Writes `bytes` to a new temporary file beside `path`, flushes it to disk and
@@ -16,8 +18,13 @@ namespace solune {
 // Temporary files are named "<name>.tmp.<process id>.<counter>"; after a
 // successful save, those of `path` whose process no longer runs (left by a
 // save that was killed before its rename) are removed, and nothing else. A new file gets the
-// permissions 0666 less the umask; a replaced file keeps its permissions. Returns false when the
-// file could not be written.
+// permissions 0666 less the umask; a replaced file keeps its permissions. The
+// status carries the errno of the step that failed (EISDIR when `path` is a
+// folder or a device node, which is never replaced).
+FileWriteStatus WriteFileAtomicallyWithStatus(const std::filesystem::path& path,
+                                              std::span<const std::uint8_t> bytes);
+
+// The same; false when the file could not be written.
 bool WriteFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace solune

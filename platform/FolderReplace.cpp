@@ -100,12 +100,21 @@ bool ReplaceInFolder(int folderFd, const std::string& name, std::span<const std:
     if (fd < 0) {
         return false;
     }
-    bool ok = !finalMode || ::fchmod(fd, *finalMode) == 0;
-    ok = ok && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::renameat(folderFd, tempName.c_str(), folderFd, name.c_str()) == 0;
+    // The errno of the first step that fails is what the caller reports.
+    int error = 0;
+    auto step = [&error](bool done) {
+        if (!done && error == 0) {
+            error = errno != 0 ? errno : EIO;
+        }
+        return done;
+    };
+    bool ok = !finalMode || step(::fchmod(fd, *finalMode) == 0);
+    ok = ok && step(writeAll(fd, bytes)) && step(::fsync(fd) == 0);
+    ok = step(::close(fd) == 0) && ok;
+    ok = ok && step(::renameat(folderFd, tempName.c_str(), folderFd, name.c_str()) == 0);
     if (!ok) {
         ::unlinkat(folderFd, tempName.c_str(), 0);
+        errno = error;
         return false;
     }
     removeStaleTemporaries(folderFd, name);

@@ -17,7 +17,8 @@ namespace solune {
 // less the umask, then set to exactly `finalMode` when one is given), flushes
 // it, renames it over `name` and flushes the folder. At every instant `name`
 // holds its old contents or all of the new ones; on failure the temporary file
-// is removed and false returned. After a success the temporary files of `name`
+// is removed and false returned, with errno
+// set to the error of the step that failed. After a success the temporary files of `name`
 // whose process no longer runs (left by a save killed before its rename) are
 // removed, and nothing else. The rename acts on `name` itself: a symbolic link
 // there is replaced, what it points to is not touched.

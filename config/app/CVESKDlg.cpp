@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTimerEvent>
 
 #include "config/app/MainWindowLayout.h"
@@ -59,7 +60,17 @@ CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
 }
 
 CVESKDlg::~CVESKDlg() {
+    m_exitSave.reset();
     m_set.SetView(nullptr);
+    // Qt would delete the child widgets only after this window's members,
+    // while the pages still use the key source, skin, messages and link that
+    // the members hold (a page that records stops its key source when it
+    // goes). So the children go first.
+    // One at a time: deleting one may take others with it.
+    while (QWidget* child = findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        delete child;
+    }
+    m_pages.reset();
 }
 
 void CVESKDlg::OnInitDialog() {
@@ -75,7 +86,11 @@ void CVESKDlg::OnInitDialog() {
     }
     StartDeviceNotices();
     m_followTimer = startTimer(kFollowPeriodMs);
+    // Only the save: a recording is not stopped there, as stopping the key
+    // reader would talk to the display that just went away.
     m_exitSave = std::make_unique<UnexpectedExitSave>([this] { m_pages->SaveAllMacros(); });
+    // Once the window is up, so the message has the program behind it.
+    QTimer::singleShot(0, this, [this] { m_set.TellUnreadableProfiles(); });
 }
 
 QImage CVESKDlg::Cut(int element, int state, const ControlRect& r) {
@@ -220,8 +235,8 @@ void CVESKDlg::SetProfileButtonEnabled(int number, bool enabled) {
     m_profileButtons[number - 1]->setEnabled(enabled);
 }
 
-void CVESKDlg::SaveMacros() {
-    m_pages->SaveAllMacros();
+MacroSaveResult CVESKDlg::SaveMacros() {
+    return m_pages->SaveAllMacros();
 }
 
 void CVESKDlg::ShowBusy(bool busy) {
@@ -350,6 +365,7 @@ void CVESKDlg::ExitProgram() {
     if (m_tray) {
         m_tray->Remove();
     }
+    m_pages->StopRecording();
     m_pages->SaveAllMacros();
     hide();
     QCoreApplication::exit(0);
@@ -448,6 +464,13 @@ void CVESKDlg::closeEvent(QCloseEvent* event) {
         // Without a notification area nothing else could end the program.
         ExitProgram();
     }
+}
+
+void CVESKDlg::hideEvent(QHideEvent* event) {
+    if (m_pages) {
+        m_pages->StopRecording();
+    }
+    CVixImageDialog::hideEvent(event);
 }
 
 void CVESKDlg::keyPressEvent(QKeyEvent* event) {

@@ -16,13 +16,21 @@
 //   settleTimerId(): 900 ms after the mouse's arrival notice, then the search
 //     and the support page's firmware label; the window keeps working meanwhile.
 //
-// Hiding the window ("OK", "Cancel") never ends the program; the tray menu's
-// "Exit", SIGTERM/SIGINT/SIGHUP, and — where the desktop has no notification area,
-// so nothing else could — the window system's close request end it: the tray
-// icon is removed, the macro library saved, and the event loop left with 0.
-// When the display goes away (Qt and Xlib then end the process with exit(1)
-// without returning to the window), the macro library is still saved on the
-// way out (UnexpectedExitSave).
+// Hiding the window ("OK", "Cancel") never ends the program, but it ends a
+// macro recording, as "Stop Record" would; the tray menu's "Exit",
+// SIGTERM/SIGINT/SIGHUP, and — where the desktop has no notification area, so
+// nothing else could — the window system's close request end it: a recording
+// is stopped, the tray icon removed, the macro library saved, and the event
+// loop left with 0. When the display goes away (Qt and Xlib then end the
+// process with exit(1) without returning to the window), the macro library is
+// still saved on the way out (UnexpectedExitSave).
+//
+// Profile files that exist but could not be read are named in one message
+// once the event loop runs after OnInitDialog.
+//
+// The pages and controls borrow what the environment holds (key source,
+// message sink, skin, device link): the window deletes them first when it is
+// destroyed, before its own members go.
 
 #include <QImage>
 #include <QPointer>
@@ -109,6 +117,8 @@ class CVESKDlg : public CVixImageDialog, private ProfileSetView {
   protected:
     void timerEvent(QTimerEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Any hiding ("OK", "Cancel", the window system) ends a macro recording.
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -121,7 +131,7 @@ class CVESKDlg : public CVixImageDialog, private ProfileSetView {
     void SelectProfileButton(int number) override;
     void SetProfileButtonText(int number, const Profile& profile) override;
     void SetProfileButtonEnabled(int number, bool enabled) override;
-    void SaveMacros() override;
+    MacroSaveResult SaveMacros() override;
     void ShowBusy(bool busy) override;
 
     void BuildWindow();

@@ -31,7 +31,7 @@ fs::path insideDataFolder(const fs::path& workingFile) {
 
 }  // namespace
 
-bool SaveWorkingProfile(const Profile& profile) {
+FileWriteStatus SaveWorkingProfile(const Profile& profile) {
     return SaveProfile(profile, dataFolderOf(profile.filePath), insideDataFolder(profile.filePath));
 }
 

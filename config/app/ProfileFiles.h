@@ -22,7 +22,7 @@ std::filesystem::path ProfileFilePath(const std::filesystem::path& dataFolder, i
 // "Profiles"), so that no link inside the data folder is followed and only
 // the user's own files are used (ProfileFile.h). Results as SaveProfile and
 // LoadProfile give them.
-bool SaveWorkingProfile(const Profile& profile);
+FileWriteStatus SaveWorkingProfile(const Profile& profile);
 ProfileReadResult LoadWorkingProfile(Profile& profile);
 
 // The folder the export and import dialogs start in: the program folder's

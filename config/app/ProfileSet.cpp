@@ -1,5 +1,6 @@
 #include "config/app/ProfileSet.h"
 
+#include "config/app/DamagedProfileCopy.h"
 #include "config/app/ProfileSetView.h"
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
@@ -17,21 +18,79 @@ std::u16string DefaultName(int number) {
     return std::u16string(text.begin(), text.end());
 }
 
+// True when something is at `path` (a missing file is a first start, not damage).
+bool SomethingAt(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::symlink_status(path, ec).type() !=
+           std::filesystem::file_type::not_found;
+}
+
 }  // namespace
 
 ProfileSet::ProfileSet(HidLink* link, PointerSettings& desktop, MessageSink& messages)
     : m_link(link), m_desktop(desktop), m_messages(messages) {}
 
 void ProfileSet::LoadAllProfiles(const std::filesystem::path& dataFolder) {
+    m_readProblems.clear();
     for (int number = 1; number <= kProfileCount; ++number) {
         Profile& p = profile(number);
         p = Profile();
         p.slot = static_cast<std::uint8_t>(number - 1);
         p.name = DefaultName(number);
         p.filePath = ProfileFilePath(dataFolder, number);
-        LoadWorkingProfile(p);
+        // Read into a copy: a file cut short must not leave a profile half
+        // read, which the next save would write back as if it were whole.
+        Profile read = p;
+        const ProfileReadResult result = LoadWorkingProfile(read);
+        m_damaged[number - 1] = result != ProfileReadResult::Complete && SomethingAt(p.filePath);
+        if (result == ProfileReadResult::Complete) {
+            p = std::move(read);
+        } else if (m_damaged[number - 1]) {
+            m_readProblems.push_back(UnreadableProfileLine(number, p.filePath, result));
+        }
     }
     m_current = 1;
+}
+
+void ProfileSet::TellUnreadableProfiles() {
+    if (!m_readProblems.empty()) {
+        tell(UnreadableProfilesMessage(m_readProblems));
+        m_readProblems.clear();
+    }
+}
+
+void ProfileSet::tell(const std::string& text) {
+    if (!text.empty()) {
+        m_messages.showMessage(text);
+    }
+}
+
+std::string ProfileSet::saveOwnFile(int number) {
+    Profile& p = profile(number);
+    if (m_damaged[number - 1]) {
+        const FileWriteStatus kept = KeepDamagedCopy(p.filePath);
+        if (!kept) {
+            return DamagedCopyFailure(number, kept);
+        }
+        m_damaged[number - 1] = false;
+    }
+    const FileWriteStatus saved = m_writer ? m_writer(p, p.filePath) : SaveWorkingProfile(p);
+    return saved ? std::string() : ProfileSaveFailure(number, saved);
+}
+
+FileWriteStatus ProfileSet::writeFile(const Profile& profile, const std::filesystem::path& path) {
+    return m_writer ? m_writer(profile, path) : SaveProfile(profile, path);
+}
+
+std::vector<std::string> ProfileSet::saveAllFiles() {
+    std::vector<std::string> lines;
+    for (int number = 1; number <= kProfileCount; ++number) {
+        std::string line = saveOwnFile(number);
+        if (!line.empty()) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
 }
 
 void ProfileSet::SelectProfile(int number) {
@@ -53,24 +112,32 @@ void ProfileSet::Rename(int number, const std::u16string& name) {
 }
 
 void ProfileSet::SaveProfileFile(int number) {
-    SaveWorkingProfile(profile(number));
+    tell(saveOwnFile(number));
 }
 
 bool ProfileSet::ExportProfile(int number, const std::filesystem::path& chosen) {
-    return SaveProfile(profile(number), ExportTarget(chosen));
+    const FileWriteStatus saved = writeFile(profile(number), ExportTarget(chosen));
+    if (!saved) {
+        tell(ProfileExportFailure(number, saved));
+    }
+    return saved.ok();
 }
 
 bool ProfileSet::ImportProfile(int number, const std::filesystem::path& chosen) {
     // Read into a copy, so a cut-short or foreign file never leaves the profile
     // half overwritten.
     Profile read = profile(number);
-    const bool taken = LoadProfile(chosen, read) == ProfileReadResult::Complete;
+    const ProfileReadResult result = LoadProfile(chosen, read);
+    const bool taken = result == ProfileReadResult::Complete;
     if (taken) {
         profile(number) = std::move(read);
     }
     if (m_view != nullptr) {
         m_view->LoadPages(profile(number));
         m_view->SetProfileButtonText(number, profile(number));
+    }
+    if (!taken) {
+        tell(ImportFailure(result, chosen));
     }
     return taken;
 }
@@ -112,41 +179,65 @@ void ProfileSet::ApplySettings() {
         m_view->StorePages(current());
     }
     ApplyWindowsPointerSettings(current(), m_desktop);
-    for (const Profile& p : m_profiles) {
-        SaveWorkingProfile(p);
-    }
+    std::vector<std::string> fileLines = saveAllFiles();
     if (m_view != nullptr) {
-        m_view->SaveMacros();
+        std::string macros = MacroSaveProblem(m_view->SaveMacros());
+        if (!macros.empty()) {
+            fileLines.push_back(std::move(macros));
+        }
     }
-    writeProfilesToMouse();
+    // The mouse gets what the pages show even when the files failed; the
+    // messages come after all the writing, so the busy pointer is not
+    // interrupted by a box.
+    const std::string mouse = writeProfilesToMouse();
+    tell(JoinLines(fileLines));
+    tell(mouse);
     m_busy = 0;
 }
 
-void ProfileSet::writeProfilesToMouse() {
-    const bool found =
-        m_link != nullptr && (m_link->deviceConnected() == 1 || m_link->FindDevice());
+std::string ProfileSet::writeProfilesToMouse() {
+    // A connection whose handle was closed is looked for again rather than
+    // written into, which could only fail.
+    const bool found = m_link != nullptr && ((m_link->deviceConnected() == 1 && m_link->IsOpen()) ||
+                                             m_link->FindDevice());
     if (!found) {
         if (m_link != nullptr) {
             m_link->CloseDevice();
         }
-        m_messages.showMessage(kMouseNotFoundText);
-        return;
+        return kMouseNotFoundText;
     }
     if (m_view != nullptr) {
         m_view->ShowBusy(true);
     }
-    // A profile whose macros are too long is simply not written; the others
-    // still are.
-    for (const Profile& p : m_profiles) {
-        WriteProfileImage(*m_link, p);
+    // A profile whose macros are too long is not written; the others still
+    // are. A write that fails ends the writing: the mouse is not answering.
+    std::vector<std::string> lines;
+    bool failed = false;
+    for (int number = 1; number <= kProfileCount && !failed; ++number) {
+        const CommandResult written = WriteProfileImage(*m_link, profile(number));
+        if (written == CommandResult::Limit) {
+            lines.push_back(ProfileNotWritten(number));
+        }
+        failed = written == CommandResult::Failed;
     }
-    const CommandResult activated = SetActiveProfile(*m_link, current().slot);
+    failed = failed || SetActiveProfile(*m_link, current().slot) != CommandResult::Done;
+    if (failed) {
+        lines.push_back(mouseFailure());
+    }
     if (m_view != nullptr) {
         m_view->ShowBusy(false);
     }
-    if (activated != CommandResult::Done) {
-        m_messages.showMessage(kMouseNotFoundText);
+    return JoinLines(lines);
+}
+
+std::string ProfileSet::mouseFailure() {
+    // A fresh search tells a mouse that went away from one that is still
+    // plugged in; it also replaces a handle that went stale.
+    if (m_link->FindDevice()) {
+        return kMouseNoAnswerText;
     }
+    m_link->CloseDevice();
+    return kMouseNotFoundText;
 }
 
 void ProfileSet::FollowDeviceProfile(bool windowActive) {

@@ -14,10 +14,14 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "config/app/ProfileFiles.h"
+#include "config/app/ProfileMessages.h"
 #include "config/profiles/Profile.h"
+#include "platform/FileWriteStatus.h"
 
 namespace solune {
 
@@ -26,7 +30,10 @@ class MessageSink;
 class PointerSettings;
 class ProfileSetView;
 
-inline constexpr const char* kMouseNotFoundText = "SOLUNE 300 mouse not found";
+// Writes one profile file: SaveProfile in the program; tests hand in one
+// that fails as a full disk would.
+using ProfileWriter =
+    std::function<FileWriteStatus(const Profile& profile, const std::filesystem::path& path)>;
 
 class ProfileSet {
   public:
@@ -36,11 +43,19 @@ class ProfileSet {
 
     // The window that shows the set; borrowed, may be null until it exists.
     void SetView(ProfileSetView* view) { m_view = view; }
+    // How the profile files are written (SaveProfile when never set).
+    void SetProfileWriter(ProfileWriter writer) { m_writer = std::move(writer); }
 
-    // Five factory-default profiles named "Profile1" … "Profile5", each then read
-    // from its file in `dataFolder` (a missing or foreign file keeps the
-    // defaults); profile 1 becomes current.
+    // Five factory-default profiles named "Profile1" … "Profile5", each then
+    // replaced by its file in `dataFolder` when that is a whole profile file;
+    // profile 1 becomes current. A missing file keeps the defaults quietly (a
+    // first start); a file that exists but gives no whole profile keeps them
+    // too and is remembered: it is named by TellUnreadableProfiles and kept
+    // aside (DamagedProfileCopy) before it is first saved over.
     void LoadAllProfiles(const std::filesystem::path& dataFolder);
+    // One message naming the profile files that LoadAllProfiles could not
+    // read, and why; nothing when every file was read or missing.
+    void TellUnreadableProfiles();
 
     // Profile button `number` pressed: the pages are stored into the current
     // profile, button `number` is selected, profile `number` becomes current and
@@ -50,16 +65,18 @@ class ProfileSet {
     // "Rename" confirmed: the name of profile `number` and its button's caption.
     void Rename(int number, const std::u16string& name);
     // "Save current settings": profile `number` as last stored (the pages are
-    // not stored first) into its own file.
+    // not stored first) into its own file; a failure is told the user.
     void SaveProfileFile(int number);
     // "Export Profile" confirmed with `chosen`: profile `number` into
-    // ExportTarget(chosen). False when the file could not be written.
+    // ExportTarget(chosen). False, and the user told why, when the file could
+    // not be written.
     bool ExportProfile(int number, const std::filesystem::path& chosen);
     // "Import Profile" confirmed with `chosen`: a complete profile file
     // replaces profile `number`'s settings (its slot and file stay); the pages
     // then show profile `number`, even when it is not current, and its button
     // shows its name. A file that is not a whole profile file changes nothing
-    // but still reloads the pages. False when nothing was taken.
+    // but still reloads the pages, and the user is told what was wrong with
+    // it. False when nothing was taken.
     bool ImportProfile(int number, const std::filesystem::path& chosen);
     // "Disable/Enable": profiles 2 … 5 switch between enabled and disabled and
     // their buttons follow; profile 1 stays as it is.
@@ -72,7 +89,13 @@ class ProfileSet {
 
     // "Apply": store the pages, the current profile's desktop pointer settings,
     // the five files, the macro library, then the five images and the active
-    // slot into the mouse; "SOLUNE 300 mouse not found" when it is missing.
+    // slot into the mouse. The mouse is written also when files failed, so it
+    // gets what the pages show. Afterwards, at most two messages: one naming
+    // every file that could not be saved (and the macros), then one about the
+    // mouse: the profiles whose macros are too long for it (the others are
+    // written), and kMouseNotFoundText when no mouse is there or
+    // kMouseNoAnswerText when it is there but a write failed (the writing
+    // stops at that point).
     void ApplySettings();
 
     // The follow-up tick: when the device is open, `windowActive` and not busy,
@@ -88,13 +111,30 @@ class ProfileSet {
     std::uint8_t lastDeviceSlot() const { return m_lastDeviceSlot; }
 
   private:
-    void writeProfilesToMouse();
+    // Profile `number` into its own file, a damaged file kept aside first;
+    // the line to tell, empty when it was saved.
+    std::string saveOwnFile(int number);
+    // `profile` into `path` through the set's writer.
+    FileWriteStatus writeFile(const Profile& profile, const std::filesystem::path& path);
+    // The lines of the files of one Apply that could not be saved.
+    std::vector<std::string> saveAllFiles();
+    // The five images and the active slot; the message to tell, or empty.
+    std::string writeProfilesToMouse();
+    // What a write that failed on a found mouse means: a mouse that is still
+    // there did not answer, else it went away.
+    std::string mouseFailure();
+    void tell(const std::string& text);
 
     HidLink* m_link;
     PointerSettings& m_desktop;
     MessageSink& m_messages;
     ProfileSetView* m_view = nullptr;
+    ProfileWriter m_writer;
     std::array<Profile, kProfileCount> m_profiles;
+    // Profiles whose file exists but gave no whole profile: kept aside
+    // before the first save over it.
+    std::array<bool, kProfileCount> m_damaged{};
+    std::vector<std::string> m_readProblems;
     int m_current = 1;
     std::int32_t m_busy = 0;
     std::uint8_t m_lastDeviceSlot = 0xFF;

@@ -2,6 +2,8 @@
 // What the profile set asks of the main window: its pages and its profile
 // buttons. The set decides what happens and when; the window only shows it.
 
+#include "config/macros/MacroLibrary.h"
+
 namespace solune {
 
 struct Profile;
@@ -24,8 +26,8 @@ class ProfileSetView {
     // Whether profile button `number` can be pressed.
     virtual void SetProfileButtonEnabled(int number, bool enabled) = 0;
 
-    // The macro page writes the macro library to its folder.
-    virtual void SaveMacros() = 0;
+    // The macro page writes the macro library to its folder; how that went.
+    virtual MacroSaveResult SaveMacros() = 0;
 
     // The device is being talked to (true) or no more (false): the window
     // shows a busy pointer in between.

@@ -54,7 +54,12 @@ class RealPages final : public VeskPages {
     }
     void SensorNotice() override { m_sensor->controlNotify(kSeparateXYControlId, 0); }
     void RefreshMacroMenus() override { m_buttons->RefreshMacroMenus(); }
-    void SaveAllMacros() override { m_macros->SaveAllMacros(); }
+    MacroSaveResult SaveAllMacros() override { return m_macros->SaveAllMacros(); }
+    void StopRecording() override {
+        if (m_pages[kMacros]) {
+            m_macros->StopRecording();
+        }
+    }
     void SetFirmwareText(const QString& text) override { m_support->SetFirmwareText(text); }
 
   private:

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "config/macros/MacroLibrary.h"
+
 class QWidget;
 
 namespace solune {
@@ -36,8 +38,12 @@ class VeskPages {
     virtual void SensorNotice() = 0;
     // The button page's macro menus follow the macro library.
     virtual void RefreshMacroMenus() = 0;
-    // The macro page writes the macro library to its folder.
-    virtual void SaveAllMacros() = 0;
+    // The macro page writes the macro library to its folder; how that went.
+    virtual MacroSaveResult SaveAllMacros() = 0;
+    // A recording on the macro page ends as "Stop Record" ends it, so no key
+    // typed elsewhere is recorded while the window is not shown. Pages without
+    // a recorder have nothing to stop.
+    virtual void StopRecording() {}
     // The support page's firmware label ("1.21", "-.--").
     virtual void SetFirmwareText(const QString& text) = 0;
 };

@@ -90,7 +90,7 @@ std::uintmax_t MacroFileSize(const CMacro& macro) {
 bool SaveMacroFile(const CMacro& macro, const std::filesystem::path& path) {
     DataStream stream;
     WriteMacro(stream, macro);
-    return stream.SaveFile(path);
+    return stream.SaveFile(path).ok();
 }
 
 void WriteMacroList(DataStream& s, const std::vector<std::u16string>& paths) {

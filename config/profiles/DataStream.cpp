@@ -226,7 +226,7 @@ FileReadResult DataStream::take(FileReadResult result, std::vector<std::uint8_t>
     return result;
 }
 
-bool DataStream::SaveFile(const std::filesystem::path& path) const {
+FileWriteStatus DataStream::SaveFile(const std::filesystem::path& path) const {
     // The missing folders of the file's folder. (The folder rule that takes a
     // last component without a "." for a folder would make a folder where a
     // file without an extension belongs, so the parent is created directly.)
@@ -234,12 +234,25 @@ bool DataStream::SaveFile(const std::filesystem::path& path) const {
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path(), ec);
     }
-    return WriteFileAtomically(path, bytes());
+    return WriteFileAtomicallyWithStatus(path, bytes());
 }
 
-bool DataStream::SaveDataFile(const std::filesystem::path& root,
-                              const std::filesystem::path& relative) const {
-    return ReplaceDataFile(root, relative, bytes()) == FileReadResult::Done;
+FileWriteStatus DataStream::SaveDataFile(const std::filesystem::path& root,
+                                         const std::filesystem::path& relative) const {
+    const FileReadResult result = ReplaceDataFile(root, relative, bytes());
+    const int error = errno;
+    switch (result) {
+        case FileReadResult::Done:
+            return FileWriteStatus::Written();
+        case FileReadResult::Link:
+            return FileWriteStatus::Failed(ELOOP);
+        case FileReadResult::ForeignOwner:
+            return FileWriteStatus::Failed(EPERM);
+        case FileReadResult::NotRegularFile:
+            return FileWriteStatus::Failed(EISDIR);
+        default:
+            return FileWriteStatus::Failed(error);
+    }
 }
 
 }  // namespace solune

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/BoundedRead.h"
+#include "platform/FileWriteStatus.h"
 
 namespace solune {
 
@@ -68,17 +69,18 @@ class DataStream {
     FileReadResult LoadRegularFile(const std::filesystem::path& path, std::size_t maxBytes);
     // Creates the missing folders of the path, then replaces the file with the
     // size() bytes so that a crash or a full disk never leaves a partial file in
-    // place of the old one. False when the file could not be written.
-    bool SaveFile(const std::filesystem::path& path) const;
+    // place of the old one. The status says why the file could not be written.
+    FileWriteStatus SaveFile(const std::filesystem::path& path) const;
 
     // The same for the file `relative` of the data folder `root`, reached as
     // DataFolderFiles.h says (no link followed below the root, only the
     // user's own files, new folders 0700 and the file 0600). The read gives
-    // Link or ForeignOwner for what it refuses; SaveDataFile is false then.
+    // Link or ForeignOwner for what it refuses; SaveDataFile then fails with
+    // ELOOP or EPERM, and otherwise with the errno of the step that failed.
     FileReadResult LoadDataFile(const std::filesystem::path& root,
                                 const std::filesystem::path& relative, std::size_t maxBytes);
-    bool SaveDataFile(const std::filesystem::path& root,
-                      const std::filesystem::path& relative) const;
+    FileWriteStatus SaveDataFile(const std::filesystem::path& root,
+                                 const std::filesystem::path& relative) const;
 
     std::int32_t capacity() const { return m_capacity; }
     std::int32_t size() const { return m_size; }

@@ -149,14 +149,14 @@ ProfileReadResult ReadProfile(DataStream& s, Profile& p) {
     return ProfileReadResult::Complete;
 }
 
-bool SaveProfile(const Profile& profile, const std::filesystem::path& path) {
+FileWriteStatus SaveProfile(const Profile& profile, const std::filesystem::path& path) {
     DataStream stream;
     WriteProfile(stream, profile);
     return stream.SaveFile(path);
 }
 
-bool SaveProfile(const Profile& profile, const std::filesystem::path& root,
-                 const std::filesystem::path& relative) {
+FileWriteStatus SaveProfile(const Profile& profile, const std::filesystem::path& root,
+                            const std::filesystem::path& relative) {
     DataStream stream;
     WriteProfile(stream, profile);
     return stream.SaveDataFile(root, relative);

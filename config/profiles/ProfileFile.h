@@ -48,8 +48,8 @@ void WriteProfile(DataStream& stream, const Profile& profile);
 ProfileReadResult ReadProfile(DataStream& stream, Profile& profile);
 
 // Writes the profile file, replacing `path` only once the whole file is on
-// disk. False when the file could not be written.
-bool SaveProfile(const Profile& profile, const std::filesystem::path& path);
+// disk. The status says why the file could not be written.
+FileWriteStatus SaveProfile(const Profile& profile, const std::filesystem::path& path);
 
 // Reads the profile file into `profile` (see ReadProfile). Only a regular file
 // of at most kMaxProfileFileBytes is read; a pipe or device is not waited on.
@@ -58,10 +58,10 @@ ProfileReadResult LoadProfile(const std::filesystem::path& path, Profile& profil
 // The same for the file `relative` of the data folder `root` (DataFolderFiles.h:
 // no link below the root is followed, only the user's own files are used, a
 // saved file is 0600 in folders of 0700). A link or another user's file there
-// is Unreadable for the load and false for the save, which never writes what
-// a link points to (the link itself is replaced by the file).
-bool SaveProfile(const Profile& profile, const std::filesystem::path& root,
-                 const std::filesystem::path& relative);
+// is Unreadable for the load and a failure for the save, which never writes
+// what a link points to (the link itself is replaced by the file).
+FileWriteStatus SaveProfile(const Profile& profile, const std::filesystem::path& root,
+                            const std::filesystem::path& relative);
 ProfileReadResult LoadProfile(const std::filesystem::path& root,
                               const std::filesystem::path& relative, Profile& profile);
 

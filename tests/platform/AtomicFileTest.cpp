@@ -20,6 +20,22 @@ namespace {
 const std::vector<std::uint8_t> kNew{1, 2, 3, 4};
 const std::vector<std::uint8_t> kOld{9, 9};
 
+// Runs `write` under a file-size limit of 1000 bytes, which makes a longer
+// write fail part-way, as a full disk does.
+template <typename Write>
+auto UnderASmallFileSizeLimit(Write write) {
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = write();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return result;
+}
+
 int entriesIn(const fs::path& folder) {
     int n = 0;
     for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder)) {
@@ -50,16 +66,8 @@ TEST(WriteFileAtomically, KeepsTheOldFileWhenTheNewOneCannotBeWritten) {
 TEST(WriteFileAtomically, KeepsTheOldFileOnAFullDisk) {
     TempDir dir;
     WriteBytes(dir / "f", kOld);
-    // A file-size limit makes the write fail part-way, as a full disk does.
-    rlimit old{};
-    ::getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1000;
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = solune::WriteFileAtomically(dir / "f", std::vector<std::uint8_t>(5000, 7));
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool written = UnderASmallFileSizeLimit(
+        [&] { return solune::WriteFileAtomically(dir / "f", std::vector<std::uint8_t>(5000, 7)); });
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadBytes(dir / "f"), kOld);
     EXPECT_EQ(entriesIn(dir.path()), 1);
@@ -132,4 +140,33 @@ TEST(WriteFileAtomically, RemovesTheTemporariesOfDeadSavesOfTheSameFileOnly) {
     }
     EXPECT_TRUE(fs::is_directory(dir / ("f.tmp." + dead + ".9")));
     EXPECT_EQ(ReadBytes(dir / "f"), kNew);
+}
+
+// The status names the step's reason, so the user can be told why.
+TEST(WriteFileAtomically, TheStatusCarriesTheReasonOfAFailure) {
+    TempDir dir;
+    fs::create_directories(dir / "folder-in-the-way");
+    WriteBytes(dir / "plain-file", kOld);
+    struct Case {
+        const char* path;
+        int error;
+    };
+    for (const Case& c : {Case{"folder-in-the-way", EISDIR}, Case{"missing/f", ENOENT},
+                          Case{"plain-file/f", ENOTDIR}}) {
+        const solune::FileWriteStatus status =
+            solune::WriteFileAtomicallyWithStatus(dir / c.path, kNew);
+        EXPECT_FALSE(status.ok()) << c.path;
+        EXPECT_EQ(status.error, c.error) << c.path;
+    }
+    EXPECT_EQ(solune::WriteFileAtomicallyWithStatus(dir / "f", kNew).error, 0);
+    EXPECT_EQ(entriesIn(dir.path()), 3);
+}
+
+TEST(WriteFileAtomically, AWriteCutShortByAFileSizeLimitSaysSo) {
+    TempDir dir;
+    const solune::FileWriteStatus status = UnderASmallFileSizeLimit([&] {
+        return solune::WriteFileAtomicallyWithStatus(dir / "f", std::vector<std::uint8_t>(5000, 7));
+    });
+    EXPECT_EQ(status.error, EFBIG);
+    EXPECT_FALSE(fs::exists(dir / "f"));
 }

@@ -3,6 +3,10 @@
 // a virtual clock), and the follow-up of the mouse's active profile.
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "config/app/DamagedProfileCopy.h"
 #include "config/app/ProfileSet.h"
 #include "config/app/ProfileSetView.h"
 #include "config/device/HidLink.h"
@@ -49,10 +53,14 @@ class RecordingView final : public ProfileSetView {
     void SetProfileButtonEnabled(int number, bool enabled) override {
         log.push_back((enabled ? "enable " : "disable ") + std::to_string(number));
     }
-    void SaveMacros() override { log.push_back("save macros"); }
+    MacroSaveResult SaveMacros() override {
+        log.push_back("save macros");
+        return macroSave;
+    }
     void ShowBusy(bool busy) override { log.push_back(busy ? "busy" : "not busy"); }
 
     Log log;
+    MacroSaveResult macroSave = MacroSaveResult::Saved;
     std::uint8_t pageSpeed = 5;  // what the pages show: the sensor page's "Point Speed"
 };
 
@@ -76,6 +84,13 @@ class ProfileSetTest : public ::testing::Test {
     }
 
     std::filesystem::path DataFolder() const { return m_dir.path() / "Dravik" / "SOLUNE300"; }
+    // Button 4 plays a macro one event longer than the mouse takes.
+    static void GiveTooManyMacroEvents(Profile& profile) {
+        profile.buttons[3].function = kRecordMacro;
+        profile.buttons[3].parameter = 7;
+        profile.macros[3].id = 7;
+        profile.macros[3].events.resize(kMaxMacroEventsPerProfile + 1);
+    }
     std::filesystem::path FileOf(int number) const {
         return DataFolder() / "Profiles" / ("Default" + std::to_string(number) + ".profile");
     }
@@ -147,18 +162,17 @@ TEST_F(ProfileSetTest, ApplyStoresThePagesAndWritesEveryProfileThenActivatesTheC
 }
 
 TEST_F(ProfileSetTest, AProfileWithTooManyMacroEventsIsSkippedAndTheOthersAreWritten) {
-    Profile& second = m_set.profile(2);
-    second.buttons[3].function = kRecordMacro;
-    second.buttons[3].parameter = 7;
-    second.macros[3].id = 7;
-    second.macros[3].events.resize(kMaxMacroEventsPerProfile + 1);
+    GiveTooManyMacroEvents(m_set.profile(2));
     m_set.ApplySettings();
     const simulator::MouseState mouse = m_mouse.State();
     EXPECT_EQ(mouse.slots[1], (std::array<std::uint8_t, 2048>{}));
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_set.profile(3), image), CommandResult::Done);
     EXPECT_EQ(mouse.slots[2], image);
-    EXPECT_TRUE(m_messages.messages.empty());
+    // The user learns which profile the mouse did not get, once.
+    EXPECT_EQ(m_messages.messages,
+              (Log{"Profile 2 was not written to the mouse: its macros hold more than 164 "
+                   "events."}));
 }
 
 TEST_F(ProfileSetTest, WithoutAMouseFilesAndMacrosAreStillSavedAndTheUserIsTold) {
@@ -171,7 +185,7 @@ TEST_F(ProfileSetTest, WithoutAMouseFilesAndMacrosAreStillSavedAndTheUserIsTold)
     EXPECT_FALSE(m_set.busy());
 }
 
-TEST_F(ProfileSetTest, AFailedActivationIsReportedAsAMissingMouse) {
+TEST_F(ProfileSetTest, AFailedActivationOfAPresentMouseIsNotReportedAsAMissingOne) {
     m_set.SelectProfile(3);
     // The five images go through; the activation's send fails.
     int halves = 0;
@@ -181,7 +195,7 @@ TEST_F(ProfileSetTest, AFailedActivationIsReportedAsAMissingMouse) {
         }
     });
     m_set.ApplySettings();
-    EXPECT_EQ(m_messages.messages, (Log{"SOLUNE 300 mouse not found"}));
+    EXPECT_EQ(m_messages.messages, (Log{kMouseNoAnswerText}));
     EXPECT_EQ(m_mouse.State().activeSlot, 0);
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_set.profile(5), image), CommandResult::Done);
@@ -279,7 +293,15 @@ TEST_F(ProfileSetTest, ImportOfAForeignOrCutShortFileChangesNothing) {
     EXPECT_FALSE(m_set.ImportProfile(2, m_dir / "foreign.profile"));
     EXPECT_FALSE(m_set.ImportProfile(2, m_dir / "cut.profile"));
     EXPECT_FALSE(m_set.ImportProfile(2, m_dir / "missing.profile"));
+    EXPECT_FALSE(m_set.ImportProfile(2, m_dir.path()));
     EXPECT_EQ(m_set.profile(2), before);
+    // Each import that took nothing tells the user why, once.
+    EXPECT_EQ(
+        m_messages.messages,
+        (Log{"\"foreign.profile\" is not a profile file.",
+             "\"cut.profile\" is not a complete profile file; nothing was imported.",
+             "\"missing.profile\" could not be read: the file does not exist.",
+             "\"" + m_dir.path().filename().string() + "\" could not be read: it is a folder."}));
 }
 
 TEST_F(ProfileSetTest, RenameChangesTheNameAndTheCaption) {
@@ -314,6 +336,158 @@ TEST_F(ProfileSetTest, ResetEnablesAndRenamesEveryProfileResetsThemAndApplies) {
     }
     EXPECT_EQ(m_set.profile(3).pointerSpeed, 5);  // the pages were loaded with the default
     EXPECT_EQ(m_mouse.State().activeSlot, 2);
+}
+
+// ---- Failures the user is told ----
+
+// A regular file where the "Profiles" folder belongs: no profile file can be
+// written, for a user as for root (chmod would not stop root).
+TEST_F(ProfileSetTest, ApplyWithAnUnwritableFolderNamesEveryProfileAndStillWritesTheMouse) {
+    std::filesystem::create_directories(DataFolder());
+    WriteText(DataFolder() / "Profiles", "in the way");
+    m_set.ApplySettings();
+
+    Log lines;
+    for (int k = 1; k <= 5; ++k) {
+        lines.push_back("Profile " + std::to_string(k) +
+                        " could not be saved: a file is in the place of its folder.");
+    }
+    EXPECT_EQ(m_messages.messages, (Log{JoinLines(lines)}));
+    // The mouse gets what the pages show all the same.
+    const simulator::MouseState mouse = m_mouse.State();
+    for (int k = 1; k <= 5; ++k) {
+        SettingsImage image{};
+        ASSERT_EQ(BuildSettingsImage(m_set.profile(k), image), CommandResult::Done);
+        EXPECT_EQ(mouse.slots[k - 1], image) << k;
+    }
+    EXPECT_FALSE(m_set.busy());
+}
+
+TEST_F(ProfileSetTest, AFullDiskAndFailedMacrosAreToldInOneMessageBeforeTheMouse) {
+    m_set.SetProfileWriter([](const Profile& p, const std::filesystem::path& path) {
+        return p.slot == 1 ? FileWriteStatus::Failed(ENOSPC) : SaveProfile(p, path);
+    });
+    m_view.macroSave = MacroSaveResult::Failed;
+    m_mouse.Change([](simulator::MouseState& s) { s.plugged = false; });
+    m_set.ApplySettings();
+    EXPECT_EQ(m_messages.messages,
+              (Log{"Profile 2 could not be saved: the disk is full.\n"
+                   "The macros could not be saved: a file in the macro folder could not be "
+                   "written; the folder keeps the macros of the last save.",
+                   kMouseNotFoundText}));
+    EXPECT_TRUE(std::filesystem::exists(FileOf(1)));
+    EXPECT_FALSE(std::filesystem::exists(FileOf(2)));
+}
+
+TEST_F(ProfileSetTest, SaveCurrentSettingsAndExportTellAFailure) {
+    m_set.SetProfileWriter([](const Profile&, const std::filesystem::path&) {
+        return FileWriteStatus::Failed(EROFS);
+    });
+    m_set.SaveProfileFile(4);
+    EXPECT_FALSE(m_set.ExportProfile(3, m_dir / "mine"));
+    EXPECT_EQ(m_messages.messages,
+              (Log{"Profile 4 could not be saved: the folder cannot be written.",
+                   "Profile 3 could not be exported: the folder cannot be written."}));
+}
+
+// A mouse that is plugged in but fails is not "not found"; one that went away is.
+TEST_F(ProfileSetTest, AFailingMouseIsToldApartFromAMissingOne) {
+    struct Case {
+        const char* fault;
+        int count;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"busy", 1000, kMouseNoAnswerText},
+        {"set-fail", 1000, kMouseNoAnswerText},
+        {"get-fail", 1000, kMouseNoAnswerText},
+        {"unplug", 3, kMouseNotFoundText},
+    };
+    for (const Case& c : cases) {
+        m_mouse.Change([&c](simulator::MouseState& s) {
+            s = simulator::MouseState{};
+            simulator::SetFault(s, c.fault, c.count);
+        });
+        ASSERT_TRUE(m_link.FindDevice()) << c.fault;
+        m_messages.messages.clear();
+        m_set.ApplySettings();
+        EXPECT_EQ(m_messages.messages, (Log{c.message})) << c.fault;
+        EXPECT_EQ(m_mouse.State().activeSlot, 0) << c.fault;
+    }
+}
+
+// Connected once, its handle closed since: Apply looks for the mouse again
+// instead of writing into nothing.
+TEST_F(ProfileSetTest, AClosedConnectionIsLookedForAgainAtApply) {
+    ASSERT_TRUE(m_link.FindDevice());
+    m_link.CloseDevice();
+    m_set.ApplySettings();
+    EXPECT_TRUE(m_messages.messages.empty());
+    SettingsImage image{};
+    ASSERT_EQ(BuildSettingsImage(m_set.profile(5), image), CommandResult::Done);
+    EXPECT_EQ(m_mouse.State().slots[4], image);
+}
+
+TEST_F(ProfileSetTest, ATooLongProfileAndAFailingMouseAreToldTogether) {
+    GiveTooManyMacroEvents(m_set.profile(1));
+    m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "set-fail", 1000); });
+    m_set.ApplySettings();
+    EXPECT_EQ(m_messages.messages, (Log{ProfileNotWritten(1) + "\n" + kMouseNoAnswerText}));
+}
+
+// Files that exist but give no whole profile: named once at start, loaded as
+// defaults, and kept aside before the next save replaces them.
+TEST_F(ProfileSetTest, DamagedFilesAreNamedOnceAndKeptAsideBeforeTheyAreSavedOver) {
+    Profile whole;
+    whole.name = u"Whole";
+    ASSERT_TRUE(SaveProfile(whole, FileOf(1)));
+    std::vector<std::uint8_t> cut = ReadBytes(FileOf(1));
+    cut.resize(cut.size() - 5);
+    WriteBytes(FileOf(2), cut);
+    const std::vector<std::uint8_t> foreign{0x12, 0x06, 0x33, 0x02};
+    WriteBytes(FileOf(3), foreign);
+    std::filesystem::create_directories(FileOf(4));  // a folder where the file belongs
+    // Profile 5's file is missing: a first start, not damage.
+    m_set.LoadAllProfiles(DataFolder());
+
+    EXPECT_EQ(m_set.profile(1).name, u"Whole");
+    EXPECT_EQ(m_set.profile(2).name, u"Profile2");  // not half read
+    EXPECT_EQ(m_set.profile(2).pointerSpeed, Profile{}.pointerSpeed);
+    EXPECT_TRUE(m_messages.messages.empty());
+    m_set.TellUnreadableProfiles();
+    m_set.TellUnreadableProfiles();
+    ASSERT_EQ(m_messages.messages.size(), 1u);
+    EXPECT_EQ(m_messages.messages[0],
+              UnreadableProfilesMessage(
+                  {"Profile 2 (Default2.profile): the file is damaged (it ends too early).",
+                   "Profile 3 (Default3.profile): the file is not a profile file.",
+                   "Profile 4 (Default4.profile): it is a folder."}));
+
+    // An earlier copy of profile 3 is never replaced.
+    WriteText(DamagedCopyPath(FileOf(3), 0), "older copy");
+    m_messages.messages.clear();
+    m_set.ApplySettings();
+    EXPECT_EQ(ReadBytes(DamagedCopyPath(FileOf(2), 0)), cut);
+    EXPECT_EQ(ReadBytes(DamagedCopyPath(FileOf(3), 1)), foreign);
+    EXPECT_EQ(ReadBytes(DamagedCopyPath(FileOf(3), 0)),
+              (std::vector<std::uint8_t>{'o', 'l', 'd', 'e', 'r', ' ', 'c', 'o', 'p', 'y'}));
+    EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(5), 0)));
+    EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(1), 0)));
+    Profile read;
+    EXPECT_EQ(LoadProfile(FileOf(2), read), ProfileReadResult::Complete);
+    EXPECT_EQ(LoadProfile(FileOf(3), read), ProfileReadResult::Complete);
+    // The folder in place of file 4 is neither replaced nor copied.
+    EXPECT_EQ(m_messages.messages,
+              (Log{"Profile 4 could not be saved: a folder is in the place of the file."}));
+    EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(4), 0)));
+
+    // Kept once: the next Apply saves without new copies.
+    m_messages.messages.clear();
+    std::filesystem::remove(FileOf(4));
+    m_set.ApplySettings();
+    EXPECT_TRUE(m_messages.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(2), 1)));
+    EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(3), 2)));
 }
 
 class FollowTest : public ProfileSetTest {

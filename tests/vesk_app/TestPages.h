@@ -97,13 +97,18 @@ class TestPages final : public VeskPages {
     }
     void SensorNotice() override { m_log.push_back("notice"); }
     void RefreshMacroMenus() override { m_log.push_back("refresh"); }
-    void SaveAllMacros() override { m_log.push_back("save macros"); }
+    MacroSaveResult SaveAllMacros() override {
+        m_log.push_back("save macros");
+        return macroSave;
+    }
     void SetFirmwareText(const QString& text) override {
         firmwareText = text;
         m_log.push_back("firmware " + text.toStdString());
     }
 
     QString firmwareText;
+    // What the next macro saves report.
+    MacroSaveResult macroSave = MacroSaveResult::Saved;
 
   private:
     PageLog& m_log;

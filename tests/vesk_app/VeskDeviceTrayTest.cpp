@@ -147,7 +147,7 @@ TEST_F(VeskDeviceTrayTest, TheFollowUpLeavesTheMouseAloneWhileApplyRuns) {
         EXPECT_EQ(m_clock.Waits().size(), waits);
     };
     ClickOn("Apply");
-    EXPECT_EQ(m_messages.messages, (Log{"SOLUNE 300 mouse not found"}));
+    EXPECT_EQ(m_messages.messages, (Log{kMouseNoAnswerText}));  // the mouse is there
     EXPECT_EQ(window.profiles().currentNumber(), 1);
     Tick(window.followTimerId());
     EXPECT_EQ(window.profiles().currentNumber(), 5);

@@ -19,6 +19,8 @@
 #include "config/app/MainWindowLayout.h"
 #include "config/device/SettingsImage.h"
 #include "config/macros/MacroFile.h"
+#include "config/macros/MacroLibrary.h"
+#include "config/macros/MacroPageLayout.h"
 #include "config/profiles/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
@@ -71,6 +73,17 @@ class VeskProgramTest : public ::testing::Test {
             output += process.readAllStandardError().toStdString();
         }
         return output + process.readAllStandardError().toStdString();
+    }
+
+    // Starts the first copy on `display`, where it must capture keys
+    // desktop-wide; its window, empty when none showed.
+    QString StartOnDisplay(const VirtualDisplay& display) {
+        Start(m_first, display.name());
+        const QString window = display.WindowOf(m_first.processId());
+        const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
+        EXPECT_FALSE(window.isEmpty()) << log;
+        EXPECT_NE(log.find("VESK: key capture: X11 desktop-wide\n"), std::string::npos) << log;
+        return window;
     }
 
     std::filesystem::path DataFolder() const {
@@ -199,6 +212,67 @@ std::pair<int, int> CentreOf(int id) {
     return {0, 0};
 }
 
+// The centre of macro-page control `id`, in main-window coordinates.
+std::pair<int, int> CentreOfMacroPageControl(int id) {
+    for (const layout::LayoutControl& c : layout::kMacroPageControls) {
+        if (c.id == id) {
+            return {layout::kPageRect.x + c.rect.x + c.rect.width / 2,
+                    layout::kPageRect.y + c.rect.y + c.rect.height / 2};
+        }
+    }
+    ADD_FAILURE() << "no macro page control " << id;
+    return {0, 0};
+}
+
+// The rows of macro `name` in the macro folder under `configFolder`; -1 when
+// there is no such macro.
+int SavedMacroRows(const std::filesystem::path& configFolder, const std::u16string& name) {
+    MacroLibrary library;
+    library.SetMacroFolder(configFolder / "Dravik" / "SOLUNE300" / "Macros");
+    library.LoadAllMacros();
+    for (const auto& macro : library.macros()) {
+        if (macro->name == name) {
+            return static_cast<int>(macro->events.size());
+        }
+    }
+    return -1;
+}
+
+// SIGTERM while the desktop-wide key source records: the program ends with
+// status 0 (the pages go before the key source they stop).
+TEST_F(VeskProgramTest, OnADisplaySigtermWhileRecordingEndsWithStatusZero) {
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) {
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    }
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready());
+    const QString window = StartOnDisplay(display);
+    ASSERT_FALSE(window.isEmpty());
+
+    display.Click(window, CentreOf(layout::kMacroButtonId));
+    display.Click(window, CentreOfMacroPageControl(layout::kNewMacroId));
+    display.Xdotool({"type", "--delay", "20", "Rec"});
+    display.Xdotool({"key", "Return"});
+    display.Click(window, CentreOfMacroPageControl(layout::kStartRecordId));
+    display.Xdotool({"key", "--delay", "20", "a"});
+    // "Apply" saves the library: the rows on disk show the recording runs.
+    display.Click(window, CentreOf(layout::kApplyButtonId));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (SavedMacroRows(m_sandbox.configFolder(), u"Rec") < 2 &&
+           std::chrono::steady_clock::now() < deadline && m_first.state() == QProcess::Running) {
+        m_first.waitForFinished(200);
+    }
+    ASSERT_EQ(SavedMacroRows(m_sandbox.configFolder(), u"Rec"), 2)
+        << m_first.readAllStandardError().toStdString();
+
+    ::kill(static_cast<pid_t>(m_first.processId()), SIGTERM);
+    ASSERT_TRUE(m_first.waitForFinished(20000));
+    EXPECT_EQ(m_first.exitStatus(), QProcess::NormalExit)
+        << m_first.readAllStandardError().toStdString();
+    EXPECT_EQ(m_first.exitCode(), 0);
+    EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
+}
+
 TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShowsTheWindow) {
     if (!OnPath("Xvfb") || !OnPath("xdotool")) {
         GTEST_SKIP() << "needs Xvfb and xdotool";
@@ -212,11 +286,8 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
     third.dpiLevels[1] = {3200, 3200};
     ASSERT_TRUE(SaveProfile(third, DataFolder() / "Profiles" / "Default3.profile"));
 
-    Start(m_first, display.name());
-    const QString window = display.WindowOf(m_first.processId());
-    const std::string log = ErrorOutputUntil(m_first, "VESK: key capture: ");
-    ASSERT_FALSE(window.isEmpty()) << log;
-    EXPECT_NE(log.find("VESK: key capture: X11 desktop-wide\n"), std::string::npos) << log;
+    const QString window = StartOnDisplay(display);
+    ASSERT_FALSE(window.isEmpty());
     display.Click(window, CentreOf(layout::kApplyButtonId));
 
     auto written = [this] {

@@ -326,5 +326,45 @@ TEST_F(VeskWindowTest, WithoutANotificationAreaClosingEndsTheProgramInOrder) {
     EXPECT_EQ(m_log.back(), "save macros");
 }
 
+// Files that exist but could not be read are named once, after the window is up.
+TEST_F(VeskWindowTest, DamagedProfileFilesAreNamedOnceAtStart) {
+    std::filesystem::create_directories(FileOf(1).parent_path());
+    WriteBytes(FileOf(2), {0x12, 0x06, 0x33, 0x02});
+    CVESKDlg& window = Open();
+    EXPECT_TRUE(ProcessUntil([&] { return !m_messages.messages.empty(); }));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(m_messages.messages.size(), 1u);
+    EXPECT_EQ(m_messages.messages[0],
+              UnreadableProfilesMessage(
+                  {"Profile 2 (Default2.profile): the file is not a profile file."}));
+    EXPECT_EQ(window.profiles().profile(2).name, u"Profile2");
+}
+
+TEST_F(VeskWindowTest, ApplyIntoAnUnwritableFolderSaysWhichFilesFailedOnce) {
+    std::filesystem::create_directories(FileOf(1).parent_path().parent_path());
+    WriteText(FileOf(1).parent_path(), "a file where the folder belongs");
+    Open();
+    ClickOn("Apply");
+    Log lines;
+    for (int k = 1; k <= 5; ++k) {
+        lines.push_back("Profile " + std::to_string(k) +
+                        " could not be saved: a file is in the place of its folder.");
+    }
+    EXPECT_EQ(m_messages.messages, (Log{JoinLines(lines)}));
+    // The mouse still got the profiles.
+    SettingsImage image{};
+    ASSERT_EQ(BuildSettingsImage(m_window->profiles().profile(1), image), CommandResult::Done);
+    EXPECT_EQ(m_mouse.State().slots[0], image);
+}
+
+TEST_F(VeskWindowTest, ImportingSomethingThatIsNoProfileFileSaysSo) {
+    Open();
+    WriteText(m_dir / "notes.profile", "shopping list");
+    m_fileDialogs->answers.push_back(m_dir / "notes.profile");
+    ChooseFromMenu("3", 3);  // "Import Profile"
+    EXPECT_EQ(m_messages.messages, (Log{"\"notes.profile\" is not a profile file."}));
+    EXPECT_EQ(Button("Profile3")->caption, "Profile3");
+}
+
 }  // namespace
 }  // namespace solune::test

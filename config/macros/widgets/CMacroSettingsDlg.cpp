@@ -257,6 +257,9 @@ void CMacroSettingsDlg::StartRecording(RecordStart how) {
 }
 
 void CMacroSettingsDlg::StopRecording() {
+    if (!recording()) {
+        return;
+    }
     m_startRecord->show();
     m_stopRecord->hide();
     m_recordHold->setEnabled(true);

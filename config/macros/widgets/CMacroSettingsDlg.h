@@ -52,6 +52,12 @@ class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
     // Rewrites the macro folder from the library (see MacroLibrary).
     MacroSaveResult SaveAllMacros();
 
+    // Ends a recording exactly as "Stop Record" does (the key source stops,
+    // "Start Record" and the check boxes come back); nothing when the page is
+    // not recording. The main window calls it when it hides or the program
+    // ends, so keys typed into other windows are never recorded unseen.
+    void StopRecording();
+
     std::vector<MacroListRow> MacroRows() const override;
     std::optional<ButtonMacro> MacroById(std::int32_t id) const override;
 
@@ -78,7 +84,6 @@ class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
     void NewMacro();
     void DeleteMacro();
     void StartRecording(RecordStart how);
-    void StopRecording();
     void KeyCaptured(std::uint32_t virtualKey, bool released);
     void SetChecked(CVixCheckBox* box, bool checked);
     void RefreshButtonPage();

@@ -1,5 +1,6 @@
 // Saving the macro library (see MacroLibrary.h for the order of the steps and
 // why a crash at any point loses nothing).
+#include <dirent.h>
 #include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,8 +31,8 @@ std::u16string pathText(const fs::path& path) {
     return text;
 }
 
-bool isMacroFileName(const std::string& name) {
-    return name.size() >= 6 && name.compare(name.size() - 6, 6, kMacroFileExtension) == 0;
+bool isMacroFileName(std::string_view name) {
+    return name.ends_with(kMacroFileExtension);
 }
 
 // Removes what a save or an earlier program left in the folder: anything but
@@ -248,13 +249,18 @@ bool MacroLibrary::writeIndex(const std::vector<PlannedFile>& plan) {
 void MacroLibrary::removeLeftovers() {
     DeleteOwnFolderTree(sibling(".saving"));
     DeleteOwnFolderTree(sibling(".previous"));
+    // The folder may hold thousands of macros: its entries are read as plain
+    // names, and only the few strays become paths.
     std::vector<fs::path> stray;
-    std::error_code ec;
-    for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name != kMacroListFileName && !isMacroFileName(name)) {
-            stray.push_back(it->path());
+    if (DIR* folder = ::opendir(m_folder.c_str())) {
+        while (const dirent* entry = ::readdir(folder)) {
+            const std::string_view name = entry->d_name;
+            if (name != "." && name != ".." && name != kMacroListFileName &&
+                !isMacroFileName(name)) {
+                stray.push_back(m_folder / name);
+            }
         }
+        ::closedir(folder);
     }
     for (const fs::path& path : stray) {
         removeStrayEntry(path);

@@ -23,6 +23,11 @@ inline constexpr std::size_t kMaxMacroFileStemBytes = 200;
 // The macro keeps its name as typed; only the file name differs.
 std::string MacroFileStem(std::u16string_view name);
 
+// True for a name ending in ".macro": a macro file of the folder.
+inline bool IsMacroFileName(std::string_view name) {
+    return name.ends_with(".macro");
+}
+
 // The longest file name a file system takes, in bytes.
 inline constexpr std::size_t kMaxFileNameBytes = 255;
 

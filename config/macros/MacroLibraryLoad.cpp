@@ -8,6 +8,7 @@
 
 #include "config/macros/DamagedCopy.h"
 #include "config/macros/MacroFile.h"
+#include "config/macros/MacroFileName.h"
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/MacroNames.h"
 #include "platform/TextCodec.h"
@@ -27,12 +28,6 @@ fs::path listedFileName(std::u16string_view listed) {
         return {};
     }
     return fs::path(ToUtf8(name));
-}
-
-bool isMacroFileName(const std::string& name) {
-    const std::string extension = kMacroFileExtension;
-    return name.size() >= extension.size() &&
-           name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
 }
 
 // What to do with an unreadable file: a regular file of ours is copied, the
@@ -185,7 +180,7 @@ void MacroLibrary::loadUnlisted(MacroLoadReport& report, std::vector<Damaged>& d
     std::error_code ec;
     for (fs::directory_iterator it(m_folder, ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path name = it->path().filename();
-        if (isMacroFileName(name.string()) && !seen.count(name)) {
+        if (IsMacroFileName(name.string()) && !seen.count(name)) {
             found.push_back(name);
         }
     }

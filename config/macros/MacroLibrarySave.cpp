@@ -31,10 +31,6 @@ std::u16string pathText(const fs::path& path) {
     return text;
 }
 
-bool isMacroFileName(std::string_view name) {
-    return name.ends_with(kMacroFileExtension);
-}
-
 // Removes what a save or an earlier program left in the folder: anything but
 // ".macro" files and the index. Links go as links; another user's entries stay.
 void removeStrayEntry(const fs::path& path) {
@@ -256,7 +252,7 @@ void MacroLibrary::removeLeftovers() {
         while (const dirent* entry = ::readdir(folder)) {
             const std::string_view name = entry->d_name;
             if (name != "." && name != ".." && name != kMacroListFileName &&
-                !isMacroFileName(name)) {
+                !IsMacroFileName(name)) {
                 stray.push_back(m_folder / name);
             }
         }

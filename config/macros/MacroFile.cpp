@@ -1,5 +1,6 @@
 #include "config/macros/MacroFile.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "config/profiles/MacroEventRecord.h"
@@ -13,7 +14,7 @@ bool readRect(DataStream& s, MacroRect& rect) {
     if (!s.ReadFourInt32(v)) {
         return false;
     }
-    rect = MacroRect{v[0], v[1], v[2], v[3]};
+    rect = MacroRect{v[0], v[1], v[2], v[3]}.Clamped();
     return true;
 }
 
@@ -85,6 +86,11 @@ MacroFileStatus LoadMacroFile(const std::filesystem::path& path, CMacro& macro) 
 std::uintmax_t MacroFileSize(const CMacro& macro) {
     return 28 + 2 * std::uintmax_t(macro.name.size()) +
            std::uintmax_t(kMacroEventRecordSize) * macro.events.size();
+}
+
+bool MacroHasRoomFor(const CMacro& macro, std::size_t rows) {
+    const std::uintmax_t room = kMaxMacroFileBytes - std::min(MacroFileSize(macro), kMaxMacroFileBytes);
+    return rows <= room / kMacroEventRecordSize;
 }
 
 bool SaveMacroFile(const CMacro& macro, const std::filesystem::path& path) {

@@ -43,6 +43,9 @@ inline constexpr std::uintmax_t kMaxMacroListBytes = 1u << 20;
 // The size of the ".macro" file of `macro`: 28 + 2L + 32N bytes.
 std::uintmax_t MacroFileSize(const CMacro& macro);
 
+// True when `rows` more rows keep the macro's file within kMaxMacroFileBytes.
+bool MacroHasRoomFor(const CMacro& macro, std::size_t rows);
+
 enum class MacroFileStatus {
     Complete,    // the whole record was read
     Truncated,   // the data ended before the record did; nothing was stored
@@ -55,7 +58,8 @@ void WriteMacro(DataStream& stream, const CMacro& macro);
 // Reads one macro record from the stream's cursor. On Complete the macro's
 // name, id, rect and rows are replaced (its owner stays); otherwise the macro
 // is unchanged. Bytes after the record are left unread. A string count or row
-// count of zero or with its top bit set reads as empty.
+// count of zero or with its top bit set reads as empty. Every rectangle value
+// is held to +-kMaxMacroCoordinate (see MacroRect.h).
 MacroFileStatus ReadMacro(DataStream& stream, CMacro& macro);
 
 // Reads a ".macro" file (at most kMaxMacroFileBytes) into `macro` (see ReadMacro).

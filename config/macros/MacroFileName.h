@@ -23,4 +23,23 @@ inline constexpr std::size_t kMaxMacroFileStemBytes = 200;
 // The macro keeps its name as typed; only the file name differs.
 std::string MacroFileStem(std::u16string_view name);
 
+// True for a name ending in ".macro": a macro file of the folder.
+inline bool IsMacroFileName(std::string_view name) {
+    return name.ends_with(".macro");
+}
+
+// The longest file name a file system takes, in bytes.
+inline constexpr std::size_t kMaxFileNameBytes = 255;
+
+// The file name of the `attempt`-th try (0 first) to place a macro whose file
+// stem is `stem`, always at most kMaxFileNameBytes bytes with ".macro":
+//  - attempt 0: stem + ".macro";
+//  - when `nameIsStem` (the stem is the macro's name unchanged) and it fits:
+//    stem + `attempt` times "1" + ".macro", and `appendedOnes` is set to
+//    `attempt` (the macro's name takes the same "1"s);
+//  - otherwise the stem, cut at a character boundary where needed, + "~" +
+//    the attempt's number + ".macro", and `appendedOnes` is 0.
+std::string MacroFileNameFor(const std::string& stem, bool nameIsStem, std::size_t attempt,
+                             std::size_t& appendedOnes);
+
 }  // namespace solune

@@ -1,135 +1,44 @@
 #include "config/macros/MacroLibrary.h"
 
 #include <algorithm>
-#include <set>
-#include <system_error>
 #include <utility>
 
-#include "config/macros/MacroFile.h"
-#include "config/macros/MacroFileName.h"
-#include "config/macros/StagedFolder.h"
-#include "platform/AtomicFile.h"
 #include "platform/Folders.h"
-#include "platform/TextCodec.h"
 
 namespace fs = std::filesystem;
 
 namespace solune {
 
-namespace {
-
-// Paths in the index are UTF-16. A folder whose name is not UTF-8 keeps each
-// odd byte as one code unit, so the index stays readable.
-std::u16string pathText(const fs::path& path) {
-    std::u16string text;
-    if (!FromUtf8(path.native(), text)) {
-        text.assign(path.native().begin(), path.native().end());
-    }
-    return text;
-}
-
-// The file name part of a listed path; empty when it names no file.
-fs::path listedFileName(std::u16string_view listed) {
-    const auto slash = listed.find_last_of(u"/\\");
-    const std::u16string_view name =
-        slash == std::u16string_view::npos ? listed : listed.substr(slash + 1);
-    if (name.empty() || name == u"." || name == u"..") {
-        return {};
-    }
-    return fs::path(ToUtf8(name));
-}
-
-}  // namespace
-
 fs::path DefaultMacroFolder() {
     return UserDataFolder() / "Dravik" / "SOLUNE300" / "Macros";
 }
 
-MacroLibrary::MacroLibrary(MacroOwner* owner, MacroFileWriter writer)
-    : m_owner(owner), m_writer(std::move(writer)) {
+MacroLibrary::MacroLibrary(MacroOwner* owner, MacroFileWriter writer, MacroFileReader reader)
+    : m_owner(owner), m_writer(std::move(writer)), m_reader(std::move(reader)) {
     if (!m_writer) {
-        m_writer = WriteFileAtomically;
+        m_writer = [](const fs::path& path, std::span<const std::uint8_t> bytes) {
+            return WriteOwnFile(path, bytes, true);
+        };
+    }
+    if (!m_reader) {
+        m_reader = ReadOwnFile;
     }
 }
 
-MacroLoadReport MacroLibrary::LoadAllMacros() {
-    MacroLoadReport report;
-    if (m_current != nullptr) {
-        m_current->events.clear();
-    }
-    StagedFolder::RecoverInterruptedSwap(m_folder);
-    const fs::path indexPath = m_folder / kMacroListFileName;
-    std::error_code ec;
-    if (!fs::exists(indexPath, ec)) {
-        return report;
-    }
-    report.indexFound = true;
-    DataStream index;
-    std::vector<std::u16string> listed;
-    if (index.LoadFile(indexPath, kMaxMacroListBytes)) {
-        report.indexComplete = ReadMacroList(index, listed);
-    }
-    std::set<fs::path> seen;
-    for (const std::u16string& entry : listed) {
-        const fs::path name = listedFileName(entry);
-        // A file listed again is the same macro: it is loaded once.
-        if (!name.empty() && !seen.insert(name).second) {
-            continue;
-        }
-        auto macro = std::make_unique<CMacro>();
-        if (name.empty() || LoadMacroFile(m_folder / name, *macro) != MacroFileStatus::Complete) {
-            report.skipped.push_back(name.empty() ? fs::path(ToUtf8(entry)) : m_folder / name);
-            continue;
-        }
-        AppendMacro(std::move(macro));
-        ++report.loaded;
-    }
-    return report;
+MacroLibrary::~MacroLibrary() = default;
+
+void MacroLibrary::SetMacroFolder(fs::path folder) {
+    m_folder = std::move(folder);
 }
 
-MacroSaveResult MacroLibrary::SaveAllMacros() {
-    if (m_folder.native().size() < 4) {
-        return MacroSaveResult::NoFolder;
+fs::path MacroLibrary::sibling(const char* suffix) const {
+    // "a/b/" names the folder "a/b".
+    fs::path base = m_folder.lexically_normal();
+    if (!base.has_filename() && base.has_parent_path()) {
+        base = base.parent_path();
     }
-    StagedFolder staged(m_folder);
-    if (!staged.Begin()) {
-        return MacroSaveResult::Failed;
-    }
-    std::vector<std::u16string> names;
-    std::vector<std::u16string> paths;
-    for (const auto& macro : m_macros) {
-        // An ordinary name is its own file name and takes the "1"s with it; a
-        // name that had to be changed into a file name keeps its text.
-        std::u16string name = macro->name;
-        std::string stem = MacroFileStem(name);
-        const bool nameIsFileName = stem == ToUtf8(name);
-        while (ExistsNoFollow(staged.staging() / (stem + kMacroFileExtension))) {
-            stem += '1';
-            if (nameIsFileName) {
-                name += u'1';
-            }
-        }
-        const fs::path fileName = stem + kMacroFileExtension;
-        // The file carries the name the macro will have once the save is done.
-        DataStream stream;
-        std::swap(macro->name, name);
-        WriteMacro(stream, *macro);
-        std::swap(macro->name, name);
-        if (!m_writer(staged.staging() / fileName, stream.bytes())) {
-            return MacroSaveResult::Failed;
-        }
-        names.push_back(std::move(name));
-        paths.push_back(pathText(m_folder / fileName));
-    }
-    DataStream index;
-    WriteMacroList(index, paths);
-    if (!m_writer(staged.staging() / kMacroListFileName, index.bytes()) || !staged.Commit()) {
-        return MacroSaveResult::Failed;
-    }
-    for (std::size_t i = 0; i < m_macros.size(); ++i) {
-        m_macros[i]->name = std::move(names[i]);
-    }
-    return MacroSaveResult::Saved;
+    base += suffix;
+    return base;
 }
 
 CMacro* MacroLibrary::findById(std::int32_t id) const {
@@ -164,6 +73,10 @@ bool MacroLibrary::DeleteMacro(std::int32_t id) {
     }
     if (it->get() == m_current) {
         m_current = nullptr;
+    }
+    if (auto disk = m_disk.find(it->get()); disk != m_disk.end()) {
+        m_deletedFiles.push_back(disk->second.name);
+        m_disk.erase(disk);
     }
     m_macros.erase(it);
     return true;

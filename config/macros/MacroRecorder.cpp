@@ -1,5 +1,7 @@
 #include "config/macros/MacroRecorder.h"
 
+#include "config/macros/MacroFile.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -53,6 +55,9 @@ int MacroRecorder::HandleKeyCapture(std::int32_t virtualKey, bool released, std:
         return kKeyHandled;
     }
     if (CMacro* macro = m_library.currentMacro()) {
+        if (!MacroHasRoomFor(*macro, 1)) {
+            return kKeyMacroFull;
+        }
         // A span beyond the row's signed delay field is kept as the longest one.
         elapsed = std::min<std::uint32_t>(elapsed, std::numeric_limits<std::int32_t>::max());
         macro->AddEvent(kMacroKey, static_cast<std::int16_t>(virtualKey),

@@ -15,6 +15,7 @@ namespace solune {
 // Results of HandleKeyCapture.
 inline constexpr int kKeyRepeatDropped = 0;  // same pair as the last one: nothing done
 inline constexpr int kKeyHandled = 1;
+inline constexpr int kKeyMacroFull = 2;  // the macro's file has no room for another row
 
 class MacroRecorder {
   public:

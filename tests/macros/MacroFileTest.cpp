@@ -22,9 +22,10 @@ std::vector<std::uint8_t> bytesOf(const CMacro& macro) {
     return {s.bytes().begin(), s.bytes().end()};
 }
 
-// A macro that uses every field, with values at the edges of their ranges.
+// A macro that uses every field, with values at the edges of their ranges
+// (rectangles at the edge of the range a load keeps, see MacroRect.h).
 CMacro richMacro() {
-    CMacro macro(nullptr, MacroRect{-1, 2, std::numeric_limits<std::int32_t>::max(), 199}, -7,
+    CMacro macro(nullptr, MacroRect{-1, 2, solune::kMaxMacroCoordinate, 199}, -7,
                  u"K\u00e4se \U0001F5B1");
     CEventItem a;
     a.kind = solune::kMacroKey;

@@ -99,7 +99,9 @@ TEST_F(MacroLibraryOnDisk, SavedLibraryLoadsBackInOrderWithEveryField) {
     EXPECT_TRUE(report.indexFound);
     EXPECT_TRUE(report.indexComplete);
     EXPECT_EQ(report.loaded, 3);
-    EXPECT_TRUE(report.skipped.empty());
+    EXPECT_EQ(report.unlisted, 0);
+    EXPECT_TRUE(report.problems.empty());
+    EXPECT_FALSE(fresh.NeedsAcknowledgement());
     EXPECT_EQ(snapshot(fresh), snapshot(library));
 }
 
@@ -183,37 +185,70 @@ TEST_F(MacroLibraryOnDisk, HostileNamesStayInsideTheFolderAndKeepTheirText) {
     }
 }
 
-TEST_F(MacroLibraryOnDisk, SaveInterruptedAtAnyFileLeavesTheOldLibraryComplete) {
+// A save writes in place, so a failure part-way may leave some macros in their
+// new version; at every instant each macro loads once, old or new, and none
+// is lost or doubled. A later save completes the work.
+TEST_F(MacroLibraryOnDisk, SaveInterruptedAtAnyFileLoadsEveryMacroOnceOldOrNew) {
     addMacro(16, u"Keep", 2);
     addMacro(17, u"Change", 1);
+    addMacro(19, u"Gone", 1);
     ASSERT_EQ(library.SaveAllMacros(), MacroSaveResult::Saved);
     const std::vector<Snapshot> old = snapshot(library);
 
-    // The new library: one macro changed, one renamed into a clash, one added.
-    const int writesPerSave = 4;  // three macro files and the index
-    for (int failAt = 0; failAt <= writesPerSave; ++failAt) {
+    // The new library: one macro changed, one renamed by a clash, one added,
+    // one deleted. Every write of the save is failed in turn.
+    for (int failAt = 0;; ++failAt) {
         int call = 0;
-        MacroLibrary next(nullptr, [&](const fs::path& path, std::span<const std::uint8_t> bytes) {
-            // At every instant of the save, the folder holds the old library.
-            EXPECT_EQ(loadFromDisk(), old) << "before write " << call;
-            return call++ != failAt && solune::WriteFileAtomically(path, bytes);
+        std::vector<Snapshot> next;
+        const auto onceOldOrNew = [&](const std::vector<Snapshot>& loaded) {
+            std::set<std::int32_t> ids;
+            for (const Snapshot& s : loaded) {
+                EXPECT_TRUE(ids.insert(s.id).second) << "macro " << s.id << " doubled";
+                const bool known = std::count(old.begin(), old.end(), s) == 1 ||
+                                   std::count(next.begin(), next.end(), s) == 1;
+                EXPECT_TRUE(known) << solune::ToUtf8(s.name) << " #" << s.id;
+            }
+            for (const Snapshot& s : next) {
+                if (s.id != 18) {  // the new macro may not be there yet
+                    EXPECT_EQ(ids.count(s.id), 1u) << "macro " << s.id << " lost";
+                }
+            }
+        };
+        MacroLibrary changed(nullptr, [&](const fs::path& path, std::span<const std::uint8_t> b) {
+            onceOldOrNew(loadFromDisk());
+            return call++ != failAt && solune::WriteFileAtomically(path, b);
         });
-        next.SetMacroFolder(folder);
-        next.LoadAllMacros();
-        next.macros()[1]->events.clear();
-        addMacro(18, u"Keep", 5, next);
+        changed.SetMacroFolder(folder);
+        changed.LoadAllMacros();
+        changed.macros()[1]->events.clear();
+        changed.DeleteMacro(19);
+        addMacro(18, u"Keep", 5, changed);
+        next = snapshot(changed);
+        next[2].name = u"Keep1";
 
-        const MacroSaveResult result = next.SaveAllMacros();
-        if (failAt < writesPerSave) {
-            EXPECT_EQ(result, MacroSaveResult::Failed) << failAt;
-            EXPECT_EQ(loadFromDisk(), old) << failAt;
-            EXPECT_EQ(next.macros()[2]->name, u"Keep") << "no rename after a failed save";
-            EXPECT_FALSE(fs::exists(folder.string() + ".saving")) << failAt;
-        } else {
-            EXPECT_EQ(result, MacroSaveResult::Saved);
-            EXPECT_EQ(next.macros()[2]->name, u"Keep1");
-            EXPECT_EQ(loadFromDisk(), snapshot(next));
+        const MacroSaveResult result = changed.SaveAllMacros();
+        onceOldOrNew(loadFromDisk());
+        if (result == MacroSaveResult::Saved) {
+            EXPECT_EQ(changed.macros()[2]->name, u"Keep1");
+            EXPECT_EQ(loadFromDisk(), snapshot(changed));
+            EXPECT_EQ(failAt, call) << "every write was failed once before";
+            break;
         }
+        EXPECT_EQ(result, MacroSaveResult::Failed) << failAt;
+        EXPECT_EQ(changed.macros()[2]->name, u"Keep") << "no rename after a failed save";
+        // The next save of the same library finishes the job.
+        ASSERT_EQ(changed.SaveAllMacros(), MacroSaveResult::Saved) << failAt;
+        EXPECT_EQ(loadFromDisk(), snapshot(changed)) << failAt;
+        // Back to the old library for the next round.
+        ASSERT_TRUE(fs::remove_all(folder) > 0);
+        MacroLibrary again;
+        again.SetMacroFolder(folder);
+        for (const Snapshot& s : old) {
+            auto m = std::make_unique<CMacro>(nullptr, s.rect, s.id, s.name);
+            m->events = s.events;
+            again.AppendMacro(std::move(m));
+        }
+        ASSERT_EQ(again.SaveAllMacros(), MacroSaveResult::Saved);
     }
 }
 
@@ -231,7 +266,9 @@ TEST_F(MacroLibraryOnDisk, LoadSkipsListedFilesThatAreMissingOrIncomplete) {
     fresh.SetMacroFolder(folder);
     const solune::MacroLoadReport report = fresh.LoadAllMacros();
     EXPECT_EQ(report.loaded, 1);
-    EXPECT_EQ(report.skipped, (std::vector<fs::path>{folder / "Cut.macro", folder / "Gone.macro"}));
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].path, folder / "Cut.macro");
+    EXPECT_EQ(report.missing, (std::vector<fs::path>{folder / "Gone.macro"}));
     ASSERT_EQ(fresh.macros().size(), 1u);
     EXPECT_EQ(fresh.macros()[0]->name, u"Good");
 }
@@ -254,7 +291,9 @@ TEST_F(MacroLibraryOnDisk, ListedPathsAreLookedUpByFileNameInsideTheFolder) {
     const solune::MacroLoadReport report = fresh.LoadAllMacros();
     ASSERT_EQ(fresh.macros().size(), 1u);
     EXPECT_EQ(fresh.macros()[0]->name, u"Here");
-    EXPECT_EQ(report.skipped.size(), 3u);
+    EXPECT_EQ(report.missing, (std::vector<fs::path>{folder / "outside.macro"}));
+    ASSERT_EQ(report.problems.size(), 1u) << "entries naming no file damage the index";
+    EXPECT_EQ(report.problems[0].path, folder / "macroList.dat");
 }
 
 // An index that lists one file many times (however its path is written) loads
@@ -295,25 +334,49 @@ TEST_F(MacroLibraryOnDisk, ShortFolderPathSavesNothing) {
     EXPECT_FALSE(fs::exists("abc"));
 }
 
-TEST_F(MacroLibraryOnDisk, FileInPlaceOfTheFolderFailsTheSaveAndStays) {
+TEST_F(MacroLibraryOnDisk, FileInPlaceOfTheFolderIsRefusedAndStays) {
     fs::create_directories(folder.parent_path());
     WriteBytes(folder, {7});
+    const solune::MacroLoadReport report = library.LoadAllMacros();
+    EXPECT_TRUE(report.folderRefused);
     addMacro(16, u"M", 1);
-    EXPECT_EQ(library.SaveAllMacros(), MacroSaveResult::Failed);
+    library.AcknowledgeLoadProblems();
+    EXPECT_EQ(library.SaveAllMacros(), MacroSaveResult::Refused);
     EXPECT_EQ(ReadBytes(folder), (std::vector<std::uint8_t>{7}));
     EXPECT_FALSE(fs::exists(folder.string() + ".saving"));
 }
 
-TEST_F(MacroLibraryOnDisk, SymlinkedFolderStaysALinkAndItsTargetIsRewritten) {
-    const fs::path target = dir.path() / "synced";
-    fs::create_directories(target);
-    fs::create_directories(folder.parent_path());
-    fs::create_directory_symlink(target, folder);
-    addMacro(16, u"M", 1);
-    ASSERT_EQ(library.SaveAllMacros(), MacroSaveResult::Saved);
-    EXPECT_TRUE(fs::is_symlink(folder));
-    EXPECT_EQ(treeOf(target), (std::set<std::string>{"M.macro", "macroList.dat"}));
-    EXPECT_EQ(loadFromDisk(), snapshot(library));
+// A link in place of the macro folder, or of a folder a save uses beside it,
+// may point anywhere: nothing behind it is read, emptied or replaced.
+TEST_F(MacroLibraryOnDisk, SymlinkedFoldersAreNeitherReadNorSaved) {
+    for (const char* linked : {"", ".saving", ".previous"}) {
+        TempDir elsewhere;
+        const fs::path target = elsewhere.path() / "synced";
+        MacroLibrary theirs;
+        theirs.SetMacroFolder(target);
+        addMacro(16, u"Theirs", 1, theirs);
+        ASSERT_EQ(theirs.SaveAllMacros(), MacroSaveResult::Saved);
+        const std::set<std::string> before = treeOf(target);
+        fs::remove_all(folder.parent_path());
+        fs::create_directories(folder.parent_path());
+        if (std::string(linked).empty()) {
+            fs::create_directory_symlink(target, folder);
+        } else {
+            fs::create_directory(folder);
+            fs::create_directory_symlink(target, folder.string() + linked);
+        }
+
+        MacroLibrary fresh;
+        fresh.SetMacroFolder(folder);
+        const solune::MacroLoadReport report = fresh.LoadAllMacros();
+        EXPECT_TRUE(report.folderRefused) << linked;
+        EXPECT_TRUE(fresh.macros().empty()) << linked;
+        EXPECT_NE(solune::LoadProblemMessage(report).find("symbolic link"), std::string::npos);
+        addMacro(17, u"Mine", 1, fresh);
+        fresh.AcknowledgeLoadProblems();
+        EXPECT_EQ(fresh.SaveAllMacros(), MacroSaveResult::Refused) << linked;
+        EXPECT_EQ(treeOf(target), before) << linked;
+    }
 }
 
 TEST_F(MacroLibraryOnDisk, FolderLeftAsideByACrashIsPutBackOnLoad) {

@@ -59,14 +59,14 @@ void runList(CtlContext& c, const MacroOptions& o) {
     }
     MacroLibrary library;
     library.SetMacroFolder(folder);
+    library.SetKeepDamagedCopies(false);
     const MacroLoadReport report = library.LoadAllMacros();
-    if (report.indexFound && !report.indexComplete) {
-        c.err << "solune300ctl: warning: " << (folder / kMacroListFileName).string()
-              << ": the index ends early or cannot be read; listing the entries read whole\n";
+    for (const MacroLoadProblem& problem : report.problems) {
+        c.err << "solune300ctl: warning: " << problem.path.string() << ": skipped ("
+              << problem.reason << ")\n";
     }
-    for (const fs::path& skipped : report.skipped) {
-        c.err << "solune300ctl: warning: " << skipped.string()
-              << ": skipped (missing, unreadable or incomplete)\n";
+    for (const fs::path& missing : report.missing) {
+        c.err << "solune300ctl: warning: " << missing.string() << ": skipped (is missing)\n";
     }
     json list = json::array();
     for (const auto& macro : library.macros()) {

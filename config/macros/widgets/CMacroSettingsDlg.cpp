@@ -40,6 +40,8 @@ CMacroSettingsDlg::CMacroSettingsDlg(const PageContext& context, QWidget* parent
     for (const auto& macro : m_eventList->library().macros()) {
         m_macroList->AddRow(QString::fromStdU16String(macro->name), macro->id);
     }
+    TellLoadProblems();
+    m_macroList->SetNameCheck([this](const QString& name) { return CanAddMacro(name); });
     qApp->installEventFilter(this);
 }
 
@@ -98,6 +100,29 @@ void CMacroSettingsDlg::BuildControls() {
     m_eventList->CreateScrollCtrl(scroll);
 }
 
+void CMacroSettingsDlg::TellLoadProblems() {
+    const MacroLibrary& library = m_eventList->library();
+    if (!library.NeedsAcknowledgement() || m_context.messages == nullptr) {
+        return;
+    }
+    m_context.messages->showMessage(LoadProblemMessage(library.loadReport()));
+    m_eventList->AcknowledgeLoadProblems();
+}
+
+bool CMacroSettingsDlg::CanAddMacro(const QString& name) {
+    if (m_eventList->library().CanAddMacro(name.toStdU16String())) {
+        return true;
+    }
+    ShowMessage(kMacroLibraryFullText);
+    return false;
+}
+
+void CMacroSettingsDlg::ShowMessage(const char* text) {
+    if (m_context.messages != nullptr) {
+        m_context.messages->showMessage(text);
+    }
+}
+
 MacroSaveResult CMacroSettingsDlg::SaveAllMacros() {
     return m_eventList->SaveAllMacros();
 }
@@ -137,6 +162,9 @@ void CMacroSettingsDlg::controlNotify(int id, int value) {
             break;
         case macropage::kNotifyMacroDeleted:
             m_eventList->DeleteMacro(value);
+            break;
+        case macropage::kNotifyMacroFull:
+            ShowMessage(kMacroFullText);
             break;
         case macropage::kNotifyStartRecord:
             if (!recording()) {
@@ -251,8 +279,8 @@ void CMacroSettingsDlg::StartRecording(RecordStart how) {
     m_keysStarted = keys != nullptr && keys->Start([this](std::uint32_t key, bool released) {
         KeyCaptured(key, released);
     });
-    if (!m_keysStarted && m_context.messages != nullptr) {
-        m_context.messages->showMessage(kStartHookFailed);
+    if (!m_keysStarted) {
+        ShowMessage(kStartHookFailed);
     }
 }
 
@@ -277,8 +305,13 @@ void CMacroSettingsDlg::KeyCaptured(std::uint32_t virtualKey, bool released) {
     // recording counts from the next key on.
     recorder.SetDelayOption(m_recordDelay->checked);
     recorder.SetHoldOption(m_recordHold->checked);
-    recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
+    const int result =
+        recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
     m_eventList->update();
+    if (result == kKeyMacroFull) {
+        StopRecording();
+        ShowMessage(kMacroFullText);
+    }
 }
 
 bool CMacroSettingsDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -5,7 +5,8 @@
 // Record" / "Stop Record".
 //
 // The page loads the macro library from the user's macro folder
-// (DefaultMacroFolder()) when it is made and never saves it by itself: the
+// (DefaultMacroFolder()) when it is made, shows one message naming what could
+// not be read when the load met problems, and never saves it by itself: the
 // main window calls SaveAllMacros at Apply and at exit. It offers the button
 // page the rows of its macro-name list and copies of macros by id
 // (MacroDirectory).
@@ -17,6 +18,10 @@
 // keys typed into the page are swallowed (Enter still commits the open
 // edits). When the key source cannot start, "start hook failed!" is shown and
 // the page stays in the recording state until "Stop Record".
+//
+// "New Macro" is refused with a message when the library's index would grow
+// past what it can read back, and so are rows that the macro's file has no
+// room for (recording stops then).
 //
 // Enter and Escape never close the page.
 
@@ -80,6 +85,13 @@ class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
     enum class RecordStart { Button, BeforeEvent, AfterEvent };
 
     void BuildControls();
+    // Shows what the load could not read (once, when the page is made) and
+    // lets the library be saved again.
+    void TellLoadProblems();
+    // The macro-name list's check for a new macro: false (after telling the
+    // user) when the library has no room for it.
+    bool CanAddMacro(const QString& name);
+    void ShowMessage(const char* text);
     void SelectMacro(std::int32_t id);
     void NewMacro();
     void DeleteMacro();

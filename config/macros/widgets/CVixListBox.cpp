@@ -84,14 +84,22 @@ QRect CVixListBox::NextRowRect() {
     return EdgeRect(kNewRowLeft, top, width() - kRowRightInset, top + kListRowHeight);
 }
 
+void CVixListBox::SetNameCheck(std::function<bool(const QString&)> canAdd) {
+    m_canAddName = std::move(canAdd);
+}
+
 std::int32_t CVixListBox::AddRow(const QString& name, std::optional<std::int32_t> id) {
     for (auto& row : m_rows) {
         row->selected = false;
     }
+    const QString rowName = id ? name : UniqueName(name);
+    if (!id && m_canAddName && !m_canAddName(rowName)) {
+        return 0;
+    }
     auto item = std::make_unique<CBoxItem>();
     item->rect = NextRowRect();
     item->id = id ? *id : NewId();
-    item->name = id ? name : UniqueName(name);
+    item->name = rowName;
     item->selected = true;
     const std::int32_t newId = item->id;
     m_rows.push_back(std::move(item));

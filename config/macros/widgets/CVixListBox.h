@@ -23,6 +23,7 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -50,8 +51,13 @@ class CVixListBox : public QWidget, public ControlParent {
     // Adds a row named `name`, selects it and tells the page. With no `id`
     // the row gets a new id (one more than the largest, at least 16) and a
     // name made unique among the rows ("M" becomes "M(1)"); a given id keeps
-    // the name as it is. Returns the row's id.
+    // the name as it is. Returns the row's id, or 0 when the name check
+    // refused a new row (nothing is added then).
     std::int32_t AddRow(const QString& name, std::optional<std::int32_t> id = std::nullopt);
+
+    // Asked with the final name before a row with a new id is added; false
+    // refuses it (the check tells the user why).
+    void SetNameCheck(std::function<bool(const QString&)> canAdd);
 
     // Deletes the first selected row (nothing when none is selected): tells
     // the page kNotifyMacroDeleted, removes the row, selects the row that
@@ -102,6 +108,7 @@ class CVixListBox : public QWidget, public ControlParent {
     CVixScrollCtrl* m_scroll = nullptr;
     int m_scrollWidth = 0;
     std::vector<std::unique_ptr<CBoxItem>> m_rows;
+    std::function<bool(const QString&)> m_canAddName;
 };
 
 }  // namespace solune

@@ -8,6 +8,7 @@
 #include <array>
 #include <limits>
 
+#include "config/macros/MacroFile.h"
 #include "config/macros/widgets/EventListMenu.h"
 #include "config/macros/widgets/EventRowLook.h"
 #include "config/macros/widgets/ListScroll.h"
@@ -192,7 +193,12 @@ void CVixMacroCtrl::InsertMouseRows(int item) {
     if (macro == nullptr) {
         return;
     }
-    for (const InsertedRow& row : RowsOfMouseCommand(item)) {
+    const auto rows = RowsOfMouseCommand(item);
+    if (!MacroHasRoomFor(*macro, rows.size())) {
+        NotifyPage(macropage::kNotifyMacroFull, 0);
+        return;
+    }
+    for (const InsertedRow& row : rows) {
         macro->AddEvent(row.kind, row.code, row.edge, 0, kInsertAfterSelected);
     }
 }

@@ -13,7 +13,8 @@
 // News: from its scroll control kNotifyScrolled (scroll the rows), from its
 // macros kNotifyRowsOverflow, kNotifyRowDeleted (not acted on) and
 // kNotifyShowRow, the menu's commands, and kMenuClosing, which it passes to
-// the page. To the page: macropage::kNotifyStartRecord with the menu item.
+// the page. To the page: macropage::kNotifyStartRecord with the menu item,
+// macropage::kNotifyMacroFull when inserted rows do not fit the macro's file.
 
 #include <QImage>
 #include <QPointer>
@@ -53,6 +54,8 @@ class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
     void SetMacroFolder(std::filesystem::path folder);
     MacroLoadReport LoadAllMacros();
     MacroSaveResult SaveAllMacros();
+    // The page has shown the load's problems (see MacroLibrary).
+    void AcknowledgeLoadProblems() { m_library.AcknowledgeLoadProblems(); }
     std::optional<ButtonMacro> MacroById(std::int32_t id) const;
     // Makes the macro with `id` current (made with `name` and the control's
     // client rectangle when the library has none), scrolls its rows to the

@@ -16,5 +16,8 @@ inline constexpr int kNotifyMacroDeleted = 104;
 // Event list -> page: start recording from the context menu (value: the menu
 // item, kMenuRecordBefore or kMenuRecordAfter).
 inline constexpr int kNotifyStartRecord = 116;
+// Event list -> page: rows were not inserted because the macro's file has no
+// room for them (value: 0).
+inline constexpr int kNotifyMacroFull = 117;
 
 }  // namespace solune::macropage

@@ -60,7 +60,16 @@ std::string MacroSaveProblem(MacroSaveResult result) {
             return {};
         case MacroSaveResult::Failed:
             return "The macros could not be saved: a file in the macro folder could not be "
-                   "written; the folder keeps the macros of the last save.";
+                   "written. Every macro is still on disk, some as they were at the last save.";
+        case MacroSaveResult::NotAcknowledged:
+            return "The macros were not saved: some macro files could not be read, and the "
+                   "folder is kept as it is until that has been shown.";
+        case MacroSaveResult::Refused:
+            return "The macros were not saved: the macro folder is a link or not a folder, "
+                   "and VESK does not write through it.";
+        case MacroSaveResult::TooLarge:
+            return "The macros were not saved: the macro library would be larger than VESK "
+                   "can read back.";
     }
     return {};
 }

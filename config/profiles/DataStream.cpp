@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <limits>
+#include <system_error>
 
 #include "platform/AtomicFile.h"
 #include "platform/DataFolderFiles.h"
@@ -248,8 +249,13 @@ FileWriteStatus DataStream::SaveDataFile(const std::filesystem::path& root,
             return FileWriteStatus::Failed(ELOOP);
         case FileReadResult::ForeignOwner:
             return FileWriteStatus::Failed(EPERM);
-        case FileReadResult::NotRegularFile:
-            return FileWriteStatus::Failed(EISDIR);
+        case FileReadResult::NotRegularFile: {
+            // Either a file stands where one of its folders belongs, or a
+            // folder (or device) where the file belongs.
+            std::error_code ec;
+            [[maybe_unused]] const auto status = std::filesystem::symlink_status(root / relative, ec);
+            return FileWriteStatus::Failed(ec.value() == ENOTDIR ? ENOTDIR : EISDIR);
+        }
         default:
             return FileWriteStatus::Failed(error);
     }

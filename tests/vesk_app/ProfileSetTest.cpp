@@ -373,7 +373,7 @@ TEST_F(ProfileSetTest, AFullDiskAndFailedMacrosAreToldInOneMessageBeforeTheMouse
     EXPECT_EQ(m_messages.messages,
               (Log{"Profile 2 could not be saved: the disk is full.\n"
                    "The macros could not be saved: a file in the macro folder could not be "
-                   "written; the folder keeps the macros of the last save.",
+                   "written. Every macro is still on disk, some as they were at the last save.",
                    kMouseNotFoundText}));
     EXPECT_TRUE(std::filesystem::exists(FileOf(1)));
     EXPECT_FALSE(std::filesystem::exists(FileOf(2)));

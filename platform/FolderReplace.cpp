@@ -62,20 +62,6 @@ void removeStaleTemporaries(int folderFd, const std::string& target) {
     ::closedir(dir);
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // Creates a fresh temporary file in the folder; its descriptor (or -1) and name.
 int createTemporary(int folderFd, const std::string& target, mode_t mode, std::string& tempName) {
@@ -93,6 +79,24 @@ int createTemporary(int folderFd, const std::string& target, mode_t mode, std::s
 
 }  // namespace
 
+bool WriteAllBytes(int fd, std::span<const std::uint8_t> bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;  // a write that takes nothing would never end
+            }
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 bool ReplaceInFolder(int folderFd, const std::string& name, std::span<const std::uint8_t> bytes,
                      mode_t createMode, std::optional<mode_t> finalMode) {
     std::string tempName;
@@ -109,7 +113,7 @@ bool ReplaceInFolder(int folderFd, const std::string& name, std::span<const std:
         return done;
     };
     bool ok = !finalMode || step(::fchmod(fd, *finalMode) == 0);
-    ok = ok && step(writeAll(fd, bytes)) && step(::fsync(fd) == 0);
+    ok = ok && step(WriteAllBytes(fd, bytes)) && step(::fsync(fd) == 0);
     ok = step(::close(fd) == 0) && ok;
     ok = ok && step(::renameat(folderFd, tempName.c_str(), folderFd, name.c_str()) == 0);
     if (!ok) {

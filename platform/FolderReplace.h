@@ -12,6 +12,10 @@
 
 namespace solune {
 
+// Writes every byte to `fd`, again after an interruption. False (errno set)
+// when a write fails or takes nothing.
+bool WriteAllBytes(int fd, std::span<const std::uint8_t> bytes);
+
 // Writes `bytes` to a new temporary file "<name>.tmp.<process id>.<counter>" of
 // the folder open as `folderFd` (made with O_EXCL | O_NOFOLLOW and `createMode`
 // less the umask, then set to exactly `finalMode` when one is given), flushes

@@ -1,5 +1,7 @@
 #include "config/macros/MacroFolderFiles.h"
 
+#include "platform/FolderReplace.h"
+
 #include <fcntl.h>
 #include <stdio.h>
 #include <sys/stat.h>
@@ -58,20 +60,6 @@ bool readAll(int fd, std::size_t size, std::vector<std::uint8_t>& bytes) {
     return ::read(fd, &extra, 1) == 0;  // nor did it grow
 }
 
-bool writeAll(int fd, std::span<const std::uint8_t> bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 int createTemporary(const fs::path& target, fs::path& tempPath) {
     static std::atomic<unsigned> counter{0};
@@ -150,7 +138,7 @@ bool WriteOwnFile(const fs::path& path, std::span<const std::uint8_t> bytes, boo
     if (fd < 0) {
         return false;
     }
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = WriteAllBytes(fd, bytes) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     if (ok) {
         if (!replace) {
@@ -205,7 +193,7 @@ bool CopyOwnFile(const fs::path& from, const fs::path& to) {
             ok = n == 0;
             break;
         }
-        ok = writeAll(out, std::span(chunk.data(), static_cast<std::size_t>(n)));
+        ok = WriteAllBytes(out, std::span(chunk.data(), static_cast<std::size_t>(n)));
     }
     if (out >= 0) {
         ok = ::fsync(out) == 0 && ok;

@@ -93,10 +93,10 @@ bool MacroHasRoomFor(const CMacro& macro, std::size_t rows) {
     return rows <= room / kMacroEventRecordSize;
 }
 
-bool SaveMacroFile(const CMacro& macro, const std::filesystem::path& path) {
+FileWriteStatus SaveMacroFile(const CMacro& macro, const std::filesystem::path& path) {
     DataStream stream;
     WriteMacro(stream, macro);
-    return stream.SaveFile(path).ok();
+    return stream.SaveFile(path);
 }
 
 void WriteMacroList(DataStream& s, const std::vector<std::u16string>& paths) {

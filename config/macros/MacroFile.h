@@ -66,8 +66,8 @@ MacroFileStatus ReadMacro(DataStream& stream, CMacro& macro);
 MacroFileStatus LoadMacroFile(const std::filesystem::path& path, CMacro& macro);
 
 // Writes a ".macro" file; `path` is replaced only once the whole file is on
-// disk. False when it could not be written.
-bool SaveMacroFile(const CMacro& macro, const std::filesystem::path& path);
+// disk. How that went, with the reason when it could not be written.
+FileWriteStatus SaveMacroFile(const CMacro& macro, const std::filesystem::path& path);
 
 // Appends the index: the count, then each path.
 void WriteMacroList(DataStream& stream, const std::vector<std::u16string>& paths);

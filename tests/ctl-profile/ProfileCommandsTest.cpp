@@ -263,3 +263,14 @@ TEST(CtlProfile, EveryLevelHasHelp) {
         EXPECT_NE(r.out.find("Usage:"), std::string::npos) << args.back();
     }
 }
+
+// A file that cannot be written is refused with the reason, not only the fact.
+TEST(CtlProfile, AWriteThatFailsSaysWhy) {
+    TempDir dir;
+    WriteText((dir / "plain").string(), "a file, not a folder");
+    const auto file = (dir / "plain" / "P1.profile").string();
+    CtlRun r = ctl({"profile", "new", file});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "solune300ctl: " + file +
+                         ": cannot write the file: a file is in the place of its folder\n");
+}

@@ -61,6 +61,20 @@ TEST(CtlMacro, ShowThenWriteReproducesTheFileByteForByte) {
     EXPECT_EQ(ReadBytes(copy), ReadBytes(original));
 }
 
+// A macro file that cannot be written is refused with the reason.
+TEST(CtlMacro, AWriteThatFailsSaysWhy) {
+    TempDir dir;
+    const auto original = dir / "a.macro";
+    ASSERT_TRUE(solune::SaveMacroFile(sampleMacro(), original));
+    CtlRun show = ctl({"macro", "show", original.string()});
+    ASSERT_EQ(show.status, 0) << show.err;
+    const auto target = dir / "a.macro" / "b.macro";
+    CtlRun write = ctl({"macro", "write", target.string()}, show.out);
+    EXPECT_EQ(write.status, 1);
+    EXPECT_EQ(write.err, "solune300ctl: " + target.string() +
+                             ": cannot write the file: a file is in the place of its folder\n");
+}
+
 TEST(CtlMacro, BadInputIsRefusedWithOneLineAndNothingWritten) {
     TempDir dir;
     const auto file = dir / "m.macro";

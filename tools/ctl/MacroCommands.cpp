@@ -9,6 +9,7 @@
 
 #include "config/macros/MacroFile.h"
 #include "config/macros/MacroLibrary.h"
+#include "platform/FileErrorText.h"
 #include "platform/TextCodec.h"
 #include "tools/ctl/DataFolderCheck.h"
 #include "tools/ctl/JsonInput.h"
@@ -109,8 +110,10 @@ void runWrite(CtlContext& c, const MacroOptions& o) {
                                   std::to_string(kMaxMacroFileBytes) + " a macro file may hold");
         return;
     }
-    if (!SaveMacroFile(macro, o.file)) {
-        c.Fail(kExitWriteFailed, o.file + ": cannot write the file");
+    const FileWriteStatus written = SaveMacroFile(macro, o.file);
+    if (!written) {
+        c.Fail(kExitWriteFailed, o.file + ": cannot write the file: " +
+                                       FileErrorText(written.error, FileAccess::Writing));
     }
 }
 

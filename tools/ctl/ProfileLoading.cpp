@@ -1,6 +1,7 @@
 #include "tools/ctl/ProfileLoading.h"
 
 #include "config/profiles/ProfileFile.h"
+#include "platform/FileErrorText.h"
 
 namespace solune::ctl {
 
@@ -28,8 +29,10 @@ bool LoadProfileOrFail(CtlContext& c, const std::string& file, Profile& profile)
 }
 
 void SaveProfileOrFail(CtlContext& c, const Profile& profile, const std::string& file) {
-    if (!SaveProfile(profile, file)) {
-        c.Fail(kExitWriteFailed, file + ": cannot write the file");
+    const FileWriteStatus written = SaveProfile(profile, file);
+    if (!written) {
+        c.Fail(kExitWriteFailed, file + ": cannot write the file: " +
+                                     FileErrorText(written.error, FileAccess::Writing));
     }
 }
 

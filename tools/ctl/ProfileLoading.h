@@ -14,7 +14,7 @@ namespace solune::ctl {
 // whole.
 bool LoadProfileOrFail(CtlContext& c, const std::string& file, Profile& profile);
 
-// Writes `profile` to `file`; reports "<file>: cannot write the file"
+// Writes `profile` to `file`; reports "<file>: cannot write the file: <why>"
 // (exit status kExitWriteFailed) when that fails.
 void SaveProfileOrFail(CtlContext& c, const Profile& profile, const std::string& file);
 

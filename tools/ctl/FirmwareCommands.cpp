@@ -210,7 +210,7 @@ bool readyToUpdate(CtlContext& c, const FirmwareOptions& o, UpdaterFlow& flow,
             ReportNoMouse(c, !access().makeBackend);
             return false;
         case DeviceMode::Normal:
-            if (view.LastScreen() == kScreenCanNotFind) {
+            if (view.LastEvent() == UpdateEvent::NoMouse) {
                 c.Fail(kExitCommandFailed, "cannot read the firmware version of the mouse");
                 return false;
             }

@@ -124,7 +124,11 @@ bool CW38UpdaterDlg::onWindowThread() const {
     return QThread::currentThread() == thread();
 }
 
-void CW38UpdaterDlg::ShowScreen(int screen) {
+void CW38UpdaterDlg::Report(UpdateEvent event) {
+    showScreen(ScreenForEvent(event));
+}
+
+void CW38UpdaterDlg::showScreen(int screen) {
     if (onWindowThread()) {
         layoutScreen(screen);
         return;

@@ -236,8 +236,7 @@ void runUpdate(CtlContext& c, const FirmwareOptions& o) {
     TerminalUpdateView view(c.out);
     std::unique_ptr<HidBackend> backend =
         access().makeBackend ? access().makeBackend() : CreateSystemHidBackend();
-    Clock& clock = access().clock ? *access().clock : RealClock::Instance();
-    UpdaterFlow flow(view, log, backend.get(), clock);
+    UpdaterFlow flow(view, log, backend.get(), c.clock);
     const std::filesystem::path folder = packageFolder(o);
     if (!flow.LoadPackage(folder)) {
         reportBadPackage(c, flow.Package(), folder);

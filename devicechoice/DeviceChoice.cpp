@@ -6,6 +6,7 @@
 #include "platform/HidrawBackend.h"
 #include "simulator/MouseStore.h"
 #include "simulator/SimulatedHidBackend.h"
+#include "simulator/SimulatorStateFile.h"
 
 namespace solune {
 
@@ -31,11 +32,6 @@ class StateFileBackend final : public HidBackend {
 };
 
 }  // namespace
-
-std::string SimulatorStateFile() {
-    const char* value = std::getenv(kSimulatorVariable);
-    return value != nullptr ? value : "";
-}
 
 bool RealHardwareForbidden() {
     const char* value = std::getenv(kNoHardwareVariable);

@@ -13,11 +13,7 @@
 
 namespace solune {
 
-inline constexpr const char* kSimulatorVariable = "SOLUNE300_SIMULATOR";
 inline constexpr const char* kNoHardwareVariable = "SOLUNE300_NO_HARDWARE";
-
-// The state file named by SOLUNE300_SIMULATOR, or empty when it is unset or empty.
-std::string SimulatorStateFile();
 
 // True when SOLUNE300_NO_HARDWARE is set to a non-empty value.
 bool RealHardwareForbidden();

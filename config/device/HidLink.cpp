@@ -88,20 +88,6 @@ bool HidLink::IsOurDevicePath(std::string_view path) {
     return vendor && path.find("1308") != std::string_view::npos;
 }
 
-HidLink::NoticeEffect HidLink::HandleNotice(const HidNotice& notice) {
-    if (!IsOurDevicePath(notice.devicePath)) {
-        return NoticeEffect::None;
-    }
-    if (notice.kind == HidNotice::Kind::Arrival) {
-        // The new device needs a moment before it answers.
-        m_clock.Sleep(kArrivalSettle);
-        const bool wasConnected = m_deviceConnected != 0;
-        return DeviceArrived() && !wasConnected ? NoticeEffect::Arrived : NoticeEffect::None;
-    }
-    DeviceRemoved();
-    return NoticeEffect::Removed;
-}
-
 std::vector<HidNotice> HidLink::TakeNotices() {
     return m_backend.TakeNotices();
 }
@@ -116,17 +102,6 @@ bool HidLink::DeviceArrived() {
         FindDevice();
     }
     return m_deviceConnected != 0;
-}
-
-HidLink::NoticeEffect HidLink::ProcessNotices() {
-    NoticeEffect last = NoticeEffect::None;
-    for (const HidNotice& notice : TakeNotices()) {
-        const NoticeEffect effect = HandleNotice(notice);
-        if (effect != NoticeEffect::None) {
-            last = effect;
-        }
-    }
-    return last;
 }
 
 }  // namespace solune

@@ -29,8 +29,6 @@ inline constexpr std::size_t kImageReportSize = 1041;
 inline constexpr std::uint8_t kReplyDone = 1;
 inline constexpr std::uint8_t kReplyBusy = 4;
 
-// The wait after an arrival notice before the mouse is looked for.
-inline constexpr std::chrono::milliseconds kArrivalSettle{900};
 // The wait between two polls of a busy mouse.
 inline constexpr std::chrono::milliseconds kBusyPollWait{20};
 
@@ -79,20 +77,10 @@ class HidLink {
     // True when `path` contains "22D4" or "22d4" and also "1308".
     static bool IsOurDevicePath(std::string_view path);
 
-    // What a notice did to the link.
-    enum class NoticeEffect { None, Arrived, Removed };
-
-    // Handles one notice: the mouse's arrival waits 900 ms and then, when
-    // deviceConnected() is 0, runs FindDevice (Arrived when that found it); the
-    // mouse's removal sets deviceConnected() to 0 and closes the device (Removed).
-    // Other notices and other devices: None.
-    NoticeEffect HandleNotice(const HidNotice& notice);
-    // Takes the backend's pending notices and handles each in order; returns the
-    // effect of the last one that had any (None when none had).
-    NoticeEffect ProcessNotices();
-
-    // For an event loop that must not block for the 900 ms after an arrival:
-    // the backend's pending notices, oldest first, not yet handled.
+    // The backend's pending notices, oldest first. The caller picks those of
+    // the mouse (IsOurDevicePath) and answers each: a removal with
+    // DeviceRemoved, an arrival, after letting the mouse settle for a moment
+    // without blocking its event loop, with DeviceArrived.
     std::vector<HidNotice> TakeNotices();
     // The removal of the mouse: deviceConnected() becomes 0 and the device is
     // closed.

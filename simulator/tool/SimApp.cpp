@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "devicechoice/DeviceChoice.h"
 #include "platform/VersionText.h"
 #include "simulator/MouseStateJson.h"
 #include "simulator/MouseStore.h"
+#include "simulator/SimulatorStateFile.h"
 #include "simulator/VirtualMouse.h"
 
 namespace solune::simulator {

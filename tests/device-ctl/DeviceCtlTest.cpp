@@ -34,12 +34,11 @@ class BorrowedBackend final : public HidBackend {
 class DeviceCtl : public ::testing::Test {
   protected:
     void SetUp() override {
-        ctl::SetDeviceAccess(
-            {[this] { return std::make_unique<BorrowedBackend>(sim.backend()); }, &clock});
+        ctl::SetDeviceAccess({[this] { return std::make_unique<BorrowedBackend>(sim.backend()); }});
     }
     void TearDown() override { ctl::SetDeviceAccess({}); }
 
-    CtlRun Run(std::vector<std::string> args) { return RunCtlCommand(std::move(args)); }
+    CtlRun Run(std::vector<std::string> args) { return RunCtlCommand(clock, std::move(args)); }
     void Arm(const std::string& fault, int count, int value = 0) {
         sim.Change([&](simulator::MouseState& s) { simulator::SetFault(s, fault, count, value); });
     }

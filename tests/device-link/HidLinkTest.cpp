@@ -151,6 +151,10 @@ TEST(HidLinkPath, IsOurDevicePathWantsTheVendorInEitherCaseAndTheProduct) {
         {"/sys/devices/pci0000:00/usb1/1-2/1-2:1.2/0003:22D4:1308.0005/hidraw/hidraw3", true},
         {"/sys/devices/x/0003:22D4:1307.0005/hidraw/hidraw3", false},
         {"/sys/devices/x/0003:046D:1308.0001/hidraw/hidraw0", false},
+        // Notices of the boot loader and of another device are not the mouse's.
+        {"/sys/x/0003:22D4:1307.0001", false},
+        {"/sys/x/0003:046D:C077.0001", false},
+        {"/sys/x/0003:22d4:1308.0009", true},
         {"22d", false},
         {"", false},
     };
@@ -159,35 +163,35 @@ TEST(HidLinkPath, IsOurDevicePathWantsTheVendorInEitherCaseAndTheProduct) {
     }
 }
 
-TEST_F(HidLinkTest, ArrivalOfTheMouseWaitsThenFindsIt) {
-    const auto path = sim.backend().Enumerate()[2].sysfsPath;
-    EXPECT_EQ(link.HandleNotice({HidNotice::Kind::Arrival, path}), HidLink::NoticeEffect::Arrived);
-    EXPECT_EQ(Waits(), Ms{900});
+TEST_F(HidLinkTest, ArrivalOfTheMouseFindsItWithoutWaiting) {
+    EXPECT_TRUE(link.DeviceArrived());
     EXPECT_EQ(link.deviceConnected(), 1);
     EXPECT_EQ(backend.log.opened.size(), 1u);
+    EXPECT_TRUE(Waits().empty()) << "the settle time is the caller's, never a sleep";
 }
 
-TEST_F(HidLinkTest, ArrivalWhileConnectedWaitsButDoesNotSearchAgain) {
+TEST_F(HidLinkTest, ArrivalWhileConnectedDoesNotSearchAgain) {
     Connect();
-    const auto path = sim.backend().Enumerate()[0].sysfsPath;
-    EXPECT_EQ(link.HandleNotice({HidNotice::Kind::Arrival, path}), HidLink::NoticeEffect::None);
-    EXPECT_EQ(Waits(), Ms{900});
+    EXPECT_TRUE(link.DeviceArrived());
     EXPECT_TRUE(backend.log.opened.empty());
+    EXPECT_TRUE(link.IsOpen());
 }
 
-TEST_F(HidLinkTest, RemovalOfTheMouseDisconnectsAndOtherDevicesAreIgnored) {
+TEST_F(HidLinkTest, RemovalOfTheMouseDisconnects) {
     Connect();
-    EXPECT_EQ(link.HandleNotice({HidNotice::Kind::Removal, "/sys/x/0003:22D4:1307.0001"}),
-              HidLink::NoticeEffect::None);
-    EXPECT_EQ(link.HandleNotice({HidNotice::Kind::Arrival, "/sys/x/0003:046D:C077.0001"}),
-              HidLink::NoticeEffect::None);
-    EXPECT_TRUE(link.IsOpen());
-    EXPECT_TRUE(Waits().empty());
-
-    EXPECT_EQ(link.HandleNotice({HidNotice::Kind::Removal, "/sys/x/0003:22d4:1308.0009"}),
-              HidLink::NoticeEffect::Removed);
+    link.DeviceRemoved();
     EXPECT_EQ(link.deviceConnected(), 0);
     EXPECT_FALSE(link.IsOpen());
+    EXPECT_TRUE(Waits().empty());
+}
+
+// The notices of one interface each, all of them the mouse's.
+void ExpectMouseNotices(const std::vector<HidNotice>& notices, HidNotice::Kind kind) {
+    ASSERT_EQ(notices.size(), 3u);
+    for (const HidNotice& notice : notices) {
+        EXPECT_EQ(notice.kind, kind);
+        EXPECT_TRUE(HidLink::IsOurDevicePath(notice.devicePath)) << notice.devicePath;
+    }
 }
 
 TEST_F(HidLinkTest, UnpluggingAndPluggingReachTheLinkAsNotices) {
@@ -196,16 +200,21 @@ TEST_F(HidLinkTest, UnpluggingAndPluggingReachTheLinkAsNotices) {
     Connect();
 
     sim.Change([](simulator::MouseState& s) { s.plugged = false; });
-    EXPECT_EQ(link.ProcessNotices(), HidLink::NoticeEffect::Removed);
+    ExpectMouseNotices(link.TakeNotices(), HidNotice::Kind::Removal);
+    link.DeviceRemoved();
     EXPECT_EQ(link.deviceConnected(), 0);
 
     sim.Change([](simulator::MouseState& s) { simulator::Replug(s); });
-    EXPECT_EQ(link.ProcessNotices(), HidLink::NoticeEffect::Arrived);
+    const std::vector<HidNotice> arrivals = link.TakeNotices();
+    ExpectMouseNotices(arrivals, HidNotice::Kind::Arrival);
+    // One arrival notice per interface of the mouse; the first finds it, the
+    // others do not search again.
+    for (std::size_t i = 0; i < arrivals.size(); ++i) {
+        EXPECT_TRUE(link.DeviceArrived());
+    }
     EXPECT_EQ(link.deviceConnected(), 1);
-    // One arrival notice per interface of the mouse; the first finds it, the others
-    // only wait.
-    EXPECT_EQ(Waits(), (Ms{900, 900, 900}));
-    EXPECT_EQ(link.ProcessNotices(), HidLink::NoticeEffect::None);
+    EXPECT_EQ(backend.log.opened.size(), 1u);
+    EXPECT_TRUE(link.TakeNotices().empty());
 }
 
 TEST_F(HidLinkTest, AnUnnoticedUnpluggingKeepsTheFlagAndTransfersFail) {

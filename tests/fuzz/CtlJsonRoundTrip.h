@@ -68,7 +68,8 @@ class CtlJsonRoundTrip {
         std::istringstream in{std::string(text)};
         std::ostringstream out;
         std::ostringstream err;
-        ctl::CtlContext context{in, out, err};
+        VirtualClock clock;
+        ctl::CtlContext context{in, out, err, clock};
         nlohmann::json value;
         if (!ctl::ReadJsonInput(context, "fuzz", value)) {
             return nlohmann::json(nlohmann::json::value_t::discarded);

@@ -28,6 +28,20 @@ void checkDone(CommandResult result, const solune::fuzz::FuzzedHidBackend& backe
     }
 }
 
+// The mouse coming and going, answered as the configuration window answers it.
+void answerNotices(HidLink& link) {
+    for (const solune::HidNotice& notice : link.TakeNotices()) {
+        if (!HidLink::IsOurDevicePath(notice.devicePath)) {
+            continue;
+        }
+        if (notice.kind == solune::HidNotice::Kind::Removal) {
+            link.DeviceRemoved();
+        } else {
+            link.DeviceArrived();
+        }
+    }
+}
+
 CommandResult runOne(int which, HidLink& link, FuzzedDataProvider& data) {
     const auto argument = data.ConsumeIntegral<std::uint8_t>();
     switch (which) {
@@ -64,7 +78,7 @@ CommandResult runOne(int which, HidLink& link, FuzzedDataProvider& data) {
         }
         default:
             if (argument & 1) {
-                link.ProcessNotices();
+                answerNotices(link);
             } else {
                 link.FindDevice();
             }

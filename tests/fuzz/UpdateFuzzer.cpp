@@ -33,7 +33,7 @@ constexpr std::int64_t kLongestWaitMs = 30 * 60 * 1000;
 // Checks what the procedures show while they run.
 class CheckingView final : public solune::UpdateView {
   public:
-    void ShowScreen(int) override {}
+    void Report(solune::UpdateEvent) override {}
     void SetProgress(int value) override {
         if (value < 0 || value > 101 || value < m_progress) {
             std::abort();

@@ -7,6 +7,7 @@
 #include "devicechoice/NoMouseBackend.h"
 #include "platform/HidrawBackend.h"
 #include "simulator/MouseStore.h"
+#include "simulator/SimulatorStateFile.h"
 #include "tests/support/TempDir.h"
 
 namespace solune {

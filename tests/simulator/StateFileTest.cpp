@@ -132,19 +132,31 @@ TEST_F(StateFile, AChangeFromAnotherProcessArrivesAsNotices) {
         [this] { return SimulatedMouse(file).Change([](MouseState& s) { s.plugged = false; }); });
     ASSERT_EQ(ExitStatusOf(unplug), 0);
     ASSERT_TRUE(waitForNotice());
-    EXPECT_EQ(link.ProcessNotices(), HidLink::NoticeEffect::Removed);
+    const std::vector<HidNotice> removals = link.TakeNotices();
+    ASSERT_FALSE(removals.empty());
+    for (const HidNotice& notice : removals) {
+        EXPECT_EQ(notice.kind, HidNotice::Kind::Removal);
+        EXPECT_TRUE(HidLink::IsOurDevicePath(notice.devicePath)) << notice.devicePath;
+    }
+    link.DeviceRemoved();
     EXPECT_EQ(link.deviceConnected(), 0);
 
     // Looking at the state (as TakeNotices does) must not wake the watcher again,
     // or an event loop would spin.
-    EXPECT_TRUE(link.ProcessNotices() == HidLink::NoticeEffect::None);
+    EXPECT_TRUE(link.TakeNotices().empty());
     pollfd quiet{link.NoticeDescriptor(), POLLIN, 0};
     EXPECT_EQ(::poll(&quiet, 1, 0), 0);
 
     const pid_t plug = Spawn([this] { return SimulatedMouse(file).Change(Replug); });
     ASSERT_EQ(ExitStatusOf(plug), 0);
     ASSERT_TRUE(waitForNotice());
-    EXPECT_EQ(link.ProcessNotices(), HidLink::NoticeEffect::Arrived);
+    const std::vector<HidNotice> arrivals = link.TakeNotices();
+    ASSERT_FALSE(arrivals.empty());
+    for (const HidNotice& notice : arrivals) {
+        EXPECT_EQ(notice.kind, HidNotice::Kind::Arrival);
+        EXPECT_TRUE(HidLink::IsOurDevicePath(notice.devicePath)) << notice.devicePath;
+    }
+    EXPECT_TRUE(link.DeviceArrived());
     EXPECT_EQ(link.deviceConnected(), 1);
     int slot = -1;
     EXPECT_EQ(GetActiveProfile(link, slot), CommandResult::Done);

@@ -89,7 +89,7 @@ class UpdaterWindowFixture : public ::testing::Test {
     std::filesystem::path packageFolder() const { return m_dir / "pkg"; }
 
     UpdaterEnvironment Environment() {
-        UpdaterEnvironment env;
+        UpdaterEnvironment env(m_clock);
         env.packageFolder = packageFolder();
         env.skinFolder = m_skinFolder;
         env.fontFile = m_dir / "Updater_Skins" / "NeoSans-Light.otf";
@@ -98,7 +98,6 @@ class UpdaterWindowFixture : public ::testing::Test {
             ++m_backendsMade;
             return std::make_unique<simulator::SimulatedHidBackend>(m_sim.store(), m_sim.mouse());
         };
-        env.clock = &m_clock;
         env.localTime = [] { return LocalTime{7, 9, 8, 5, 3, 45}; };
         env.configProgramRunning = [] { return SingleInstance::IsHeld(kVeskInstanceName); };
         env.showMessageBox = [this](const std::string& caption, const std::string& text) {

@@ -290,6 +290,39 @@ TEST_F(UpdaterWindowFixture, OkOnPleaseExitClosesWithoutTouchingThePackageOrTheM
     EXPECT_EQ(simulator::ToJson(m_sim.State()), simulator::ToJson(before));
 }
 
+// What the update tells reaches the user as one screen: its number and its
+// Normal picture as the window's background.
+TEST_F(UpdaterWindowFixture, EachEventOfTheUpdateShowsItsScreen) {
+    struct Case {
+        UpdateEvent event;
+        int screen;
+        const char* picture;
+    };
+    const Case cases[] = {
+        {UpdateEvent::PackageRefused, 1, "01 Firmware incorrect Normal.bmp"},
+        {UpdateEvent::NoMouse, 2, "02 Can not find Normal.bmp"},
+        {UpdateEvent::UpToDate, 3, "03 Firmware up to date Normal.bmp"},
+        {UpdateEvent::MouseNewer, 4, "04 Firmware Newer Normal.bmp"},
+        {UpdateEvent::FileNewer, 5, "05 Update firmware Normal.bmp"},
+        {UpdateEvent::UpdateFailed, 6, "06 encountered problem Normal.bmp"},
+        {UpdateEvent::TransferDone, 7, "07 Update Completed Normal.bmp"},
+        {UpdateEvent::MouseRestarted, 9, "09 Successfully update Normal.bmp"},
+        {UpdateEvent::UpdateStarted, 10, "10 Firmware update Normal.bmp"},
+        {UpdateEvent::ConfigProgramRunning, 11, "11 Please exit Normal.bmp"},
+    };
+    CW38UpdaterDlg& window = Open();
+    for (const Case& c : cases) {
+        window.Report(c.event);
+        EXPECT_EQ(window.currentScreen(), c.screen) << c.picture;
+        const QImage expected(QString::fromStdString((m_skinFolder / c.picture).string()));
+        ASSERT_FALSE(expected.isNull()) << c.picture;
+        EXPECT_EQ(window.backgroundImage().convertToFormat(QImage::Format_ARGB32),
+                  expected.convertToFormat(QImage::Format_ARGB32))
+            << c.picture;
+    }
+    EXPECT_TRUE(m_messageBoxes.empty());
+}
+
 class UpdaterCloseTest : public UpdaterWindowFixture,
                          public ::testing::WithParamInterface<const char*> {};
 

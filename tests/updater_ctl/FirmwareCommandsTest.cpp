@@ -38,7 +38,7 @@ class FirmwareCommandsTest : public ::testing::Test {
                                         std::make_unique<simulator::SimulatedHidBackend>(
                                             m_sim.store(), m_sim.mouse()));
                                 },
-                                &m_clock, [] { return LocalTime{7, 9, 8, 5, 3, 45}; }});
+                                [] { return LocalTime{7, 9, 8, 5, 3, 45}; }});
         test::WriteBytes(m_dir / "image.bin", simulator::MakeVirtualFirmwareImage(108, 2500));
     }
     ~FirmwareCommandsTest() override {
@@ -57,7 +57,7 @@ class FirmwareCommandsTest : public ::testing::Test {
     }
 
     CtlRun run(std::vector<std::string> args, const std::string& input = "") {
-        test::CtlRun r = test::RunCtlCommand(std::move(args), input);
+        test::CtlRun r = test::RunCtlCommand(m_clock, std::move(args), input);
         return {r.status, std::move(r.out), std::move(r.err)};
     }
 

@@ -13,7 +13,7 @@ TEST(TerminalUpdateView, ProgressRedrawsOneLineAndShowsOverfullAsFull) {
     view.SetProgress(2);
     view.SetProgress(101);
     view.SetMouseVersionText("1.08");
-    view.ShowScreen(kScreenSuccessfullyUpdate);
+    view.Report(UpdateEvent::MouseRestarted);
     EXPECT_EQ(out.str(),
               "\r[........................................]   2%"
               "\r[########################################] 100%\n"

@@ -75,13 +75,13 @@ TEST_F(FirmwarePackageTest, NameMustHoldTheVersionAfterItsFirstCharacter) {
         const std::string tagged = std::string(kTag) + c.loggedName;
         if (c.result == 1) {
             EXPECT_EQ(log.Messages(), Messages({tagged}));
-            EXPECT_TRUE(view.screens.empty());
+            EXPECT_TRUE(view.events.empty());
             EXPECT_EQ(package.FirmwareFileName(), c.loggedName);
             EXPECT_EQ(package.ConfigVersion(), "1.08");
         } else {
             EXPECT_EQ(log.Messages(), Messages({"the firmware file is incorrect", tagged}))
                 << c.config;
-            EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect}));
+            EXPECT_EQ(view.events, std::vector<UpdateEvent>({UpdateEvent::PackageRefused}));
         }
     }
 }
@@ -147,7 +147,7 @@ TEST_F(FirmwarePackageTest, ImageIsSplitIntoZeroPaddedBlocks) {
                   std::accumulate(image.begin(), image.end(), std::uint32_t{0}));
         EXPECT_EQ(m_package.FileVersionText(), "1.08");
     }
-    EXPECT_TRUE(m_view.screens.empty());
+    EXPECT_TRUE(m_view.events.empty());
     EXPECT_TRUE(m_log.Messages().empty());
 }
 
@@ -202,7 +202,7 @@ TEST_F(FirmwarePackageTest, ImageForAnotherMouseOrVersionIsRefused) {
                   std::string("the firmware file is incorrect: ") + c.failure);
         EXPECT_EQ(log.Messages(),
                   Messages({std::string(kTag) + "f_1.08.fub", "the firmware file is incorrect"}));
-        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
+        EXPECT_EQ(view.events, std::vector<UpdateEvent>({UpdateEvent::PackageRefused})) << c.name;
         EXPECT_EQ(package.BlockCount(), 0) << c.name;
     }
 }
@@ -255,7 +255,7 @@ TEST_F(FirmwarePackageTest, WrongLengthOrChecksumFails) {
         test::WriteBytes(log.dir / "f_1.08.fub", file);
         EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), "f_1.08.fub"), 0) << c.name;
         EXPECT_EQ(log.Messages(), Messages({kCheckFailed})) << c.name;
-        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
+        EXPECT_EQ(view.events, std::vector<UpdateEvent>({UpdateEvent::PackageRefused})) << c.name;
         EXPECT_EQ(package.LastFailure(), kCheckFailed);
         // Nothing of the rejected image is kept.
         EXPECT_EQ(package.BlockCount(), 0) << c.name;
@@ -284,7 +284,7 @@ TEST_F(FirmwarePackageTest, OversizedEmptyOrHeaderlessFilesAreRefusedBeforeStori
         EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), "f_1.08.fub"), 0) << c.name;
         EXPECT_EQ(package.BlockCount(), 0) << c.name;
         EXPECT_EQ(log.Messages(), Messages({kCheckFailed})) << c.name;
-        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect})) << c.name;
+        EXPECT_EQ(view.events, std::vector<UpdateEvent>({UpdateEvent::PackageRefused})) << c.name;
     }
 }
 
@@ -297,7 +297,7 @@ TEST_F(FirmwarePackageTest, UnopenableImageFileIsReported) {
         ASSERT_EQ(::mkfifo((log.dir / "pipe_1.08").c_str(), 0600), 0);
         EXPECT_EQ(package.LoadFirmwareImage(log.dir.path(), name), 0) << name;
         EXPECT_EQ(log.Messages(), Messages({"Unable to Open Firmware File"})) << name;
-        EXPECT_EQ(view.screens, std::vector<int>({kScreenFirmwareIncorrect}));
+        EXPECT_EQ(view.events, std::vector<UpdateEvent>({UpdateEvent::PackageRefused}));
     }
 }
 

@@ -26,7 +26,7 @@ TEST(PackageWriter, WrittenPackagePassesEveryCheck) {
     EXPECT_EQ(package.Header().productId, 0x1308);
     EXPECT_EQ(package.Header().label, u"SOLUNE 300");
     EXPECT_EQ(package.ComputedChecksum(), 3000 * 0x5A);
-    EXPECT_TRUE(view.screens.empty());
+    EXPECT_TRUE(view.events.empty());
 }
 
 TEST(PackageWriter, HeaderBytesAreLittleEndian) {

@@ -14,9 +14,9 @@ namespace solune::test {
 
 class RecordingView : public UpdateView {
   public:
-    void ShowScreen(int screen) override {
+    void Report(UpdateEvent event) override {
         std::lock_guard hold(m_mutex);
-        screens.push_back(screen);
+        events.push_back(event);
     }
     void SetProgress(int value) override {
         std::lock_guard hold(m_mutex);
@@ -31,7 +31,7 @@ class RecordingView : public UpdateView {
         messageBoxes.push_back(caption + "|" + text);
     }
 
-    std::vector<int> screens;
+    std::vector<UpdateEvent> events;
     std::vector<int> progress;
     std::vector<std::string> mouseVersionTexts;
     std::vector<std::string> messageBoxes;

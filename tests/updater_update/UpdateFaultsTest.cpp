@@ -21,7 +21,7 @@ struct FaultCase {
     int value;
     UpdateOutcome outcome;
     Messages log;
-    std::vector<int> screens;
+    std::vector<UpdateEvent> events;
     std::uint16_t versionAfter;  // what the mouse reports at the end
 };
 
@@ -39,12 +39,12 @@ TEST_P(UpdateFaults, EndAsTheUserShouldSee) {
     Fault(c.fault, c.count, c.value);
     EXPECT_EQ(m_procedures.EnterBootLoader(m_package), c.outcome);
     EXPECT_EQ(UpdateLog(), c.log);
-    EXPECT_EQ(m_view.screens, c.screens);
+    EXPECT_EQ(m_view.events, c.events);
     EXPECT_EQ(MouseNow().firmwareVersion, c.versionAfter);
 }
 
-const std::vector<int> kProblem = {kScreenEncounteredProblem};
-const std::vector<int> kDone = {kScreenUpdateCompleted, kScreenSuccessfullyUpdate};
+const std::vector<UpdateEvent> kProblem = {UpdateEvent::UpdateFailed};
+const std::vector<UpdateEvent> kDone = {UpdateEvent::TransferDone, UpdateEvent::MouseRestarted};
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, UpdateFaults,
@@ -186,7 +186,7 @@ TEST_F(UpdateFaultWaits, BootRequestIsTriedThreeMoreTimes) {
     EXPECT_EQ(UpdateLog(), Messages({"V2_Send_bl_request failed first",
                                      " v2_Send_bl_request failed after try to 3 times",
                                      "hid transfer failed, errno 13 (Permission denied)"}));
-    EXPECT_EQ(m_view.screens, std::vector<int>({kScreenEncounteredProblem}));
+    EXPECT_EQ(m_view.events, std::vector<UpdateEvent>({UpdateEvent::UpdateFailed}));
     EXPECT_EQ(MouseNow().mode, simulator::MouseMode::Normal);
 }
 

@@ -1,5 +1,5 @@
 // Whole updates against the virtual mouse, with the exact waits, log lines,
-// screens and progress values.
+// events and progress values.
 
 #include "tests/updater_update/UpdateFixture.h"
 #include "updater/bootloader/FirmwareVersion.h"
@@ -30,8 +30,8 @@ TEST_F(UpdateProceduresTest, NewerProtocolUpdateTakesTheExactWaitSequence) {
     EXPECT_EQ(m_clock.Waits(), expected);
     EXPECT_EQ(UpdateLog(), kAllOk);
     EXPECT_EQ(m_view.progress, std::vector<int>({2, 2, 35, 68}));
-    EXPECT_EQ(m_view.screens,
-              std::vector<int>({kScreenUpdateCompleted, kScreenSuccessfullyUpdate}));
+    EXPECT_EQ(m_view.events,
+              std::vector<UpdateEvent>({UpdateEvent::TransferDone, UpdateEvent::MouseRestarted}));
     EXPECT_EQ(m_view.mouseVersionTexts, std::vector<std::string>({"1.08"}));
     EXPECT_EQ(m_procedures.VersionAfterUpdate(), std::optional<std::uint16_t>(108));
 
@@ -68,7 +68,7 @@ TEST_F(UpdateProceduresTest, InterruptedUpdateIsResumedByASecondRun) {
     // which has no name); the unplugged device's errno follows.
     EXPECT_EQ(UpdateLog(), Messages({"HC_OK", "HC_OK", "HC_OK", "v2_makesure_block failed",
                                      "hid transfer failed, errno 19 (No such device)"}));
-    EXPECT_EQ(m_view.screens, std::vector<int>({kScreenEncounteredProblem}));
+    EXPECT_EQ(m_view.events, std::vector<UpdateEvent>({UpdateEvent::UpdateFailed}));
     EXPECT_EQ(m_view.progress, std::vector<int>({2, 2, 35}));
 
     // Plugged in again, the mouse is still in its boot loader.

@@ -25,11 +25,11 @@ class UpdaterFlowTest : public ::testing::Test {
 };
 
 // Without any device access there is no mouse to look for: no five-minute
-// search, screen 02 at once.
+// search, NoMouse at once.
 TEST_F(UpdaterFlowTest, NoDeviceAccessShowsCanNotFindAtOnce) {
     UpdaterFlow flow(m_view, m_log.log, nullptr, m_clock);
     EXPECT_EQ(flow.Start(false, m_log.dir / "pkg"), UpdaterFlow::StartResult::Shown);
-    EXPECT_EQ(m_view.screens, std::vector<int>{kScreenCanNotFind});
+    EXPECT_EQ(m_view.events, std::vector<UpdateEvent>{UpdateEvent::NoMouse});
     EXPECT_TRUE(m_view.messageBoxes.empty());
     EXPECT_TRUE(m_clock.Waits().empty());
     EXPECT_EQ(m_log.Messages().back(), "mouse bootloader device is not found");

@@ -29,8 +29,8 @@ std::string givenCommands(const CLI::App& app) {
 }  // namespace
 
 int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-    CtlContext context{in, out, err};
+           std::ostream& err, Clock& clock) {
+    CtlContext context{in, out, err, clock};
     CLI::App app{"Configure the SOLUNE 300 mouse and its profile files from the command line.",
                  "solune300ctl"};
     app.require_subcommand(1);

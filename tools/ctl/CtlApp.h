@@ -4,11 +4,16 @@
 
 #include <iosfwd>
 
+namespace solune {
+class Clock;
+}
+
 namespace solune::ctl {
 
 // Parses the arguments, runs the command and returns the exit status (see
-// CtlContext.h). Help and errors go to `out` and `err`.
+// CtlContext.h). Help and errors go to `out` and `err`; the commands wait on
+// `clock` (the program passes the real clock).
 int RunCtl(int argc, const char* const* argv, std::istream& in, std::ostream& out,
-           std::ostream& err);
+           std::ostream& err, Clock& clock);
 
 }  // namespace solune::ctl

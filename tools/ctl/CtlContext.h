@@ -1,8 +1,11 @@
 #pragma once
-// What every command of solune300ctl works with: its streams and its exit status.
+// What every command of solune300ctl works with: its streams, the clock of its
+// waits and its exit status.
 
 #include <iostream>
 #include <string>
+
+#include "platform/Clock.h"
 
 namespace solune::ctl {
 
@@ -18,6 +21,7 @@ struct CtlContext {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    Clock& clock;  // every wait of the device and firmware commands
     int exitCode = kExitOk;
 
     // Prints "solune300ctl: <message>" as one line on the error stream and sets

@@ -24,13 +24,12 @@ DeviceAccess& access() {
 // One connection to the mouse for one command: the backend, the link, the search.
 class Connection {
   public:
-    Connection() {
+    explicit Connection(Clock& clock) {
         const DeviceAccess& a = access();
         m_backend = a.makeBackend ? a.makeBackend() : CreateSystemHidBackend();
         // A backend that could not be made means no mouse, as for the firmware commands.
         if (m_backend) {
-            m_link = std::make_unique<HidLink>(
-                *m_backend, a.clock != nullptr ? *a.clock : RealClock::Instance());
+            m_link = std::make_unique<HidLink>(*m_backend, clock);
         }
     }
     ~Connection() {
@@ -61,7 +60,7 @@ class Connection {
 // Runs `command` on the mouse; a result other than Done is reported as `failure`.
 void run(CtlContext& c, const std::string& failure,
          const std::function<CommandResult(HidLink&)>& command) {
-    Connection connection;
+    Connection connection(c.clock);
     if (!connection.Find(c)) {
         return;
     }
@@ -117,7 +116,7 @@ void addWriteProfile(CLI::App& device, CtlContext& c) {
             return;
         }
         profile.slot = static_cast<std::uint8_t>(*slot);
-        Connection connection;
+        Connection connection(c.clock);
         if (!connection.Find(c)) {
             return;
         }

@@ -16,7 +16,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include "platform/Clock.h"
 #include "platform/HidBackend.h"
 #include "tools/ctl/CtlContext.h"
 
@@ -24,15 +23,14 @@ namespace solune::ctl {
 
 void AddDeviceCommands(CLI::App& app, CtlContext& context);
 
-// Where the device commands find the mouse and their clock. The default is the
-// system's backend (SOLUNE300_SIMULATOR or hidraw) and the real clock.
+// Where the device commands find the mouse (their clock is the context's). The
+// default is the system's backend (SOLUNE300_SIMULATOR or hidraw).
 struct DeviceAccess {
     std::function<std::unique_ptr<HidBackend>()> makeBackend;
-    Clock* clock = nullptr;  // borrowed; must outlive the commands run
 };
 
-// Replaces the device access of this process (tests: a virtual mouse and a
-// virtual clock). An empty DeviceAccess restores the default.
+// Replaces the device access of this process (tests: a virtual mouse). An
+// empty DeviceAccess restores the default.
 void SetDeviceAccess(DeviceAccess access);
 
 }  // namespace solune::ctl

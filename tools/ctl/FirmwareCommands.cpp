@@ -210,7 +210,7 @@ bool readyToUpdate(CtlContext& c, const FirmwareOptions& o, UpdaterFlow& flow,
             ReportNoMouse(c, !access().makeBackend);
             return false;
         case DeviceMode::Normal:
-            if (view.LastScreen() == kScreenCanNotFind) {
+            if (view.LastEvent() == UpdateEvent::NoMouse) {
                 c.Fail(kExitCommandFailed, "cannot read the firmware version of the mouse");
                 return false;
             }
@@ -236,8 +236,7 @@ void runUpdate(CtlContext& c, const FirmwareOptions& o) {
     TerminalUpdateView view(c.out);
     std::unique_ptr<HidBackend> backend =
         access().makeBackend ? access().makeBackend() : CreateSystemHidBackend();
-    Clock& clock = access().clock ? *access().clock : RealClock::Instance();
-    UpdaterFlow flow(view, log, backend.get(), clock);
+    UpdaterFlow flow(view, log, backend.get(), c.clock);
     const std::filesystem::path folder = packageFolder(o);
     if (!flow.LoadPackage(folder)) {
         reportBadPackage(c, flow.Package(), folder);

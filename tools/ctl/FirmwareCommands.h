@@ -25,7 +25,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include "platform/Clock.h"
 #include "platform/HidBackend.h"
 #include "tools/ctl/CtlContext.h"
 #include "updater/log/LocalTime.h"
@@ -34,17 +33,16 @@ namespace solune::ctl {
 
 void AddFirmwareCommands(CLI::App& app, CtlContext& context);
 
-// Where the firmware commands find the mouse, their clock and the time of their
-// log lines. Empty members take the defaults: the system's backend
-// (SOLUNE300_SIMULATOR or hidraw), the real clock, the local time.
+// Where the firmware commands find the mouse and the time of their log lines
+// (their clock is the context's). Empty members take the defaults: the
+// system's backend (SOLUNE300_SIMULATOR or hidraw), the local time.
 struct FirmwareAccess {
     std::function<std::unique_ptr<HidBackend>()> makeBackend;
-    Clock* clock = nullptr;  // borrowed; must outlive the commands run
     LocalTimeSource localTime;
 };
 
-// Replaces the access of this process (tests: a virtual mouse and clock). An
-// empty FirmwareAccess restores the defaults.
+// Replaces the access of this process (tests: a virtual mouse and a fixed
+// time). An empty FirmwareAccess restores the defaults.
 void SetFirmwareAccess(FirmwareAccess access);
 
 }  // namespace solune::ctl

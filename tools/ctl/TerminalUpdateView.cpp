@@ -17,24 +17,29 @@ void TerminalUpdateView::endProgressLine() {
     }
 }
 
-void TerminalUpdateView::ShowScreen(int screen) {
+void TerminalUpdateView::Report(UpdateEvent event) {
     endProgressLine();
-    m_lastScreen = screen;
-    switch (screen) {
-        case kScreenEncounteredProblem:
+    m_lastEvent = event;
+    switch (event) {
+        case UpdateEvent::UpdateFailed:
             m_out << "The firmware update encountered a problem.\n";
             break;
-        case kScreenUpdateCompleted:
+        case UpdateEvent::TransferDone:
             m_out << "Update completed; waiting for the mouse to restart.\n";
             break;
-        case kScreenSuccessfullyUpdate:
+        case UpdateEvent::MouseRestarted:
             m_out << "The mouse reports firmware " << m_mouseVersion << ".\n";
             break;
-        case kScreenFirmwareUpdate:
+        case UpdateEvent::UpdateStarted:
             m_out << "Updating the firmware; do not unplug the mouse.\n";
             break;
-        default:
-            // The other screens are told by the commands themselves.
+        case UpdateEvent::ConfigProgramRunning:
+        case UpdateEvent::PackageRefused:
+        case UpdateEvent::NoMouse:
+        case UpdateEvent::UpToDate:
+        case UpdateEvent::MouseNewer:
+        case UpdateEvent::FileNewer:
+            // The commands tell these themselves, with what they know more.
             break;
     }
     m_out.flush();

@@ -1,7 +1,8 @@
 #pragma once
-// The updater's screens, progress bar and message box as lines of text on the
+// The update's events, progress bar and message box as lines of text on the
 // command line's output.
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -14,14 +15,15 @@ class TerminalUpdateView final : public UpdateView {
     // Borrows `out` for the life of the view.
     explicit TerminalUpdateView(std::ostream& out) : m_out(out) {}
 
-    void ShowScreen(int screen) override;
+    void Report(UpdateEvent event) override;
     // Redraws "[#####.....]  35%" on the same line.
     void SetProgress(int value) override;
     void SetMouseVersionText(const std::string& text) override { m_mouseVersion = text; }
     void ShowBootLoaderSearchMessage(const std::string& caption, const std::string& text) override;
 
-    // The screen last shown (0 before the first) and the mouse's version text.
-    int LastScreen() const { return m_lastScreen; }
+    // The event last reported (nothing before the first) and the mouse's
+    // version text.
+    std::optional<UpdateEvent> LastEvent() const { return m_lastEvent; }
     const std::string& MouseVersionText() const { return m_mouseVersion; }
 
   private:
@@ -29,7 +31,7 @@ class TerminalUpdateView final : public UpdateView {
 
     std::ostream& m_out;
     std::string m_mouseVersion;
-    int m_lastScreen = 0;
+    std::optional<UpdateEvent> m_lastEvent;
     bool m_progressShown = false;
 };
 

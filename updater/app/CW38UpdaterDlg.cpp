@@ -40,8 +40,7 @@ CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
       m_pictures(m_env.skinFolder),
       m_log(m_env.localTime),
       m_backend(m_env.makeBackend ? m_env.makeBackend() : nullptr),
-      m_flow(*this, m_log, m_backend.get(),
-             m_env.clock != nullptr ? *m_env.clock : RealClock::Instance()),
+      m_flow(*this, m_log, m_backend.get(), m_env.clock),
       m_progress(new CVixProgressCtrl(layout::kUpdaterProgressId, this,
                                       CVixProgressCtrl::Variant::Updater)),
       m_ok(new CVixButton(layout::kUpdaterOkId, this)),
@@ -124,7 +123,11 @@ bool CW38UpdaterDlg::onWindowThread() const {
     return QThread::currentThread() == thread();
 }
 
-void CW38UpdaterDlg::ShowScreen(int screen) {
+void CW38UpdaterDlg::Report(UpdateEvent event) {
+    showScreen(ScreenForEvent(event));
+}
+
+void CW38UpdaterDlg::showScreen(int screen) {
     if (onWindowThread()) {
         layoutScreen(screen);
         return;

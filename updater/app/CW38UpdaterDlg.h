@@ -31,6 +31,7 @@
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/WindowDragger.h"
 #include "updater/app/UpdaterEnvironment.h"
+#include "updater/app/UpdaterEventScreens.h"
 #include "updater/app/UpdaterScreenPictures.h"
 #include "updater/app/WindowThreadCall.h"
 #include "updater/bootloader/UpdateView.h"
@@ -54,8 +55,9 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     // before the window is first shown; the window is centred on the screen.
     void Initialize();
 
-    // UpdateView, from any thread.
-    void ShowScreen(int screen) override;
+    // UpdateView, from any thread. Report shows the event's screen
+    // (ScreenForEvent).
+    void Report(UpdateEvent event) override;
     void SetProgress(int value) override;
     void SetMouseVersionText(const std::string& text) override;
     void ShowBootLoaderSearchMessage(const std::string& caption, const std::string& text) override;
@@ -92,6 +94,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     };
 
     bool onWindowThread() const;
+    void showScreen(int screen);
     void layoutScreen(int number);
     void placeButton(CVixButton& button, const layout::LayoutControl* control, int screen);
     void placeLabel(CVixStatic& label, const layout::LayoutControl* control, int screen,

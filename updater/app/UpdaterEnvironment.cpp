@@ -14,7 +14,7 @@
 namespace solune {
 
 UpdaterEnvironment UpdaterEnvironment::ForProgram() {
-    UpdaterEnvironment env;
+    UpdaterEnvironment env(RealClock::Instance());
     const std::filesystem::path folder = ProgramFolder();
     env.packageFolder = folder;
     env.skinFolder = folder / std::string(layout::kUpdaterSkinFolder);
@@ -23,7 +23,6 @@ UpdaterEnvironment UpdaterEnvironment::ForProgram() {
     env.logFile = LogFilePath();
     env.logRoot = SoluneDataFolder();
     env.makeBackend = [] { return CreateSystemHidBackend(); };
-    env.clock = &RealClock::Instance();
     env.configProgramRunning = [] { return SingleInstance::IsHeld(kVeskInstanceName); };
     env.showMessageBox = [](const std::string& caption, const std::string& text) {
         // A plain box with one OK button, no icon.

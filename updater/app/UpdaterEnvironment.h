@@ -17,6 +17,10 @@
 namespace solune {
 
 struct UpdaterEnvironment {
+    // Every wait of the window and its worker goes through `clock`, borrowed; it
+    // must outlive the window and its worker thread.
+    explicit UpdaterEnvironment(Clock& waits) : clock(waits) {}
+
     std::filesystem::path packageFolder;  // "config.ini" and the firmware file
     std::filesystem::path skinFolder;     // the 32 screen pictures
     std::filesystem::path fontFile;       // "NeoSans-Light.otf"
@@ -27,8 +31,7 @@ struct UpdaterEnvironment {
 
     // A new device backend (null: no device access, so no mouse).
     std::function<std::unique_ptr<HidBackend>()> makeBackend;
-    // Borrowed; must outlive the window and its worker thread.
-    Clock* clock = nullptr;
+    Clock& clock;
     // Stamps the log entries; empty means the system's local time.
     LocalTimeSource localTime;
     // True while the configuration program runs.

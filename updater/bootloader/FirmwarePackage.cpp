@@ -29,7 +29,7 @@ constexpr std::size_t kMaxFirmwareConfigBytes = 64 * 1024;
 int FirmwarePackage::fail(const std::string& message, const std::string& detail) {
     m_lastFailure = detail.empty() ? message : message + ": " + detail;
     m_log.Write(message);
-    m_view.ShowScreen(kScreenFirmwareIncorrect);
+    m_view.Report(UpdateEvent::PackageRefused);
     return 0;
 }
 

@@ -6,7 +6,7 @@
 // file's name in the package folder), each at most 259 characters; a missing
 // file, section or key reads as empty.
 //
-// Every failure writes its log line and shows screen 01 (Firmware incorrect):
+// Every failure writes its log line and reports PackageRefused (UpdateView.h):
 //   "the firmware file is incorrect"               name check failed: the Name
 //       does not hold the Version at position 1 or later, is not one plain file
 //       name of the package folder, the Version is not digits-point-two-digits,

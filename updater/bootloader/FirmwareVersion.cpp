@@ -1,7 +1,5 @@
 #include "updater/bootloader/FirmwareVersion.h"
 
-#include "updater/bootloader/UpdateView.h"
-
 namespace solune {
 
 UpdateMode CompareVersions(std::uint16_t fileVersion, std::uint16_t mouseVersion) {
@@ -11,18 +9,18 @@ UpdateMode CompareVersions(std::uint16_t fileVersion, std::uint16_t mouseVersion
     return fileVersion < mouseVersion ? UpdateMode::MouseNewer : UpdateMode::FileNewer;
 }
 
-int ScreenForUpdateMode(UpdateMode mode) {
+UpdateEvent EventForUpdateMode(UpdateMode mode) {
     switch (mode) {
         case UpdateMode::None:
-            return kScreenUpToDate;
+            return UpdateEvent::UpToDate;
         case UpdateMode::MouseNewer:
-            return kScreenFirmwareNewer;
+            return UpdateEvent::MouseNewer;
         case UpdateMode::FileNewer:
-            return kScreenUpdateFirmware;
+            return UpdateEvent::FileNewer;
         case UpdateMode::Completed:
-            return kScreenUpdateCompleted;
+            return UpdateEvent::TransferDone;
     }
-    return kScreenUpToDate;
+    return UpdateEvent::UpToDate;
 }
 
 }  // namespace solune

@@ -1,14 +1,15 @@
 #pragma once
 // The package's firmware against the mouse's: the updater's update modes and
-// the screen that shows each. Version texts are in platform/VersionText.h.
+// the event that tells each. Version texts are in platform/VersionText.h.
 
 #include <cstdint>
 
 #include "platform/VersionText.h"
+#include "updater/bootloader/UpdateView.h"
 
 namespace solune {
 
-// What OK does on the screen shown. The numbers are the updater's own.
+// What OK does after the comparison was told. The numbers are the updater's own.
 enum class UpdateMode : int {
     None = 0,        // nothing to install: OK closes
     MouseNewer = 4,  // the mouse carries newer firmware: OK installs the older one
@@ -19,8 +20,8 @@ enum class UpdateMode : int {
 // Compares the numbers (not the texts): None when equal.
 UpdateMode CompareVersions(std::uint16_t fileVersion, std::uint16_t mouseVersion);
 
-// The screen that shows a comparison's outcome: 3 up to date, 4 mouse newer,
-// 5 update offered (7 for a completed update).
-int ScreenForUpdateMode(UpdateMode mode);
+// The event that tells a comparison's outcome: up to date, mouse newer, file
+// newer (the transfer done for a completed update).
+UpdateEvent EventForUpdateMode(UpdateMode mode);
 
 }  // namespace solune

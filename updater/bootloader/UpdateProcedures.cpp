@@ -54,7 +54,7 @@ UpdateOutcome UpdateProcedures::fail(const char* message) {
         m_log.Write(message);
     }
     logSystemError();
-    m_view.ShowScreen(kScreenEncounteredProblem);
+    m_view.Report(UpdateEvent::UpdateFailed);
     return UpdateOutcome::Failed;
 }
 
@@ -169,7 +169,7 @@ UpdateOutcome UpdateProcedures::TransferImage(const FirmwarePackage& package) {
         logSystemError();
         return UpdateOutcome::CompleteFailed;
     }
-    m_view.ShowScreen(kScreenUpdateCompleted);
+    m_view.Report(UpdateEvent::TransferDone);
     wait(6000);
     m_link.FindHidDevice(kMouseVendorId, kMouseProductId);
     std::uint16_t version = 0;
@@ -179,7 +179,7 @@ UpdateOutcome UpdateProcedures::TransferImage(const FirmwarePackage& package) {
     } else {
         m_view.SetMouseVersionText(kNoFirmwareText);
     }
-    m_view.ShowScreen(kScreenSuccessfullyUpdate);
+    m_view.Report(UpdateEvent::MouseRestarted);
     m_link.CloseDevice();
     return UpdateOutcome::Completed;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The three procedures of a firmware update, each a fixed sequence of link
-// requests, waits, log lines and screens:
+// requests, waits, log lines and events told to the user (UpdateView.h):
 //
 // DetectDevice     the mouse in normal mode (1), already in its boot loader (2)
 //                  or not found (0). Looks for the boot loader twice 1500 ms
@@ -12,11 +12,11 @@
 //                  TransferImage.
 // TransferImage    start (block count, checksum), progress 2, 500 ms; each block
 //                  i as number i + 20, checked by its read-back sum, progress
-//                  i * 100 / count + 2, 70 ms; 200 ms; complete; screen 07, 6 s,
-//                  the version read again in normal mode, screen 09.
+//                  i * 100 / count + 2, 70 ms; 200 ms; complete; TransferDone,
+//                  6 s, the version read again in normal mode, MouseRestarted.
 //
-// A failing step logs its line and shows screen 06, except a failed complete
-// command, which logs " Send_bl_complete failed " and leaves the screen as it is.
+// A failing step logs its line and reports UpdateFailed, except a failed
+// complete command, which logs " Send_bl_complete failed " and reports nothing.
 // When the step's last transfer failed with a system error number, the line
 // "hid transfer failed, errno N (text)" follows. A block whose read-back check
 // and rewrite both fail logs "v2_makesure_block read-back failed, block B,
@@ -44,8 +44,8 @@ enum class DeviceMode : int {
 
 enum class UpdateOutcome {
     Completed,       // the boot loader accepted the complete command
-    Failed,          // a step failed; screen 06 is shown
-    CompleteFailed,  // the complete command failed; the screen is unchanged
+    Failed,          // a step failed; UpdateFailed was reported
+    CompleteFailed,  // the complete command failed; nothing was reported
 };
 
 class UpdateProcedures {
@@ -70,7 +70,7 @@ class UpdateProcedures {
     void wait(int ms) { m_clock.Sleep(std::chrono::milliseconds(ms)); }
     void logStatus(int status);
     // Logs `message` (when not null), the errno of a failed transfer, and
-    // shows screen 06.
+    // reports UpdateFailed.
     UpdateOutcome fail(const char* message);
     // One line "hid transfer failed, errno N (text)" when the link's last
     // transfer failed with an error number.

@@ -11,13 +11,13 @@ constexpr const char* kFoundInBootLoader = "open hid_device failed,into open BL 
 
 }  // namespace
 
-void UpdaterFlow::ModeTrackingView::ShowScreen(int screen) {
-    if (screen == kScreenEncounteredProblem) {
+void UpdaterFlow::ModeTrackingView::Report(UpdateEvent event) {
+    if (event == UpdateEvent::UpdateFailed) {
         m_mode.store(solune::UpdateMode::None);
-    } else if (screen == kScreenUpdateCompleted) {
+    } else if (event == UpdateEvent::TransferDone) {
         m_mode.store(solune::UpdateMode::Completed);
     }
-    m_target.ShowScreen(screen);
+    m_target.Report(event);
 }
 
 UpdaterFlow::UpdaterFlow(UpdateView& view, CLOG& log, HidBackend* backend, Clock& clock)
@@ -31,7 +31,7 @@ UpdaterFlow::UpdaterFlow(UpdateView& view, CLOG& log, HidBackend* backend, Clock
 UpdaterFlow::StartResult UpdaterFlow::Start(bool configProgramRunning,
                                             const std::filesystem::path& packageFolder) {
     if (configProgramRunning) {
-        m_view.ShowScreen(kScreenPleaseExit);
+        m_view.Report(UpdateEvent::ConfigProgramRunning);
         return StartResult::Shown;
     }
     if (!LoadPackage(packageFolder)) {
@@ -41,7 +41,7 @@ UpdaterFlow::StartResult UpdaterFlow::Start(bool configProgramRunning,
 }
 
 bool UpdaterFlow::LoadPackage(const std::filesystem::path& packageFolder) {
-    // Both package steps show screen 01 themselves when they fail.
+    // Both package steps report PackageRefused themselves when they fail.
     return m_package.ReadFirmwareConfig(packageFolder) == 1 &&
            m_package.LoadFirmwareImage(packageFolder, m_package.FirmwareFileName()) == 1;
 }
@@ -55,13 +55,13 @@ UpdaterFlow::StartResult UpdaterFlow::CheckDevice() {
             m_log.Write(kFoundInBootLoader);
             m_clock.Sleep(std::chrono::milliseconds(1000));
             m_transferOnly = true;
-            m_view.ShowScreen(kScreenFirmwareUpdate);
+            m_view.Report(UpdateEvent::UpdateStarted);
             return StartResult::RunTransfer;
         case DeviceMode::NotFound:
             break;
     }
     m_log.Write(kNoMouse);
-    m_view.ShowScreen(kScreenCanNotFind);
+    m_view.Report(UpdateEvent::NoMouse);
     return StartResult::Shown;
 }
 
@@ -71,13 +71,13 @@ UpdaterFlow::StartResult UpdaterFlow::showMouseVersion() {
         // A mouse that does not tell its version cannot be updated safely: the
         // user is told that no usable mouse was found instead of an empty window.
         m_link->CloseDevice();
-        m_view.ShowScreen(kScreenCanNotFind);
+        m_view.Report(UpdateEvent::NoMouse);
         return StartResult::Shown;
     }
     m_view.SetMouseVersionText(VersionText(version));
     const solune::UpdateMode mode = CompareVersions(m_package.FileVersion(), version);
     m_updateMode.store(mode);
-    m_view.ShowScreen(ScreenForUpdateMode(mode));
+    m_view.Report(EventForUpdateMode(mode));
     return StartResult::Shown;
 }
 
@@ -86,7 +86,7 @@ UpdaterFlow::OkResult UpdaterFlow::Ok() {
     if (m_procedures &&
         (mode == solune::UpdateMode::MouseNewer || mode == solune::UpdateMode::FileNewer)) {
         m_transferOnly = false;
-        m_view.ShowScreen(kScreenFirmwareUpdate);
+        m_view.Report(UpdateEvent::UpdateStarted);
         return OkResult::StartUpdate;
     }
     Close();

@@ -1,22 +1,23 @@
 #pragma once
 // What a firmware update does, without a window: the check at start, the
-// choice that OK makes, and the update itself. W38Updater shows the screens
-// this flow asks for (UpdateView) and runs the update on a worker thread;
-// `solune300ctl firmware update` tells them on the terminal and runs it in
-// turn.
+// choice that OK makes, and the update itself. It tells what happens as
+// events (UpdateView): W38Updater shows each as one of its screens and runs the
+// update on a worker thread; `solune300ctl firmware update` tells them on the
+// terminal and runs it in turn.
 //
 // Check at start (window's thread):
-//   configuration program running   screen 11
-//   package check fails             screen 01 (the package shows it)
-//   no mouse                        log "mouse bootloader device is not found", screen 02
-//   mouse in normal mode            its version read: equal -> 03, mouse newer ->
-//                                   04 (update mode 4), file newer -> 05 (mode 5);
-//                                   a version that cannot be read -> 02
+//   configuration program running   ConfigProgramRunning
+//   package check fails             PackageRefused (the package reports it)
+//   no mouse                        log "mouse bootloader device is not found", NoMouse
+//   mouse in normal mode            its version read: equal -> UpToDate, mouse
+//                                   newer -> MouseNewer (update mode 4), file newer
+//                                   -> FileNewer (mode 5); a version that cannot be
+//                                   read -> NoMouse
 //   mouse in its boot loader        log "open hid_device failed,into open BL device",
-//                                   1000 ms, screen 10: RunTransfer, the caller starts
-//                                   the worker, which sends the image alone
-// Update mode: None at start, MouseNewer / FileNewer as above; screen 06 sets it
-// to None and screen 07 to Completed, from whichever thread shows them.
+//                                   1000 ms, UpdateStarted: RunTransfer, the caller
+//                                   starts the worker, which sends the image alone
+// Update mode: None at start, MouseNewer / FileNewer as above; UpdateFailed sets
+// it to None and TransferDone to Completed, from whichever thread reports them.
 
 #include <atomic>
 #include <cstdint>
@@ -37,11 +38,11 @@ namespace solune {
 class UpdaterFlow {
   public:
     enum class StartResult {
-        Shown,        // a screen is shown; nothing runs
-        RunTransfer,  // screen 10 is shown; run RunUpdate() on a worker thread now
+        Shown,        // what was found is told; nothing runs
+        RunTransfer,  // UpdateStarted is told; run RunUpdate() on a worker thread now
     };
     enum class OkResult {
-        StartUpdate,  // screen 10 is shown; run RunUpdate() on a worker thread now
+        StartUpdate,  // UpdateStarted is told; run RunUpdate() on a worker thread now
         Close,        // the device handle is closed; close the window
     };
 
@@ -49,10 +50,11 @@ class UpdaterFlow {
     // too when it is not null (null: no device access at all, so no mouse).
     UpdaterFlow(UpdateView& view, CLOG& log, HidBackend* backend, Clock& clock);
 
-    // The check at start, with the package in `packageFolder`: screen 11 when
-    // the configuration program runs, else LoadPackage and CheckDevice.
+    // The check at start, with the package in `packageFolder`:
+    // ConfigProgramRunning when the configuration program runs, else
+    // LoadPackage and CheckDevice.
     StartResult Start(bool configProgramRunning, const std::filesystem::path& packageFolder);
-    // The package's checks; false after showing screen 01.
+    // The package's checks; false after PackageRefused.
     bool LoadPackage(const std::filesystem::path& packageFolder);
     // Looks for the mouse and shows what was found (see the table above).
     StartResult CheckDevice();
@@ -83,7 +85,7 @@ class UpdaterFlow {
       public:
         ModeTrackingView(UpdateView& target, std::atomic<solune::UpdateMode>& mode)
             : m_target(target), m_mode(mode) {}
-        void ShowScreen(int screen) override;
+        void Report(UpdateEvent event) override;
         void SetProgress(int value) override { m_target.SetProgress(value); }
         void SetMouseVersionText(const std::string& text) override {
             m_target.SetMouseVersionText(text);

@@ -14,19 +14,18 @@ function(solune_library name)
 endfunction()
 
 # solune_test(<name> SOURCES ... LIBS ... [GUI] [ENV var=value ...]
-#             [VESK_SKINS] [UPDATER_SKINS] [NO_KEYWORDS]
+#             [VESK_SKINS] [UPDATER_SKINS]
 #             [DEFINES name=value ...] [DEPENDS target ...])
 # Builds one GoogleTest program and registers its tests with CTest. GUI tests
 # run on Qt's offscreen platform so they need no display. VESK_SKINS and
 # UPDATER_SKINS give the program the skin folder the build draws
 # (SOLUNE_VESK_SKIN_DIR, SOLUNE_UPDATER_SKIN_DIR) and build the pictures first.
-# NO_KEYWORDS sets QT_NO_KEYWORDS, for tests that use the virtual mouse's state,
-# which has a member named "slots". DEPENDS names targets built before it.
+# DEPENDS names targets built before it.
 function(solune_test name)
   if(NOT SOLUNE_BUILD_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "GUI;VESK_SKINS;UPDATER_SKINS;NO_KEYWORDS" ""
+  cmake_parse_arguments(ARG "GUI;VESK_SKINS;UPDATER_SKINS" ""
     "SOURCES;LIBS;ENV;DEFINES;DEPENDS" ${ARGN})
   # NoRealMouse.cpp keeps every test away from real hardware.
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/NoRealMouse.cpp)
@@ -68,9 +67,6 @@ function(solune_test_build_settings name)
   if(ARG_UPDATER_SKINS)
     list(APPEND defines SOLUNE_UPDATER_SKIN_DIR="${SOLUNE_UPDATER_SKIN_DIR}")
     list(APPEND depends solune_skins)
-  endif()
-  if(ARG_NO_KEYWORDS)
-    list(APPEND defines QT_NO_KEYWORDS)
   endif()
   if(defines)
     target_compile_definitions(${name} PRIVATE ${defines})

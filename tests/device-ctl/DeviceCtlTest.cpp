@@ -102,7 +102,7 @@ TEST_F(DeviceCtl, WriteProfilePutsTheImageIntoTheGivenSlot) {
     profile.slot = 2;
     SettingsImage expected{};
     ASSERT_EQ(BuildSettingsImage(profile, expected), CommandResult::Done);
-    EXPECT_EQ(sim.State().slots[2], expected);
+    EXPECT_EQ(sim.State().profileSlots[2], expected);
     EXPECT_EQ(clock.Waits(), (std::vector<std::int64_t>{60, 60}));
 }
 
@@ -115,7 +115,7 @@ TEST_F(DeviceCtl, WriteProfileOverTheMacroLimitSendsNothingAndExitsThree) {
     const CtlRun run =
         Run({"device", "write-profile", (dir / "long.profile").string(), "--slot", "0"});
     EXPECT_EQ(run.status, 3);
-    EXPECT_EQ(sim.State().slots[0], (std::array<std::uint8_t, 2048>{}));
+    EXPECT_EQ(sim.State().profileSlots[0], (std::array<std::uint8_t, 2048>{}));
     EXPECT_TRUE(clock.Waits().empty());
 }
 

@@ -196,7 +196,7 @@ TEST_F(DeviceCommandsTest, WriteProfileImageSendsBothHalvesIntoTheProfilesSlot) 
     EXPECT_EQ(backend.log.sets[1][16], image[1024]);
     EXPECT_EQ(Waits(), (Ms{60, 60}));
     EXPECT_EQ(backend.log.gets, 2);
-    EXPECT_EQ(sim.State().slots[3], image);
+    EXPECT_EQ(sim.State().profileSlots[3], image);
     EXPECT_EQ(sim.State().activeSlot, 0);  // writing never changes the active slot
 }
 

@@ -195,7 +195,7 @@ TEST(HidrawBackend, EnumeratesOpensAndTalksToTheMouseThroughHidraw) {
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(profile, image), CommandResult::Done);
     ASSERT_EQ(WriteProfileImage(link, profile), CommandResult::Done);
-    EXPECT_EQ(mouse.sim.State().slots[2], image);
+    EXPECT_EQ(mouse.sim.State().profileSlots[2], image);
     ASSERT_EQ(SetActiveProfile(link, 2), CommandResult::Done);
     EXPECT_EQ(mouse.sim.State().activeSlot, 2);
     EXPECT_EQ(clock.Waits(), (std::vector<std::int64_t>{50, 60, 60, 1500}));

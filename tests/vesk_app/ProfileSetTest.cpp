@@ -152,7 +152,7 @@ TEST_F(ProfileSetTest, ApplyStoresThePagesAndWritesEveryProfileThenActivatesTheC
     for (int k = 1; k <= 5; ++k) {
         SettingsImage image{};
         ASSERT_EQ(BuildSettingsImage(m_set.profile(k), image), CommandResult::Done);
-        EXPECT_EQ(mouse.slots[k - 1], image) << k;
+        EXPECT_EQ(mouse.profileSlots[k - 1], image) << k;
     }
     EXPECT_EQ(mouse.activeSlot, 2);
     // Five images of two halves (60 ms each), then the activation's 1500 ms.
@@ -165,10 +165,10 @@ TEST_F(ProfileSetTest, AProfileWithTooManyMacroEventsIsSkippedAndTheOthersAreWri
     GiveTooManyMacroEvents(m_set.profile(2));
     m_set.ApplySettings();
     const simulator::MouseState mouse = m_mouse.State();
-    EXPECT_EQ(mouse.slots[1], (std::array<std::uint8_t, 2048>{}));
+    EXPECT_EQ(mouse.profileSlots[1], (std::array<std::uint8_t, 2048>{}));
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_set.profile(3), image), CommandResult::Done);
-    EXPECT_EQ(mouse.slots[2], image);
+    EXPECT_EQ(mouse.profileSlots[2], image);
     // The user learns which profile the mouse did not get, once.
     EXPECT_EQ(m_messages.messages,
               (Log{"Profile 2 was not written to the mouse: its macros hold more than 164 "
@@ -199,7 +199,7 @@ TEST_F(ProfileSetTest, AFailedActivationOfAPresentMouseIsNotReportedAsAMissingOn
     EXPECT_EQ(m_mouse.State().activeSlot, 0);
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_set.profile(5), image), CommandResult::Done);
-    EXPECT_EQ(m_mouse.State().slots[4], image);
+    EXPECT_EQ(m_mouse.State().profileSlots[4], image);
 }
 
 TEST_F(ProfileSetTest, SelectingAProfileStoresTheOldOneAndLoadsTheNewOne) {
@@ -358,7 +358,7 @@ TEST_F(ProfileSetTest, ApplyWithAnUnwritableFolderNamesEveryProfileAndStillWrite
     for (int k = 1; k <= 5; ++k) {
         SettingsImage image{};
         ASSERT_EQ(BuildSettingsImage(m_set.profile(k), image), CommandResult::Done);
-        EXPECT_EQ(mouse.slots[k - 1], image) << k;
+        EXPECT_EQ(mouse.profileSlots[k - 1], image) << k;
     }
     EXPECT_FALSE(m_set.busy());
 }
@@ -425,7 +425,7 @@ TEST_F(ProfileSetTest, AClosedConnectionIsLookedForAgainAtApply) {
     EXPECT_TRUE(m_messages.messages.empty());
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_set.profile(5), image), CommandResult::Done);
-    EXPECT_EQ(m_mouse.State().slots[4], image);
+    EXPECT_EQ(m_mouse.State().profileSlots[4], image);
 }
 
 TEST_F(ProfileSetTest, ATooLongProfileAndAFailingMouseAreToldTogether) {

@@ -303,7 +303,7 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
             SettingsImage image{};
             if (LoadProfile(file, profile) != ProfileReadResult::Complete ||
                 BuildSettingsImage(profile, image) != CommandResult::Done ||
-                mouse.slots[k - 1] != image) {
+                mouse.profileSlots[k - 1] != image) {
                 return false;
             }
         }
@@ -317,7 +317,7 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
     ASSERT_TRUE(written()) << m_first.readAllStandardError().toStdString();
     simulator::MouseState mouse;
     ASSERT_TRUE(m_store.Read(mouse));
-    EXPECT_EQ(mouse.slots[2][21], kPolling250Hz);
+    EXPECT_EQ(mouse.profileSlots[2][21], kPolling250Hz);
 
     // "Cancel" hides the window; a second start shows it again and ends.
     display.Click(window, CentreOf(layout::kCancelButtonId));

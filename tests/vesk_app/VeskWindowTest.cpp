@@ -176,7 +176,7 @@ TEST_F(VeskWindowTest, OkAppliesIntoTheMouseAndHides) {
     for (int k = 1; k <= 5; ++k) {
         SettingsImage image{};
         ASSERT_EQ(BuildSettingsImage(window.profiles().profile(k), image), CommandResult::Done);
-        EXPECT_EQ(mouse.slots[k - 1], image) << k;
+        EXPECT_EQ(mouse.profileSlots[k - 1], image) << k;
         EXPECT_TRUE(std::filesystem::exists(FileOf(k)));
     }
     EXPECT_EQ(m_log.back(), "save macros");
@@ -354,7 +354,7 @@ TEST_F(VeskWindowTest, ApplyIntoAnUnwritableFolderSaysWhichFilesFailedOnce) {
     // The mouse still got the profiles.
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_window->profiles().profile(1), image), CommandResult::Done);
-    EXPECT_EQ(m_mouse.State().slots[0], image);
+    EXPECT_EQ(m_mouse.State().profileSlots[0], image);
 }
 
 TEST_F(VeskWindowTest, ImportingSomethingThatIsNoProfileFileSaysSo) {

@@ -1,10 +1,10 @@
-#include "config/pages/InAppKeySource.h"
+#include "config/keycapture/InAppKeySource.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QWindow>
 
-#include "config/pages/QtKeyToKeysym.h"
+#include "config/keycapture/QtKeyToKeysym.h"
 #include "platform/keys/KeysymToVirtualKey.h"
 
 namespace solune {

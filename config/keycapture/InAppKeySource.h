@@ -15,7 +15,7 @@
 #include <QObject>
 #include <memory>
 
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 
 namespace solune {
 

@@ -1,9 +1,9 @@
-#include "config/pages/KeyEventSourceFactory.h"
+#include "config/keycapture/KeyEventSourceFactory.h"
 
 #include <QGuiApplication>
 
-#include "config/pages/InAppKeySource.h"
-#include "config/pages/X11KeySource.h"
+#include "config/keycapture/InAppKeySource.h"
+#include "config/keycapture/X11KeySource.h"
 
 namespace solune {
 

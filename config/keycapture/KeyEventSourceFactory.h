@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 
 namespace solune {
 

@@ -1,4 +1,4 @@
-#include "config/pages/QtKeyToKeysym.h"
+#include "config/keycapture/QtKeyToKeysym.h"
 
 #include <X11/XF86keysym.h>
 #include <X11/keysym.h>

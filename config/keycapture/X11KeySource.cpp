@@ -1,4 +1,4 @@
-#include "config/pages/X11KeySource.h"
+#include "config/keycapture/X11KeySource.h"
 
 namespace solune {
 

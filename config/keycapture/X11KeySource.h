@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 #include "platform/keys/XInputKeyReader.h"
 
 namespace solune {

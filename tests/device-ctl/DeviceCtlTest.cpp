@@ -7,6 +7,7 @@
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
 #include "platform/Clock.h"
+#include "platform/ForwardingHidBackend.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "tests/support/CtlRunner.h"
 #include "tests/support/TempDir.h"
@@ -15,27 +16,12 @@
 namespace solune::test {
 namespace {
 
-// Hands the fixture's mouse to the command as a backend it may own.
-class BorrowedBackend final : public HidBackend {
-  public:
-    explicit BorrowedBackend(HidBackend& inner) : m_inner(inner) {}
-    std::vector<HidDeviceInfo> Enumerate(std::uint16_t v, std::uint16_t p) override {
-        return m_inner.Enumerate(v, p);
-    }
-    std::unique_ptr<HidDevice> Open(const std::string& path) override { return m_inner.Open(path); }
-    bool StartNotices() override { return m_inner.StartNotices(); }
-    int NoticeDescriptor() const override { return m_inner.NoticeDescriptor(); }
-    std::vector<HidNotice> TakeNotices() override { return m_inner.TakeNotices(); }
-
-  private:
-    HidBackend& m_inner;
-};
-
 class DeviceCtl : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The command owns its backend; this one borrows the fixture's mouse.
         ctl::SetDeviceAccess(
-            {[this] { return std::make_unique<BorrowedBackend>(sim.backend()); }, &clock});
+            {[this] { return std::make_unique<ForwardingHidBackend>(sim.backend()); }, &clock});
     }
     void TearDown() override { ctl::SetDeviceAccess({}); }
 

@@ -7,7 +7,7 @@
 #include "config/device/HidLink.h"
 #include "platform/Clock.h"
 #include "simulator/SimulatedHidBackend.h"
-#include "tests/device-link/RecordingHidBackend.h"
+#include "tests/support/RecordingHidBackend.h"
 
 namespace solune::test {
 

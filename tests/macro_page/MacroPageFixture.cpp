@@ -2,33 +2,19 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
 
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
+#include "config/pages/CPopDlg.h"
+#include "config/pages/PopUps.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/SkinButtonBase.h"
 
 namespace solune::test {
-
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : m_name(name) {
-    if (const char* old = std::getenv(name)) {
-        m_old = old;
-    }
-    ::setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-    if (m_old) {
-        ::setenv(m_name, m_old->c_str(), 1);
-    } else {
-        ::unsetenv(m_name);
-    }
-}
 
 MacroPageFixture::MacroPageFixture()
     : m_config("XDG_CONFIG_HOME", m_dir.path().string()),
@@ -43,6 +29,8 @@ MacroPageFixture::MacroPageFixture()
 
 MacroPageFixture::~MacroPageFixture() {
     m_page.reset();
+    EXPECT_EQ(PopUps::PendingAnswers(), 0u) << "a pop-up answered in advance never opened";
+    PopUps::Clear();
     // No picture the page asked for may be missing.
     EXPECT_FALSE(m_skinFailure.hasFailed());
 }
@@ -89,9 +77,7 @@ CVixMenu& MacroPageFixture::menu() {
 }
 
 QWidget* MacroPageFixture::Control(const char* name) {
-    auto* widget = m_page->findChild<QWidget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return Find(m_page.get(), name);
 }
 
 CMacro* MacroPageFixture::current() {
@@ -172,25 +158,14 @@ void MacroPageFixture::ChooseFromMenu(const std::vector<QString>& path) {
 void MacroPageFixture::AnswerNextPopUp(const char* buttonName) {
     m_popUpAnswered = false;
     const QString name = QString::fromLatin1(buttonName);
-    // Polls until the pop-up is up: the synthesized input that leads to it
-    // runs the event loop on its way.
-    auto* poll = new QTimer(m_page.get());
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [this, name, poll] {
-        QWidget* popUp = QApplication::activeModalWidget();
-        if (popUp == nullptr) {
-            return;
-        }
-        poll->deleteLater();
-        poll->stop();
-        auto* button = popUp->findChild<QWidget*>(name);
+    PopUps::SetNextAnswer([this, name](CPopDlg& popUp) {
+        auto* button = popUp.findChild<QWidget*>(name);
         ASSERT_NE(button, nullptr);
         const QPoint centre = button->rect().center();
         MoveTo(button, centre - QPoint(1, 1));
         Click(button, centre);
         m_popUpAnswered = true;
     });
-    poll->start();
 }
 
 void MacroPageFixture::Type(const QString& text, QWidget* target) {

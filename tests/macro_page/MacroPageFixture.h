@@ -5,7 +5,8 @@
 // recorder's delays are ticks the test advances, nothing waits) and a
 // recorder of message boxes. Everything is driven through synthesized mouse
 // and key events on the real controls, found by their object names; the
-// Delete pop-up is answered by a timer that clicks its button.
+// Delete pop-up is answered in advance (PopUps::SetNextAnswer) with a click
+// on its button.
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,14 @@
 
 #include "config/macros/CMacro.h"
 #include "config/macros/widgets/CMacroSettingsDlg.h"
-#include "config/pages/ScriptedKeySource.h"
+#include "tests/support/ScriptedKeySource.h"
 #include "config/profiles/Profile.h"
 #include "platform/Clock.h"
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
+#include "tests/support/GuiFixture.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 class QWidget;
@@ -37,17 +40,6 @@ class CVixMenu;
 
 namespace solune::test {
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value);
-    ~ScopedEnv();
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
-
 // A macro for a library written before the page starts.
 struct StoredMacro {
     std::u16string name;
@@ -56,7 +48,7 @@ struct StoredMacro {
     std::vector<std::pair<int, int>> keys;
 };
 
-class MacroPageFixture : public ::testing::Test {
+class MacroPageFixture : public GuiFixture {
   protected:
     MacroPageFixture();
     ~MacroPageFixture() override;
@@ -87,7 +79,7 @@ class MacroPageFixture : public ::testing::Test {
     void RightClickEvents(QPoint pos = {100, 150});
     // Right click, then the menu's rows by text, opening sub-menus on the way.
     void ChooseFromMenu(const std::vector<QString>& path);
-    // Clicks the button `buttonName` of the next modal pop-up once it is up.
+    // Clicks the button `buttonName` of the next pop-up once it is up.
     void AnswerNextPopUp(const char* buttonName);
     // Types `text` into `target`, by default the focused widget. (On the
     // offscreen platform a pop-up menu takes the activation from the page, so

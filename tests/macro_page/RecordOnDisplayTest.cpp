@@ -20,10 +20,10 @@
 #include "config/macros/widgets/CMacroSettingsDlg.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
-#include "config/pages/X11KeySource.h"
+#include "config/keycapture/X11KeySource.h"
 #include "shared/skin/CVixEdit.h"
-#include "tests/pages/XClientWindow.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/XClientWindow.h"
+#include "tests/support/SkinTestSupport.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/VirtualDisplay.h"
 

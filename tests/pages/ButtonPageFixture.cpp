@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QVariant>
 
+#include "config/pages/CPopDlg.h"
 #include "config/pages/PageContext.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixMenu.h"
@@ -60,16 +61,20 @@ ButtonPageFixture::ButtonPageFixture() {
         Selector(k).setTickSource([this] { return m_tick += 1000; });
     }
     host.ShowAndWait();
-    QObject::connect(&m_popUpTimer, &QTimer::timeout, [this] { PollPopUp(); });
-    m_popUpTimer.start(5);
+    PopUps::SetFallbackAnswer(Seen([](QWidget* popUp) {
+        QWidget* close = popUp->findChild<QWidget*>(QStringLiteral("Close"));
+        ASSERT_NE(close, nullptr);
+        Click(close);
+    }));
 }
 
 ButtonPageFixture::~ButtonPageFixture() {
-    m_popUpTimer.stop();
+    EXPECT_EQ(PopUps::PendingAnswers(), 0u) << "a pop-up answered in advance never opened";
+    PopUps::Clear();
 }
 
 QWidget* ButtonPageFixture::Find(const char* objectName) const {
-    return page->findChild<QWidget*>(QString::fromUtf8(objectName));
+    return GuiFixture::Find(page, objectName);
 }
 
 CVixMenu* ButtonPageFixture::OpenMenu(int button) {
@@ -105,13 +110,11 @@ bool ButtonPageFixture::Choose(int button, const QString& text) {
 }
 
 void ButtonPageFixture::ClickControl(const char* objectName) {
-    QWidget* control = Find(objectName);
-    ASSERT_NE(control, nullptr) << objectName;
-    Click(control, control->rect().center());
+    Click(Find(objectName));
 }
 
 void ButtonPageFixture::AnswerPopUp(std::function<void(QWidget*)> answer) {
-    m_answers.push_back(std::move(answer));
+    PopUps::SetNextAnswer(Seen(std::move(answer)));
 }
 
 void ButtonPageFixture::AnswerWith(const char* name, std::vector<std::uint32_t> keyCodes) {
@@ -125,24 +128,12 @@ void ButtonPageFixture::AnswerWith(const char* name, std::vector<std::uint32_t> 
     });
 }
 
-void ButtonPageFixture::PollPopUp() {
-    QWidget* popUp = QApplication::activeModalWidget();
-    if (!popUp || !popUp->isVisible() || popUp->property("answered").toBool()) {
-        return;
-    }
-    popUp->setProperty("answered", true);
-    ++m_popUpsSeen;
-    m_lastCapturedKeys = keys.listening();
-    std::function<void(QWidget*)> answer = [](QWidget* p) {
-        QWidget* close = p->findChild<QWidget*>(QStringLiteral("Close"));
-        ASSERT_NE(close, nullptr);
-        Click(close, close->rect().center());
+PopUps::Answer ButtonPageFixture::Seen(std::function<void(QWidget*)> answer) {
+    return [this, answer = std::move(answer)](CPopDlg& popUp) {
+        ++m_popUpsSeen;
+        m_lastCapturedKeys = keys.listening();
+        answer(&popUp);
     };
-    if (!m_answers.empty()) {
-        answer = std::move(m_answers.front());
-        m_answers.pop_front();
-    }
-    answer(popUp);
 }
 
 QPoint RowCenter(const SkinMenu* menu, int index) {

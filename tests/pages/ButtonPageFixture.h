@@ -9,17 +9,14 @@
 // chooses it. The selectors get a virtual tick that jumps 1000 ms per
 // reading, so that no click falls into the 200 ms reopen latch.
 //
-// Pop-ups: a 5 ms timer (it also runs inside the pop-up's own event loop)
-// looks for the active modal widget and answers each new one with the next
-// queued answer, or with its "Close" button when none is queued. Nothing waits
-// on real time beyond those polls.
+// Pop-ups are answered in advance (PopUps::SetNextAnswer): each one that
+// opens takes the next queued answer, or is closed with its "Close" button
+// when none is queued. Nothing waits on real time.
 
 #include <gtest/gtest.h>
 
 #include <QPoint>
 #include <QString>
-#include <QTimer>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,10 +25,12 @@
 #include "config/macros/MacroLibrary.h"
 #include "config/pages/CMouseSettingsDlg.h"
 #include "config/pages/MacroDirectory.h"
-#include "config/pages/ScriptedKeySource.h"
+#include "config/pages/PopUps.h"
+#include "tests/support/ScriptedKeySource.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixMenu.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/GuiFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 
@@ -48,7 +47,7 @@ class LibraryMacroDirectory : public MacroDirectory {
     MacroLibrary library;
 };
 
-class ButtonPageFixture : public ::testing::Test {
+class ButtonPageFixture : public GuiFixture {
   protected:
     ButtonPageFixture();
     ~ButtonPageFixture() override;
@@ -71,8 +70,8 @@ class ButtonPageFixture : public ::testing::Test {
     // Clicks the control with this object name at its centre.
     void ClickControl(const char* objectName);
 
-    // Queues the answer to the next pop-up; it runs with the pop-up once it
-    // is the active modal widget.
+    // Queues the answer to the next pop-up; it runs on the pop-up once the
+    // pop-up's event loop spins.
     void AnswerPopUp(std::function<void(QWidget*)> answer);
     // A queued answer that clicks the pop-up's button `name` ("OK", "Cancel",
     // "Close"), after playing `keys` (virtual-key codes, each pressed and
@@ -90,10 +89,9 @@ class ButtonPageFixture : public ::testing::Test {
     CMouseSettingsDlg* page = nullptr;  // owned by host
 
   private:
-    void PollPopUp();
+    // Counts the pop-up and notes whether key capture listens, then `answer`.
+    PopUps::Answer Seen(std::function<void(QWidget*)> answer);
 
-    QTimer m_popUpTimer;
-    std::deque<std::function<void(QWidget*)>> m_answers;
     int m_popUpsSeen = 0;
     bool m_lastCapturedKeys = false;
     std::uint32_t m_tick = 0;

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "config/pages/InAppKeySource.h"
-#include "config/pages/KeyEventSourceFactory.h"
+#include "config/keycapture/InAppKeySource.h"
+#include "config/keycapture/KeyEventSourceFactory.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "tests/pages/PopDlgFixture.h"

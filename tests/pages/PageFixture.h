@@ -23,7 +23,7 @@
 #include "shared/skin/SkinLibrary.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "tests/pages/PopDlgFixture.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 
@@ -45,30 +45,17 @@ class PageFixture : public PopDlgFixture {
         MoveTo(page, {2, 2});
     }
 
-    template <typename T = QWidget>
-    static T* Find(QWidget* page, const char* name) {
-        T* w = page->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-
     // A click in the middle of the control `name`, as the user makes it.
     static void ClickOn(QWidget* page, const char* name) {
         QWidget* w = Find(page, name);
         ASSERT_NE(w, nullptr);
         ASSERT_TRUE(w->isVisible()) << name;
-        Click(w, w->rect().center());
+        Click(w);
     }
 
     // Opens the colour panel of the colour button `name` with a click and
     // clicks the swatch of `row` and `column` (from 1).
     static void PickSwatch(QWidget* page, const char* name, int row, int column);
-
-    static void Tick(QObject* receiver, int timerId) {
-        ASSERT_NE(timerId, 0);
-        QTimerEvent event(timerId);
-        QCoreApplication::sendEvent(receiver, &event);
-    }
 
     void ChangeMouse(const std::function<void(simulator::MouseState&)>& change) {
         ASSERT_TRUE(sim.Change(change));

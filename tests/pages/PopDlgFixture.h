@@ -4,26 +4,28 @@
 // virtual mouse in memory with a virtual clock.
 //
 // Modal pop-ups are driven from inside their own event loop: WhenModal()
-// queues an action that runs once the loop spins, on the active modal widget.
-// A watchdog ends every pop-up still open after a few seconds, so a test that
-// goes wrong fails instead of hanging.
+// answers the next pop-up in advance (PopUps::SetNextAnswer), and the answer
+// runs on it once its loop spins. An answer that no pop-up took fails the
+// test. A watchdog ends every pop-up still open after a minute, so a test
+// that goes wrong fails instead of hanging.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "config/device/HidLink.h"
 #include "config/pages/CPopDlg.h"
-#include "config/pages/ScriptedKeySource.h"
+#include "config/pages/PopUps.h"
+#include "tests/support/ScriptedKeySource.h"
 #include "platform/Clock.h"
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
 #include "simulator/SimulatedHidBackend.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/GuiFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 
@@ -32,46 +34,22 @@ inline CPopDlg* ActivePopup() {
     return dynamic_cast<CPopDlg*>(QApplication::activeModalWidget());
 }
 
-// Runs `action` on the active pop-up once the event loop of the pop-up that is
-// about to open spins. Only for the first pop-up of a test: events that tests
-// send (mouse moves among them) may spin the loop before a nested pop-up
-// opens; nested pop-ups are reached with WhenPopupOfMode.
+// Runs `action` on the next pop-up that opens, once its event loop spins.
 inline void WhenModal(std::function<void(CPopDlg&)> action) {
-    QTimer::singleShot(0, [action] {
-        CPopDlg* popup = ActivePopup();
-        ASSERT_NE(popup, nullptr) << "no pop-up is open";
-        action(*popup);
-    });
+    PopUps::SetNextAnswer(std::move(action));
 }
 
-// Runs `action` on the pop-up of `mode` as soon as it is the active one,
-// looking every millisecond; gives up after ten seconds.
+// Runs `action` on the next pop-up that opens, which must be of `mode`.
 inline void WhenPopupOfMode(int mode, std::function<void(CPopDlg&)> action) {
-    auto* poll = new QTimer;
-    auto* deadline = new QElapsedTimer;
-    deadline->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, deadline, mode, action] {
-        CPopDlg* popup = ActivePopup();
-        const bool found = popup != nullptr && popup->mode() == mode;
-        if (found || deadline->elapsed() > 10000) {
-            poll->stop();
-            poll->deleteLater();
-            delete deadline;
-            if (found) {
-                action(*popup);
-            } else {
-                ADD_FAILURE() << "pop-up " << mode << " never opened";
-            }
-        }
+    PopUps::SetNextAnswer([mode, action = std::move(action)](CPopDlg& popup) {
+        ASSERT_EQ(popup.mode(), mode) << "another pop-up opened first";
+        action(popup);
     });
-    poll->start(1);
 }
 
 // A click on the pop-up's control `name`, through the window system.
 inline void ClickControl(CPopDlg& popup, const char* name) {
-    auto* control = popup.findChild<QWidget*>(name);
-    ASSERT_NE(control, nullptr) << name;
-    Click(control, QPoint(control->width() / 2, control->height() / 2));
+    GuiFixture::Click(GuiFixture::Find(&popup, name));
 }
 
 // A key typed into the pop-up's window (press and release).
@@ -81,12 +59,10 @@ inline void TypeKey(CPopDlg& popup, Qt::Key key) {
 
 // One expiry of a pop-up timer, as the event loop would deliver it.
 inline void Expire(CPopDlg& popup, int timerId) {
-    ASSERT_GT(timerId, 0) << "timer not running";
-    QTimerEvent event(timerId);
-    QCoreApplication::sendEvent(&popup, &event);
+    GuiFixture::Tick(&popup, timerId);
 }
 
-class PopDlgFixture : public ::testing::Test {
+class PopDlgFixture : public GuiFixture {
   protected:
     // Intervals no test run reaches: the tests expire the timers themselves.
     static constexpr CPopDlg::Timings kFrozen{3'600'000, 3'600'000};
@@ -101,6 +77,10 @@ class PopDlgFixture : public ::testing::Test {
             }
         });
         m_watchdog.start(60000);
+    }
+    ~PopDlgFixture() override {
+        EXPECT_EQ(PopUps::PendingAnswers(), 0u) << "a pop-up answered in advance never opened";
+        PopUps::Clear();
     }
 
     PageContext Context() {

@@ -191,3 +191,42 @@ TEST_F(PopDlgLayoutTest, ThePopupOpensAtTheTopLeftOfItsParent) {
 
 }  // namespace
 }  // namespace solune::test
+
+namespace solune::test {
+namespace {
+
+using PopUpAnswersTest = PopDlgFixture;
+
+// Answers given in advance go to the pop-ups in the order they open, each
+// running on its pop-up while it is shown; once they are used up, the
+// fallback answers every further pop-up.
+TEST_F(PopUpAnswersTest, AnswersGoToThePopUpsInTheOrderTheyOpenThenTheFallback) {
+    std::vector<std::pair<int, bool>> answered;  // (mode, shown while answered)
+    auto answerWith = [&answered](const char* button) {
+        return [&answered, button](CPopDlg& shown) {
+            answered.emplace_back(shown.mode(), shown.isVisible());
+            ClickControl(shown, button);
+        };
+    };
+    PopUps::SetNextAnswer(answerWith("OK"));
+    PopUps::SetNextAnswer(answerWith("Cancel"));
+    PopUps::SetFallbackAnswer(answerWith("Close"));
+    EXPECT_EQ(PopUps::PendingAnswers(), 2u);
+
+    CPopDlg first(layout::kDeleteMacroMode, Context());
+    EXPECT_EQ(first.DoModal(), 1);
+    CPopDlg second(layout::kResetWarnMode, Context());
+    EXPECT_EQ(second.DoModal(), 2);
+    EXPECT_EQ(PopUps::PendingAnswers(), 0u);
+    CPopDlg third(layout::kLeftClickWarnMode, Context());
+    EXPECT_EQ(third.DoModal(), 2);
+    PopUps::Clear();
+
+    const std::vector<std::pair<int, bool>> expected = {{layout::kDeleteMacroMode, true},
+                                                        {layout::kResetWarnMode, true},
+                                                        {layout::kLeftClickWarnMode, true}};
+    EXPECT_EQ(answered, expected);
+}
+
+}  // namespace
+}  // namespace solune::test

@@ -85,6 +85,8 @@ TEST_F(SurfaceAnalysisTest, TheRealTimersRunTheCountdownByThemselves) {
     CPopDlg second(layout::kSensorMira2Mode, Context());
     second.SetTimings({1, 1});
     int thirdMode = 0;
+    // Nobody touches the second step: its own timers open the third.
+    WhenPopupOfMode(layout::kSensorMira2Mode, [](CPopDlg&) {});
     WhenPopupOfMode(layout::kSensorMira3Mode, [&](CPopDlg& third) {
         thirdMode = third.mode();
         ClickControl(third, "Close");

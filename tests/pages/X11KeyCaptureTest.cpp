@@ -21,8 +21,8 @@
 #include <set>
 #include <string>
 
-#include "config/pages/KeyEventSourceFactory.h"
-#include "tests/pages/XClientWindow.h"
+#include "config/keycapture/KeyEventSourceFactory.h"
+#include "tests/support/XClientWindow.h"
 
 namespace solune::test {
 namespace {

@@ -4,47 +4,22 @@
 
 #include <cstdlib>
 
-#include "devicechoice/NoMouseBackend.h"
+#include "devicechoice/HardwareForbiddenBackend.h"
 #include "platform/HidrawBackend.h"
 #include "simulator/MouseStore.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 namespace solune {
 namespace {
 
-// Sets an environment variable for one test and restores it afterwards.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-            m_had = true;
-        }
-        if (value != nullptr) {
-            ::setenv(name, value, 1);
-        } else {
-            ::unsetenv(name);
-        }
-    }
-    ~ScopedVariable() {
-        if (m_had) {
-            ::setenv(m_name, m_old.c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
-
-  private:
-    const char* m_name;
-    std::string m_old;
-    bool m_had = false;
-};
+using test::ScopedEnv;
 
 TEST(DeviceChoice, TheStateFileInTheEnvironmentSelectsTheVirtualMouse) {
     test::TempDir dir;
     const auto file = dir / "mouse.json";
     ASSERT_TRUE(simulator::FileMouseStore(file).Create(simulator::MouseState{}));
-    ScopedVariable variable(kSimulatorVariable, file.c_str());
+    ScopedEnv variable(kSimulatorVariable, file.c_str());
 
     EXPECT_EQ(SimulatorStateFile(), file.string());
     auto backend = CreateSystemHidBackend();
@@ -55,9 +30,9 @@ TEST(DeviceChoice, TheStateFileInTheEnvironmentSelectsTheVirtualMouse) {
 }
 
 TEST(DeviceChoice, WithoutTheVariableItIsTheHidrawBackend) {
-    ScopedVariable allowHardware(kNoHardwareVariable, nullptr);
+    ScopedEnv allowHardware(kNoHardwareVariable, nullptr);
     for (const char* value : {static_cast<const char*>(nullptr), ""}) {
-        ScopedVariable variable(kSimulatorVariable, value);
+        ScopedEnv variable(kSimulatorVariable, value);
         EXPECT_EQ(SimulatorStateFile(), "");
         auto backend = CreateSystemHidBackend();  // created only, never asked: no hardware
         EXPECT_NE(dynamic_cast<HidrawBackend*>(backend.get()), nullptr);
@@ -67,12 +42,21 @@ TEST(DeviceChoice, WithoutTheVariableItIsTheHidrawBackend) {
 TEST(DeviceChoice, TestProgramsNeverGetTheHidrawBackend) {
     // Every test program runs with real hardware forbidden.
     EXPECT_TRUE(RealHardwareForbidden());
-    ScopedVariable variable(kSimulatorVariable, nullptr);
+    ScopedEnv variable(kSimulatorVariable, nullptr);
     auto backend = CreateSystemHidBackend();
     EXPECT_EQ(dynamic_cast<HidrawBackend*>(backend.get()), nullptr);
-    ASSERT_NE(dynamic_cast<NoMouseBackend*>(backend.get()), nullptr);
-    EXPECT_TRUE(backend->Enumerate(0x22D4, 0x1308).empty());
-    EXPECT_EQ(backend->Open("/dev/hidraw0"), nullptr);
+    EXPECT_NE(dynamic_cast<HardwareForbiddenBackend*>(backend.get()), nullptr);
+}
+
+TEST(DeviceChoiceDeathTest, ATestThatAsksForAMouseWithoutAVirtualOneEndsSayingSo) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ScopedEnv variable(kSimulatorVariable, nullptr);
+    auto backend = CreateSystemHidBackend();
+    // Starting notices alone is no fault: a window may come up without asking.
+    EXPECT_FALSE(backend->StartNotices());
+    EXPECT_TRUE(backend->TakeNotices().empty());
+    EXPECT_DEATH(backend->Enumerate(0x22D4, 0x1308), "no virtual mouse is named.*Enumerate");
+    EXPECT_DEATH(backend->Open("/dev/hidraw0"), "no virtual mouse is named.*Open");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "shared/skin/CVixImageDialog.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/ControlNotify.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune {
 namespace {

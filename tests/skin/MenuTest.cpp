@@ -9,7 +9,8 @@
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/MenuHook.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/GuiFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune {
 namespace {
@@ -252,11 +253,7 @@ class ComboTest : public ::testing::Test {
             combo->menu()->Close();
         }
     }
-    void TickVisibleTimer() {
-        ASSERT_NE(combo->visibleTimerId(), 0);
-        QTimerEvent event(combo->visibleTimerId());
-        QCoreApplication::sendEvent(combo, &event);
-    }
+    void TickVisibleTimer() { test::GuiFixture::Tick(combo, combo->visibleTimerId()); }
 
     std::uint32_t ticks = 1000;
     CaptionKeepingParent parent;

@@ -8,7 +8,8 @@
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMouseStatic.h"
 #include "shared/skin/ControlNotify.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/GuiFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune {
 namespace {
@@ -19,7 +20,7 @@ std::uint32_t Alpha(std::uint32_t argb) {
     return argb >> 24;
 }
 
-class MouseStaticTest : public ::testing::Test {
+class MouseStaticTest : public test::GuiFixture {
   protected:
     void SetUp() override {
         preview = new CVixMouseStatic(1085, &parent);
@@ -37,11 +38,7 @@ class MouseStaticTest : public ::testing::Test {
         parent.ShowAndWait();
     }
 
-    void Tick(int timerId) {
-        ASSERT_NE(timerId, 0);
-        QTimerEvent event(timerId);
-        QCoreApplication::sendEvent(preview, &event);
-    }
+    void Tick(int timerId) { GuiFixture::Tick(preview, timerId); }
 
     test::RecordingParent parent;
     CVixMouseStatic* preview = nullptr;

@@ -2,7 +2,7 @@
 
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixScrollCtrl.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune {
 namespace {

@@ -13,7 +13,7 @@
 #include "shared/skin/SkinElementTable.h"
 #include "shared/skin/SkinFonts.h"
 #include "shared/skin/SkinLibrary.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune {
 namespace {

@@ -4,7 +4,7 @@
 #include "shared/skin/CVixSliderCtrl3D.h"
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/SliderMath.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune {
 namespace {

@@ -4,34 +4,29 @@
 
 #include <vector>
 
-#include "platform/HidBackend.h"
+#include "platform/ForwardingHidBackend.h"
 
 namespace solune::test {
 
-class ForwardingBackend final : public HidBackend {
+class ForwardingBackend final : public ForwardingHidBackend {
   public:
+    // `injected` (borrowed, may be null): notices handed out, and emptied,
+    // ahead of the inner backend's own.
     explicit ForwardingBackend(HidBackend& inner, std::vector<HidNotice>* injected = nullptr)
-        : m_inner(inner), m_injected(injected) {}
+        : ForwardingHidBackend(inner), m_injected(injected) {}
 
-    std::vector<HidDeviceInfo> Enumerate(std::uint16_t vendorId, std::uint16_t productId) override {
-        return m_inner.Enumerate(vendorId, productId);
-    }
-    std::unique_ptr<HidDevice> Open(const std::string& path) override { return m_inner.Open(path); }
-    bool StartNotices() override { return m_inner.StartNotices(); }
-    int NoticeDescriptor() const override { return m_inner.NoticeDescriptor(); }
     std::vector<HidNotice> TakeNotices() override {
         std::vector<HidNotice> notices;
         if (m_injected != nullptr) {
             notices.swap(*m_injected);
         }
-        for (HidNotice& notice : m_inner.TakeNotices()) {
+        for (HidNotice& notice : inner().TakeNotices()) {
             notices.push_back(std::move(notice));
         }
         return notices;
     }
 
   private:
-    HidBackend& m_inner;
     std::vector<HidNotice>* m_injected;
 };
 

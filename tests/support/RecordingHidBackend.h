@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/HidBackend.h"
+#include "platform/ForwardingHidBackend.h"
 
 namespace solune::test {
 
@@ -17,25 +17,18 @@ struct HidLog {
     int gets = 0;
 };
 
-class RecordingHidBackend final : public HidBackend {
+class RecordingHidBackend final : public ForwardingHidBackend {
   public:
-    explicit RecordingHidBackend(HidBackend& inner) : m_inner(inner) {}
+    explicit RecordingHidBackend(HidBackend& inner) : ForwardingHidBackend(inner) {}
 
-    std::vector<HidDeviceInfo> Enumerate(std::uint16_t vendorId, std::uint16_t productId) override {
-        return m_inner.Enumerate(vendorId, productId);
-    }
     std::unique_ptr<HidDevice> Open(const std::string& path) override {
-        auto device = m_inner.Open(path);
+        auto device = inner().Open(path);
         if (!device) {
             return nullptr;
         }
         log.opened.push_back(path);
         return std::make_unique<Device>(std::move(device), log);
     }
-    bool StartNotices() override { return m_inner.StartNotices(); }
-    int NoticeDescriptor() const override { return m_inner.NoticeDescriptor(); }
-    std::vector<HidNotice> TakeNotices() override { return m_inner.TakeNotices(); }
-
     HidLog log;
 
   private:
@@ -56,8 +49,6 @@ class RecordingHidBackend final : public HidBackend {
         std::unique_ptr<HidDevice> m_inner;
         HidLog& m_log;
     };
-
-    HidBackend& m_inner;
 };
 
 }  // namespace solune::test

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 
 namespace solune {
 

@@ -1,4 +1,4 @@
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 
 #include <gtest/gtest.h>
 

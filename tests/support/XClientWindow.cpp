@@ -1,4 +1,4 @@
-#include "tests/pages/XClientWindow.h"
+#include "tests/support/XClientWindow.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

@@ -19,33 +19,13 @@
 #include "shared/skin/CVixStatic.h"
 #include "simulator/SimulatedHidBackend.h"
 #include "simulator/VirtualFirmware.h"
-#include "tests/updater_support/UpdaterTestSupport.h"
+#include "tests/support/GuiFixture.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/UpdaterTestSupport.h"
 #include "updater/app/CW38UpdaterDlg.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune::test {
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (m_old) {
-            ::setenv(m_name, m_old->c_str(), 1);
-        } else {
-            ::unsetenv(m_name);
-        }
-    }
-
-  private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 inline simulator::MouseState Mouse(std::uint16_t version, std::uint8_t generation = 2) {
     simulator::MouseState state;
@@ -64,7 +44,7 @@ void OnWindowThread(QObject* window, F f) {
     }
 }
 
-class UpdaterWindowFixture : public ::testing::Test {
+class UpdaterWindowFixture : public GuiFixture {
   public:
     static constexpr std::size_t kThreeBlocks = 3 * 1024 - 100;
 
@@ -132,7 +112,7 @@ class UpdaterWindowFixture : public ::testing::Test {
 
     template <typename T = QWidget>
     T* Control(const char* name) {
-        return m_window->findChild<T*>(QString::fromLatin1(name));
+        return Find<T>(m_window.get(), name);
     }
 
     // The names of the visible controls, sorted.
@@ -155,7 +135,7 @@ class UpdaterWindowFixture : public ::testing::Test {
         QWidget* button = Control(name);
         ASSERT_NE(button, nullptr);
         ASSERT_TRUE(button->isVisible()) << name;
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        GuiFixture::Click(button);
     }
 
     void ChangeMouse(const std::function<void(simulator::MouseState&)>& change) {

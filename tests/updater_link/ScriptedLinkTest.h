@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "tests/updater_support/ScriptedHid.h"
+#include "tests/support/ScriptedHid.h"
 #include "updater/bootloader/BootLoaderLink.h"
 
 namespace solune::test {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "tests/updater_support/UpdaterTestSupport.h"
+#include "tests/support/UpdaterTestSupport.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/IniFile.h"
-#include "tests/updater_support/UpdaterTestSupport.h"
+#include "tests/support/UpdaterTestSupport.h"
 #include "updater/bootloader/FirmwarePackage.h"
 
 namespace solune {

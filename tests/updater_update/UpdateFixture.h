@@ -6,7 +6,7 @@
 
 #include "simulator/SimulatedHidBackend.h"
 #include "simulator/VirtualFirmware.h"
-#include "tests/updater_support/UpdaterTestSupport.h"
+#include "tests/support/UpdaterTestSupport.h"
 #include "updater/bootloader/FirmwarePackage.h"
 #include "updater/bootloader/PackageWriter.h"
 #include "updater/bootloader/UpdateProcedures.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "simulator/VirtualFirmware.h"
-#include "tests/updater_support/UpdaterTestSupport.h"
+#include "tests/support/UpdaterTestSupport.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune::test {

@@ -16,7 +16,7 @@
 #include "config/macros/widgets/CMacroSettingsDlg.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
-#include "config/pages/ScriptedKeySource.h"
+#include "tests/support/ScriptedKeySource.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"

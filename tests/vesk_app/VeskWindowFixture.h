@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <deque>
@@ -19,10 +18,11 @@
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "simulator/SimulatedHidBackend.h"
-#include "tests/skin/SkinTestSupport.h"
+#include "tests/support/SkinTestSupport.h"
 #include "tests/support/RecordingPointerSettings.h"
 #include "tests/support/TempDir.h"
-#include "tests/vesk_app/ForwardingBackend.h"
+#include "tests/support/ForwardingBackend.h"
+#include "tests/support/GuiFixture.h"
 #include "tests/vesk_app/TestPages.h"
 
 namespace solune::test {
@@ -76,7 +76,7 @@ class SinkProxy final : public MessageSink {
     MessageRecorder& m_recorder;
 };
 
-class VeskWindowFixture : public ::testing::Test {
+class VeskWindowFixture : public GuiFixture {
   protected:
     VeskWindowFixture() { std::filesystem::create_directories(m_dir / "app"); }
 
@@ -130,26 +130,12 @@ class VeskWindowFixture : public ::testing::Test {
 
     template <typename T = QWidget>
     T* Control(const char* name) {
-        T* control = m_window->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return Find<T>(m_window.get(), name);
     }
 
     // A click on the centre of a control, through the window system.
-    void ClickOn(const char* name) { ClickOn(Control(name)); }
-    void ClickOn(QWidget* control) { Click(control, control->rect().center()); }
-
-    // Runs the event loop until `done` or 5 s have passed (without sleeping
-    // longer than the loop waits for events).
-    template <typename F>
-    bool ProcessUntil(F done) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done() && timer.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return done();
-    }
+    void ClickOn(const char* name) { Click(Control(name)); }
+    void ClickOn(QWidget* control) { Click(control); }
 
     // The period of the window's timer `id` in milliseconds, -1 when it is not
     // running.
@@ -164,11 +150,7 @@ class VeskWindowFixture : public ::testing::Test {
     }
 
     // Sends the window the tick of timer `id`, as the event loop would.
-    void Tick(int id) {
-        ASSERT_NE(id, 0);
-        QTimerEvent event(id);
-        QCoreApplication::sendEvent(m_window.get(), &event);
-    }
+    void Tick(int id) { GuiFixture::Tick(m_window.get(), id); }
 
     std::filesystem::path skinFolder = SOLUNE_VESK_SKIN_DIR;
     bool withMouse = true;

@@ -14,7 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "shared/skin/CVixMenu.h"
 #include "tests/support/ProgramSandbox.h"
-#include "tests/vesk_app/VeskWindowFixture.h"
+#include "tests/config/app/VeskWindowFixture.h"
 
 namespace solune::test {
 namespace {

@@ -20,7 +20,7 @@
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
-#include "tests/vesk_app/VeskWindowFixture.h"
+#include "tests/config/app/VeskWindowFixture.h"
 
 namespace solune::test {
 namespace {

@@ -23,7 +23,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/ForwardingBackend.h"
 #include "tests/support/GuiFixture.h"
-#include "tests/vesk_app/TestPages.h"
+#include "tests/config/app/TestPages.h"
 
 namespace solune::test {
 

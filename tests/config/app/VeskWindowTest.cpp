@@ -14,7 +14,7 @@
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
 #include "shared/skin/CVixMenu.h"
-#include "tests/vesk_app/VeskWindowFixture.h"
+#include "tests/config/app/VeskWindowFixture.h"
 
 namespace solune::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "config/device/WriteProfileImage.h"
-#include "tests/device-link/LinkFixture.h"
+#include "tests/config/device/LinkFixture.h"
 
 namespace solune::test {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/device-link/LinkFixture.h"
+#include "tests/config/device/LinkFixture.h"
 
 namespace solune::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "config/macros/CMacro.h"
-#include "tests/macros/MacroTestSupport.h"
+#include "tests/config/macros/MacroTestSupport.h"
 
 using solune::CEventItem;
 using solune::CMacro;

@@ -11,7 +11,7 @@
 #include "config/macros/MacroLibrary.h"
 #include "platform/AtomicFile.h"
 #include "platform/TextCodec.h"
-#include "tests/macros/MacroTestSupport.h"
+#include "tests/config/macros/MacroTestSupport.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;

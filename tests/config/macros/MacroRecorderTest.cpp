@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/macros/MacroRecorder.h"
-#include "tests/macros/MacroTestSupport.h"
+#include "tests/config/macros/MacroTestSupport.h"
 
 using solune::CMacro;
 using solune::MacroLibrary;

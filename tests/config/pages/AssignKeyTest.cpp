@@ -3,7 +3,7 @@
 
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
-#include "tests/pages/PopDlgFixture.h"
+#include "tests/config/pages/PopDlgFixture.h"
 
 namespace solune::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/CVixSliderCtrl.h"
 #include "shared/skin/ControlNotify.h"
-#include "tests/pages/ButtonPageFixture.h"
+#include "tests/config/pages/ButtonPageFixture.h"
 
 namespace solune {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/pages/ButtonPageFixture.h"
+#include "tests/config/pages/ButtonPageFixture.h"
 
 #include <QApplication>
 #include <QVariant>

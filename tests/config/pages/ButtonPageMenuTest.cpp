@@ -4,7 +4,7 @@
 #include "config/pages/FunctionMenu.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixMenu.h"
-#include "tests/pages/ButtonPageFixture.h"
+#include "tests/config/pages/ButtonPageFixture.h"
 
 namespace solune {
 namespace {

@@ -2,7 +2,7 @@
 // assignment, answered as a user answers them.
 
 #include "shared/skin/CVixComboButton.h"
-#include "tests/pages/ButtonPageFixture.h"
+#include "tests/config/pages/ButtonPageFixture.h"
 
 namespace solune {
 namespace {

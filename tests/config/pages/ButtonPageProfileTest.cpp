@@ -5,7 +5,7 @@
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixSliderCtrl.h"
-#include "tests/pages/ButtonPageFixture.h"
+#include "tests/config/pages/ButtonPageFixture.h"
 
 namespace solune {
 namespace {

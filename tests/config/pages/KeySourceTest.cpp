@@ -11,7 +11,7 @@
 #include "config/keycapture/KeyEventSourceFactory.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
-#include "tests/pages/PopDlgFixture.h"
+#include "tests/config/pages/PopDlgFixture.h"
 
 namespace solune::test {
 namespace {

@@ -11,7 +11,7 @@
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMouseStatic.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/config/pages/PageFixture.h"
 
 namespace solune::test {
 namespace {

@@ -22,7 +22,7 @@
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
 #include "simulator/SimulatedHidBackend.h"
-#include "tests/pages/PopDlgFixture.h"
+#include "tests/config/pages/PopDlgFixture.h"
 #include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {

@@ -5,7 +5,7 @@
 #include "config/pages/CColorSettingsDlg.h"
 #include "config/pages/CSensorDlg.h"
 #include "shared/skin/CVixMouseStatic.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/config/pages/PageFixture.h"
 
 namespace solune::test {
 namespace {

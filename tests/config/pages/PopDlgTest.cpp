@@ -8,7 +8,7 @@
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinElementTable.h"
-#include "tests/pages/PopDlgFixture.h"
+#include "tests/config/pages/PopDlgFixture.h"
 
 namespace solune::test {
 namespace {

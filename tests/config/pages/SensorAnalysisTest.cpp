@@ -6,7 +6,7 @@
 #include "config/pages/CSensorDlg.h"
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixStatic.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/config/pages/PageFixture.h"
 
 namespace solune::test {
 namespace {

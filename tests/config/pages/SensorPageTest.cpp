@@ -11,7 +11,7 @@
 #include "shared/skin/CVixSliderCtrl3D.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinMenu.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/config/pages/PageFixture.h"
 
 namespace solune::test {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
-#include "tests/pages/PopDlgFixture.h"
+#include "tests/config/pages/PopDlgFixture.h"
 
 namespace solune::test {
 namespace {

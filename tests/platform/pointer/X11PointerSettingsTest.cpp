@@ -13,7 +13,7 @@
 #include "config/profiles/ProfileFile.h"
 #include "platform/pointer/ChooseDesktopPointerSettings.h"
 #include "platform/pointer/X11PointerSettings.h"
-#include "tests/pointer/XServerAcceleration.h"
+#include "tests/platform/pointer/XServerAcceleration.h"
 #include "tests/support/CtlRunner.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/XvfbServer.h"

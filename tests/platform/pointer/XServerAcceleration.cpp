@@ -1,4 +1,4 @@
-#include "tests/pointer/XServerAcceleration.h"
+#include "tests/platform/pointer/XServerAcceleration.h"
 
 #include <X11/Xlib.h>
 

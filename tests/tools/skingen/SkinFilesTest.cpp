@@ -19,7 +19,7 @@
 #include "config/pages/SensorPageLayout.h"
 #include "config/pages/SupportPageLayout.h"
 #include "shared/skin/SkinElementTable.h"
-#include "tests/skinart/SkinFolders.h"
+#include "tests/tools/skingen/SkinFolders.h"
 #include "updater/app/UpdaterScreenLayout.h"
 
 namespace solune::skintest {

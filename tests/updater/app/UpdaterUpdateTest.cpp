@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 
 #include "shared/skin/CVixProgressCtrl.h"
-#include "tests/updater_app/UpdaterWindowFixture.h"
+#include "tests/updater/app/UpdaterWindowFixture.h"
 
 namespace solune::test {
 namespace {

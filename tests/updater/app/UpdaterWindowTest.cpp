@@ -9,7 +9,7 @@
 #include "simulator/MouseStateJson.h"
 
 #include "tests/support/Watchdog.h"
-#include "tests/updater_app/UpdaterWindowFixture.h"
+#include "tests/updater/app/UpdaterWindowFixture.h"
 
 namespace solune::test {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <numeric>
 
-#include "tests/updater_link/ScriptedLinkTest.h"
+#include "tests/updater/bootloader/ScriptedLinkTest.h"
 
 namespace solune {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/updater_link/ScriptedLinkTest.h"
+#include "tests/updater/bootloader/ScriptedLinkTest.h"
 #include "updater/bootloader/BootLoaderLink.h"
 
 namespace solune {

@@ -1,6 +1,6 @@
 // Each fault of the mouse and its boot loader, and what the update makes of it.
 
-#include "tests/updater_update/UpdateFixture.h"
+#include "tests/updater/bootloader/UpdateFixture.h"
 
 namespace solune {
 namespace {

@@ -1,7 +1,7 @@
 // Whole updates against the virtual mouse, with the exact waits, log lines,
 // screens and progress values.
 
-#include "tests/updater_update/UpdateFixture.h"
+#include "tests/updater/bootloader/UpdateFixture.h"
 #include "updater/bootloader/FirmwareVersion.h"
 
 namespace solune {

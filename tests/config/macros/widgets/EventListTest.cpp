@@ -9,7 +9,7 @@
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/CVixScrollCtrl.h"
-#include "tests/macro_page/MacroPageFixture.h"
+#include "tests/config/macros/widgets/MacroPageFixture.h"
 
 namespace solune::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
-#include "tests/macro_page/MacroPageFixture.h"
+#include "tests/config/macros/widgets/MacroPageFixture.h"
 
 namespace solune::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "config/pages/ProfilePage.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixScrollCtrl.h"
-#include "tests/macro_page/MacroPageFixture.h"
+#include "tests/config/macros/widgets/MacroPageFixture.h"
 
 namespace solune::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/macro_page/MacroPageFixture.h"
+#include "tests/config/macros/widgets/MacroPageFixture.h"
 
 #include <QApplication>
 #include <QTest>

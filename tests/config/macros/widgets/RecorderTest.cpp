@@ -11,7 +11,7 @@
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
-#include "tests/macro_page/MacroPageFixture.h"
+#include "tests/config/macros/widgets/MacroPageFixture.h"
 
 namespace solune::test {
 namespace {

@@ -13,24 +13,31 @@ function(solune_library name)
   target_link_libraries(solune_${name} PUBLIC ${ARG_PUBLIC_LIBS} PRIVATE ${ARG_PRIVATE_LIBS})
 endfunction()
 
-# solune_test(<name> SOURCES ... LIBS ... [GUI] [ENV var=value ...]
-#             [VESK_SKINS] [UPDATER_SKINS] [NO_KEYWORDS]
+# solune_test(<name> SOURCES ... LIBS ... [GUI] [WIDGETS] [ENV var=value ...]
+#             [VESK_SKINS] [UPDATER_SKINS]
 #             [DEFINES name=value ...] [DEPENDS target ...])
 # Builds one GoogleTest program and registers its tests with CTest. GUI tests
-# run on Qt's offscreen platform so they need no display. VESK_SKINS and
+# run on Qt's offscreen platform so they need no display. WIDGETS (implies
+# GUI) is for programs that drive widgets: they link the test-support library
+# (tests/support) whole, so its one QApplication for the program is made
+# before the first test and its fixture and helpers are at hand. VESK_SKINS and
 # UPDATER_SKINS give the program the skin folder the build draws
 # (SOLUNE_VESK_SKIN_DIR, SOLUNE_UPDATER_SKIN_DIR) and build the pictures first.
-# NO_KEYWORDS sets QT_NO_KEYWORDS, for tests that use the virtual mouse's state,
-# which has a member named "slots". DEPENDS names targets built before it.
+# DEPENDS names targets built before it.
 function(solune_test name)
   if(NOT SOLUNE_BUILD_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "GUI;VESK_SKINS;UPDATER_SKINS;NO_KEYWORDS" ""
+  cmake_parse_arguments(ARG "GUI;WIDGETS;VESK_SKINS;UPDATER_SKINS" ""
     "SOURCES;LIBS;ENV;DEFINES;DEPENDS" ${ARGN})
   # NoRealMouse.cpp keeps every test away from real hardware.
   add_executable(${name} ${ARG_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/NoRealMouse.cpp)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(ARG_WIDGETS)
+    set(ARG_GUI TRUE)
+    # Whole: nothing refers to the object that makes the QApplication.
+    target_link_libraries(${name} PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,solune_testsupport>")
+  endif()
   solune_test_build_settings(${name})
   set(env ${ARG_ENV})
   if(ARG_GUI)
@@ -68,9 +75,6 @@ function(solune_test_build_settings name)
   if(ARG_UPDATER_SKINS)
     list(APPEND defines SOLUNE_UPDATER_SKIN_DIR="${SOLUNE_UPDATER_SKIN_DIR}")
     list(APPEND depends solune_skins)
-  endif()
-  if(ARG_NO_KEYWORDS)
-    list(APPEND defines QT_NO_KEYWORDS)
   endif()
   if(defines)
     target_compile_definitions(${name} PRIVATE ${defines})

@@ -2,7 +2,8 @@
 
 #include <cstdlib>
 
-#include "devicechoice/NoMouseBackend.h"
+#include "devicechoice/HardwareForbiddenBackend.h"
+#include "platform/ForwardingHidBackend.h"
 #include "platform/HidrawBackend.h"
 #include "simulator/MouseStore.h"
 #include "simulator/SimulatedHidBackend.h"
@@ -12,23 +13,18 @@ namespace solune {
 
 namespace {
 
+// The virtual mouse on a state file, built before the forwarding base is
+// handed its backend.
+struct StateFileMouse {
+    explicit StateFileMouse(const std::string& file) : mouse(std::filesystem::path(file)) {}
+    simulator::SimulatedMouse mouse;
+};
+
 // Owns the virtual mouse on a state file and forwards to its backend.
-class StateFileBackend final : public HidBackend {
+class StateFileBackend final : private StateFileMouse, public ForwardingHidBackend {
   public:
-    explicit StateFileBackend(const std::string& file) : m_mouse(std::filesystem::path(file)) {}
-
-    std::vector<HidDeviceInfo> Enumerate(std::uint16_t vendorId, std::uint16_t productId) override {
-        return m_mouse.backend().Enumerate(vendorId, productId);
-    }
-    std::unique_ptr<HidDevice> Open(const std::string& path) override {
-        return m_mouse.backend().Open(path);
-    }
-    bool StartNotices() override { return m_mouse.backend().StartNotices(); }
-    int NoticeDescriptor() const override { return m_mouse.backend().NoticeDescriptor(); }
-    std::vector<HidNotice> TakeNotices() override { return m_mouse.backend().TakeNotices(); }
-
-  private:
-    simulator::SimulatedMouse m_mouse;
+    explicit StateFileBackend(const std::string& file)
+        : StateFileMouse(file), ForwardingHidBackend(mouse.backend()) {}
 };
 
 }  // namespace
@@ -54,7 +50,7 @@ std::unique_ptr<HidBackend> CreateSystemHidBackend() {
         return std::make_unique<StateFileBackend>(file);
     }
     if (RealHardwareForbidden()) {
-        return std::make_unique<NoMouseBackend>();
+        return std::make_unique<HardwareForbiddenBackend>();
     }
     return std::make_unique<HidrawBackend>();
 }

@@ -3,8 +3,11 @@
 // SOLUNE300_SIMULATOR names a state file, the real hidraw backend otherwise.
 //
 // SOLUNE300_NO_HARDWARE=1 (set for every test program and the processes it
-// starts) replaces the hidraw backend by one that finds no mouse, so a test that
-// names no virtual mouse can never reach a real one.
+// starts) replaces the hidraw backend by a HardwareForbiddenBackend, which ends
+// the process with a message as soon as it is asked for a device: a test that
+// forgot its virtual mouse fails loudly instead of seeing "no mouse". A test
+// that means "no mouse" says so with a NoMouseBackend or an unplugged virtual
+// mouse.
 
 #include <memory>
 #include <string>
@@ -23,7 +26,8 @@ bool RealHardwareForbidden();
 std::string SimulatorStateProblem();
 
 // A new backend: on the state file of SimulatorStateFile() when there is one, else
-// on the system's hidraw devices, else (real hardware forbidden) a NoMouseBackend.
+// on the system's hidraw devices, else (real hardware forbidden) a
+// HardwareForbiddenBackend.
 std::unique_ptr<HidBackend> CreateSystemHidBackend();
 
 }  // namespace solune

@@ -62,7 +62,7 @@ struct MouseState {
     std::uint8_t liftOffSaved = 0;  // last value saved by the lift-off save command
     bool surfaceStarted = false;
     std::uint8_t surfaceMeasure = 128;  // what the surface analysis reports
-    std::array<std::array<std::uint8_t, kSlotImageBytes>, kSlotCount> slots{};
+    std::array<std::array<std::uint8_t, kSlotImageBytes>, kSlotCount> profileSlots{};
     // The reply the next get-feature of report 0x60 returns (status in byte 1).
     std::array<std::uint8_t, kCommandReportBytes> reply{};
     std::map<std::string, FaultSetting> faults;

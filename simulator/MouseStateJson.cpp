@@ -129,7 +129,7 @@ bool readAll(const nlohmann::json& json, MouseState& s, std::string& error) {
             return false;
         }
         for (int i = 0; i < kSlotCount; ++i) {
-            if (!readHex((*it)[i], "slots[" + std::to_string(i) + "]", s.slots[i].data(),
+            if (!readHex((*it)[i], "slots[" + std::to_string(i) + "]", s.profileSlots[i].data(),
                          kSlotImageBytes, error)) {
                 return false;
             }
@@ -207,7 +207,7 @@ nlohmann::json ToJson(const MouseState& s) {
     json["liftOff"] = {{"test", s.liftOffTest}, {"saved", s.liftOffSaved}};
     json["surface"] = {{"started", s.surfaceStarted}, {"measure", s.surfaceMeasure}};
     nlohmann::json slots = nlohmann::json::array();
-    for (const auto& slot : s.slots) {
+    for (const auto& slot : s.profileSlots) {
         slots.push_back(ToHex(slot.data(), slot.size()));
     }
     json["slots"] = std::move(slots);

@@ -141,7 +141,7 @@ void NormalModeReports::storeImageHalf(MouseState& state, std::span<const std::u
         setReply(state, kStatusRefused);
         return;
     }
-    std::copy_n(report.begin() + 16, 1024, state.slots[slot].begin() + 1024 * half);
+    std::copy_n(report.begin() + 16, 1024, state.profileSlots[slot].begin() + 1024 * half);
     setReply(state, kStatusDone);
 }
 

@@ -4,7 +4,7 @@
 
 #include "config/app/QtFileDialogs.h"
 #include "config/app/RealPages.h"
-#include "config/pages/KeyEventSourceFactory.h"
+#include "config/keycapture/KeyEventSourceFactory.h"
 #include "devicechoice/DeviceChoice.h"
 #include "platform/Folders.h"
 #include "platform/pointer/ChooseDesktopPointerSettings.h"

@@ -15,7 +15,7 @@
 
 #include "config/app/FileDialogs.h"
 #include "config/app/VeskPages.h"
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 #include "config/pages/PageContext.h"
 #include "platform/Clock.h"
 #include "platform/HidBackend.h"

@@ -1,13 +1,15 @@
 #include "config/pages/CPopDlg.h"
 
 #include <QKeyEvent>
+#include <QTimer>
 #include <QTimerEvent>
 #include <string>
 
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 #include "config/pages/KeyName.h"
+#include "config/pages/PopUps.h"
 #include "config/pages/WindowPictures.h"
 #include "platform/MessageSink.h"
 #include "shared/skin/CVixButton.h"
@@ -129,9 +131,17 @@ int CPopDlg::DoModal() {
     if (QWidget* owner = parentWidget()) {
         move(owner->mapToGlobal(QPoint(0, 0)));
     }
+    RunAnswerGivenInAdvance();
     const int result = CVixImageDialog::DoModal();
     StopActivity();
     return result;
+}
+
+void CPopDlg::RunAnswerGivenInAdvance() {
+    // Queued now, it runs once the modal loop below spins, on the shown pop-up.
+    if (PopUps::Answer answer = PopUps::TakeAnswer()) {
+        QTimer::singleShot(0, this, [this, answer = std::move(answer)] { answer(*this); });
+    }
 }
 
 void CPopDlg::StartKeyCapture() {

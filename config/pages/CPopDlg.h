@@ -44,6 +44,9 @@
 // which runs the OK path (opens SensorMira3). A tick that reads 0 or less
 // enables OK and stops the countdown.
 //
+// An answer given in advance through PopUps::SetNextAnswer (PopUps.h) runs
+// on the pop-up once DoModal's loop spins.
+//
 // Tests drive both timers without waiting: call SetTimings() with long
 // intervals before DoModal (pop-ups opened by this one inherit them), then
 // send the pop-up a QTimerEvent with countdownTimerId() or finishTimerId()
@@ -107,6 +110,7 @@ class CPopDlg : public CVixImageDialog {
     const layout::LayoutControl* Control(int id) const;
     void PrepareAnimation();
     void PrepareKeyName();
+    void RunAnswerGivenInAdvance();
     void StartKeyCapture();
     void StopActivity();
 

@@ -4,33 +4,13 @@
 
 #include <cstdlib>
 
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 namespace fs = std::filesystem;
+using solune::test::ScopedEnv;
 using solune::test::TempDir;
 using solune::test::WriteText;
-
-namespace {
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-            m_had = true;
-        }
-        value ? ::setenv(name, value, 1) : ::unsetenv(name);
-    }
-    ~ScopedEnv() { m_had ? ::setenv(m_name, m_old.c_str(), 1) : ::unsetenv(m_name); }
-
-  private:
-    const char* m_name;
-    std::string m_old;
-    bool m_had = false;
-};
-
-}  // namespace
 
 TEST(EnsureFolder, CreatesEveryFolderOfAFilePath) {
     TempDir dir;

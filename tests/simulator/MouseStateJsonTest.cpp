@@ -17,8 +17,8 @@ TEST(MouseStateJson, RoundTripKeepsEveryFieldAndUnknownKeys) {
     state.liftOffSaved = 8;
     state.surfaceStarted = true;
     state.surfaceMeasure = 3;
-    state.slots[4][2047] = 0xFE;
-    state.slots[0][0] = 0x01;
+    state.profileSlots[4][2047] = 0xFE;
+    state.profileSlots[0][0] = 0x01;
     state.reply[63] = 0x5A;
     SetFault(state, "busy", 2);
     SetFault(state, "reply-status", 1, -3);
@@ -28,7 +28,7 @@ TEST(MouseStateJson, RoundTripKeepsEveryFieldAndUnknownKeys) {
     std::string error;
     ASSERT_TRUE(FromJson(nlohmann::json::parse(ToJson(state).dump()), back, error)) << error;
     EXPECT_EQ(ToJson(back), ToJson(state));
-    EXPECT_EQ(back.slots, state.slots);
+    EXPECT_EQ(back.profileSlots, state.profileSlots);
     EXPECT_EQ(back.extra["bootLoader"]["blocks"], 12);
     EXPECT_EQ(ToJson(state)["slots"][0].get<std::string>().size(), 4096u);
 }

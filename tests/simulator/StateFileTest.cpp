@@ -113,8 +113,8 @@ TEST_F(StateFile, TwoProcessesShareOneMouseWithoutLosingAChange) {
     SettingsImage one{}, three{};
     one.fill(0x11);
     three.fill(0x13);
-    EXPECT_EQ(state.slots[1], one);
-    EXPECT_EQ(state.slots[3], three);
+    EXPECT_EQ(state.profileSlots[1], one);
+    EXPECT_EQ(state.profileSlots[3], three);
 }
 
 TEST_F(StateFile, AChangeFromAnotherProcessArrivesAsNotices) {

@@ -105,9 +105,9 @@ TEST_F(VirtualMouseTest, ImageHalvesAreStoredInTheSlotTheyName) {
     ASSERT_TRUE(device->SetFeature(report).Ok());
     EXPECT_EQ(Reply()[1], 1);
     const auto state = sim.State();
-    EXPECT_EQ(state.slots[4][1024], 0xAA);
-    EXPECT_EQ(state.slots[4][2047], 0xBB);
-    EXPECT_EQ(state.slots[4][0], 0);
+    EXPECT_EQ(state.profileSlots[4][1024], 0xAA);
+    EXPECT_EQ(state.profileSlots[4][2047], 0xBB);
+    EXPECT_EQ(state.profileSlots[4][0], 0);
     EXPECT_EQ(state.activeSlot, 0);
 
     for (auto [at, value] : {std::pair{5, 5}, std::pair{6, 2}, std::pair{1, 0x09}}) {

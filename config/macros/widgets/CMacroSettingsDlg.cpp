@@ -10,7 +10,7 @@
 #include "config/macros/widgets/MacroPageNotify.h"
 #include "config/macros/widgets/MacroPagePictures.h"
 #include "config/pages/CPopDlg.h"
-#include "config/pages/KeyEventSource.h"
+#include "config/keycapture/KeyEventSource.h"
 #include "config/pages/PopDlgLayout.h"
 #include "config/pages/ProfilePage.h"
 #include "config/profiles/Profile.h"

@@ -1,0 +1,239 @@
+// The main window's life beside the mouse and in the notification area: the
+// mouse's arrival (after 900 ms, without freezing the window) and removal on
+// the support page, other devices ignored, the two-second follow-up of the
+// mouse's active profile, the tray icon and its reused menu, "Exit" and the
+// termination signals.
+//
+// Timers are driven without waiting: a test sends the window the QTimerEvent
+// of its timer id (followTimerId(), settleTimerId()).
+
+#include <unistd.h>
+
+#include "config/app/CVESKApp.h"
+#include "config/app/VeskTray.h"
+#include "platform/SingleInstance.h"
+#include "shared/skin/CVixMenu.h"
+#include "tests/support/ProgramSandbox.h"
+#include "tests/config/app/VeskWindowFixture.h"
+
+namespace solune::test {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class VeskDeviceTrayTest : public VeskWindowFixture {
+  protected:
+    void Plug(bool plugged) {
+        m_mouse.Change([plugged](simulator::MouseState& s) {
+            if (plugged) {
+                simulator::Replug(s);
+            } else {
+                s.plugged = false;
+            }
+        });
+    }
+    void PressTheMouseButtonTo(int slot) {
+        m_mouse.Change([slot](simulator::MouseState& s) { s.activeSlot = slot; });
+    }
+    bool MakeActive(QWidget& window) {
+        window.activateWindow();
+        return QTest::qWaitForWindowActive(&window);
+    }
+};
+
+TEST_F(VeskDeviceTrayTest, TheMousesRemovalAndArrivalReachTheSupportPage) {
+    CVESKDlg& window = Open();
+    ASSERT_TRUE(window.link()->FindDevice());
+    Plug(false);
+    ASSERT_TRUE(ProcessUntil([&] { return m_pages->firmwareText == "-.--"; }));
+    EXPECT_EQ(window.link()->deviceConnected(), 0);
+    EXPECT_FALSE(window.link()->IsOpen());
+
+    Plug(true);
+    ASSERT_TRUE(ProcessUntil([&] { return window.settleTimerId() != 0; }));
+    EXPECT_EQ(TimerInterval(window.settleTimerId()), 900);
+    // The window goes on working during the 900 ms: nothing has slept.
+    EXPECT_EQ(m_clock.TotalWaited(), 0);
+    EXPECT_EQ(m_pages->firmwareText, "-.--");
+    ClickOn("Sensor Performance");
+    EXPECT_TRUE(m_pages->page(VeskPages::kSensor)->isVisible());
+
+    Tick(window.settleTimerId());
+    EXPECT_EQ(m_pages->firmwareText, "1.05");
+    EXPECT_EQ(window.link()->deviceConnected(), 1);
+    EXPECT_EQ(window.settleTimerId(), 0);
+}
+
+TEST_F(VeskDeviceTrayTest, AnArrivalShowsTheMousesOwnVersionAndAFailedAnswerShowsNoVersion) {
+    m_mouse.Change([](simulator::MouseState& s) { s.firmwareVersion = 121; });
+    CVESKDlg& window = Open();
+    Plug(false);
+    ASSERT_TRUE(ProcessUntil([&] { return m_pages->firmwareText == "-.--"; }));
+    Plug(true);
+    ASSERT_TRUE(ProcessUntil([&] { return window.settleTimerId() != 0; }));
+    Tick(window.settleTimerId());
+    EXPECT_EQ(m_pages->firmwareText, "1.21");
+
+    Plug(false);
+    ASSERT_TRUE(ProcessUntil([&] { return m_pages->firmwareText == "-.--"; }));
+    m_pages->firmwareText.clear();
+    Plug(true);
+    ASSERT_TRUE(ProcessUntil([&] { return window.settleTimerId() != 0; }));
+    m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "get-fail", 1); });
+    Tick(window.settleTimerId());
+    EXPECT_EQ(m_pages->firmwareText, "-.--");
+}
+
+TEST_F(VeskDeviceTrayTest, AnotherDevicesNoticeIsIgnored) {
+    CVESKDlg& window = Open();
+    m_injected.push_back({HidNotice::Kind::Arrival,
+                          "/sys/devices/pci0000:00/usb1/1-2/0003:046D:C077.0004/hidraw/hidraw5"});
+    m_injected.push_back({HidNotice::Kind::Removal,
+                          "/sys/devices/pci0000:00/usb1/1-3/0003:22D4:1307.0002/hidraw/hidraw6"});
+    PressTheMouseButtonTo(1);  // any change makes the notice descriptor readable
+    ASSERT_TRUE(ProcessUntil([&] { return m_injected.empty(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.settleTimerId(), 0);
+    EXPECT_TRUE(m_pages->firmwareText.isEmpty());
+    EXPECT_EQ(m_log.size(), 4u);  // only the first load
+}
+
+TEST_F(VeskDeviceTrayTest, TheFollowUpSelectsTheMousesProfileWhileTheWindowIsActive) {
+    CVESKDlg& window = Open();
+    ASSERT_TRUE(MakeActive(window));
+    ASSERT_TRUE(window.link()->FindDevice());
+    window.profiles().profile(3).pointerSpeed = 7;
+    PressTheMouseButtonTo(2);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.profiles().currentNumber(), 3);
+    EXPECT_TRUE(Control<CVixButton>("Profile3")->selected);
+    EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(), 7);
+    EXPECT_EQ(m_pointer->calls, (Log{"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}));
+}
+
+TEST_F(VeskDeviceTrayTest, TheFollowUpWaitsWhileAnotherWindowIsActive) {
+    CVESKDlg& window = Open();
+    ASSERT_TRUE(window.link()->FindDevice());
+    QWidget other;
+    other.setGeometry(10, 10, 100, 100);
+    other.show();
+    ASSERT_TRUE(MakeActive(other));
+    PressTheMouseButtonTo(2);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.profiles().currentNumber(), 1);
+    EXPECT_TRUE(m_pointer->calls.empty());
+
+    ASSERT_TRUE(MakeActive(window));
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.profiles().currentNumber(), 3);
+}
+
+TEST_F(VeskDeviceTrayTest, TheFollowUpLeavesTheMouseAloneWhileApplyRuns) {
+    CVESKDlg& window = Open();
+    ASSERT_TRUE(MakeActive(window));
+    PressTheMouseButtonTo(4);
+    // "Apply" fails to activate, and its message box runs while busy; a tick
+    // of the timer arrives meanwhile.
+    int halves = 0;
+    m_clock.SetWaitObserver([&](std::chrono::milliseconds wait) {
+        if (wait.count() == 60 && ++halves == 10) {
+            m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "set-fail", 1); });
+        }
+    });
+    m_messages.onMessage = [&] {
+        EXPECT_TRUE(window.profiles().busy());
+        const std::size_t waits = m_clock.Waits().size();
+        Tick(window.followTimerId());
+        EXPECT_EQ(m_clock.Waits().size(), waits);
+    };
+    ClickOn("Apply");
+    EXPECT_EQ(m_messages.messages, (Log{kMouseNoAnswerText}));  // the mouse is there
+    EXPECT_EQ(window.profiles().currentNumber(), 1);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.profiles().currentNumber(), 5);
+}
+
+TEST_F(VeskDeviceTrayTest, TheTrayIconCarriesItsTipAndItsMenuIsMadeOnceAndReused) {
+    CVESKDlg& window = Open();
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse");
+    EXPECT_TRUE(window.tray().icon().isVisible());
+    EXPECT_EQ(window.tray().menu(), nullptr);
+
+    window.tray().Activated(QSystemTrayIcon::Context, QPoint(700, 500));
+    QPointer<CVixMenu> menu = window.tray().menu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->geometry().bottomRight(), QPoint(699, 499));
+    ASSERT_EQ(menu->rowCount(), 2);
+    EXPECT_EQ(menu->row(0).text, "Config Mouse");
+    EXPECT_EQ(menu->row(1).text, "Exit");
+
+    // A click outside closes it; the next right click shows the same menu.
+    Click(&window, QPoint(400, 30));
+    EXPECT_FALSE(menu->isVisible());
+    window.tray().Activated(QSystemTrayIcon::Context, QPoint(600, 400));
+    EXPECT_EQ(window.tray().menu(), menu.data());
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(window.findChildren<CVixMenu*>(QString("menu")).size(), 1);
+}
+
+TEST_F(VeskDeviceTrayTest, ConfigMouseAndADoubleClickShowTheHiddenWindow) {
+    CVESKDlg& window = Open();
+    ClickOn("Cancel");
+    ASSERT_FALSE(window.isVisible());
+    window.tray().Activated(QSystemTrayIcon::DoubleClick, QPoint(600, 400));
+    EXPECT_TRUE(window.isVisible());
+
+    ClickOn("Cancel");
+    window.tray().Activated(QSystemTrayIcon::Context, QPoint(600, 400));
+    CVixMenu* menu = window.tray().menu();
+    const int h = menu->rowHeight();
+    Click(menu, QPoint(menu->width() / 2, 4 + h / 2));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(window.exitRequested());
+}
+
+TEST_F(VeskDeviceTrayTest, ExitRemovesTheIconSavesTheMacrosAndEndsTheProgram) {
+    CVESKDlg& window = Open();
+    window.tray().Activated(QSystemTrayIcon::Context, QPoint(600, 400));
+    CVixMenu* menu = window.tray().menu();
+    const int h = menu->rowHeight();
+    m_log.clear();
+    Click(menu, QPoint(menu->width() / 2, 4 + h + h / 2));
+    EXPECT_TRUE(window.exitRequested());
+    EXPECT_FALSE(window.tray().icon().isVisible());
+    EXPECT_EQ(m_log, (Log{"save macros"}));
+    EXPECT_FALSE(std::filesystem::exists(m_dir / "config" / "Dravik"));  // no profile is saved
+}
+
+TEST_F(VeskDeviceTrayTest, ASecondStartsRequestShowsTheHiddenWindow) {
+    ProgramSandbox sandbox;  // a private runtime folder for the instance lock
+    auto instance = SingleInstance::Acquire(kVeskInstanceName);
+    ASSERT_NE(instance, nullptr);
+    CVESKDlg& window = Open();
+    window.WatchShowRequests(instance->RequestDescriptor(),
+                             [&instance] { return instance->TakeShowRequests(); });
+    ClickOn("Cancel");
+    ASSERT_FALSE(window.isVisible());
+    ASSERT_TRUE(SingleInstance::AskToShow(kVeskInstanceName));
+    EXPECT_TRUE(ProcessUntil([&] { return window.isVisible(); }));
+    EXPECT_FALSE(window.exitRequested());
+}
+
+TEST_F(VeskDeviceTrayTest, ATerminationSignalEndsTheProgramInOrder) {
+    CVESKDlg& window = Open();
+    int pipeFds[2];
+    ASSERT_EQ(::pipe(pipeFds), 0);
+    window.WatchTerminationSignals(pipeFds[0]);
+    m_log.clear();
+    ASSERT_EQ(::write(pipeFds[1], "T", 1), 1);
+    EXPECT_TRUE(ProcessUntil([&] { return window.exitRequested(); }));
+    EXPECT_EQ(m_log, (Log{"save macros"}));
+    EXPECT_FALSE(window.tray().icon().isVisible());
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+}
+
+}  // namespace
+}  // namespace solune::test

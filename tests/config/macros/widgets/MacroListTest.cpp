@@ -1,0 +1,240 @@
+// The macro page's macro-name list: naming and ids of new macros, the name
+// edit, deleting with the confirmation pop-up, the record options set from
+// the chosen macro, and what the button page reads.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "config/macros/widgets/CVixListBox.h"
+#include "config/macros/widgets/CVixMacroCtrl.h"
+#include "config/pages/ProfilePage.h"
+#include "shared/skin/CVixEdit.h"
+#include "shared/skin/CVixScrollCtrl.h"
+#include "tests/config/macros/widgets/MacroPageFixture.h"
+
+namespace solune::test {
+namespace {
+
+constexpr int kA = 0x41;
+constexpr int kB = 0x42;
+
+using MacroList = MacroPageFixture;
+
+TEST_F(MacroList, NewMacrosGetIdsFrom16AndUniqueNames) {
+    OpenPage();
+    NewMacro("M");
+    NewMacro("M");
+    NewMacro("M");
+    NewMacro("M(1)");
+    NewMacro("Other");
+    EXPECT_EQ(ListNames(), (std::vector<QString>{"M", "M(1)", "M(2)", "M(3)", "Other"}));
+    std::vector<int> ids;
+    for (const auto& row : list().rows()) {
+        ids.push_back(row->id);
+    }
+    EXPECT_EQ(ids, (std::vector<int>{16, 17, 18, 19, 20}));
+    // Each new macro is made empty in the library and becomes the one shown.
+    EXPECT_EQ(SelectedListRow(), 4);
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(current()->id, 20);
+    EXPECT_EQ(current()->name, u"Other");
+    ASSERT_TRUE(page().MacroById(18).has_value());
+    EXPECT_EQ(page().MacroById(18)->name, u"M(2)");
+    const auto rows = page().MacroRows();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[3].name, u"M(3)");
+    EXPECT_EQ(rows[3].id, 19);
+}
+
+TEST_F(MacroList, AnEmptyNameCreatesNothing) {
+    OpenPage();
+    ClickControl("New Macro");
+    EXPECT_TRUE(list().isNameEditOpen());
+    PressKey(Qt::Key_Return);
+    EXPECT_FALSE(list().isNameEditOpen());
+    ClickControl("New Macro");
+    ClickControl("New Macro");  // the second press commits the empty edit
+    EXPECT_FALSE(list().isNameEditOpen());
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_TRUE(events().library().macros().empty());
+}
+
+TEST_F(MacroList, EnterCreatesTheMacroAndEscapeLeavesThePageOpen) {
+    OpenPage();
+    ClickControl("New Macro");
+    Type("Combo");
+    PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(page().isVisible());
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(ListNames(), std::vector<QString>{"Combo"});
+    EXPECT_EQ(list().nameEdit()->text(), QString());
+    PressKey(Qt::Key_Escape, &page());
+    PressKey(Qt::Key_Return, &page());
+    EXPECT_TRUE(page().isVisible());
+}
+
+TEST_F(MacroList, APressInTheListOnlyCommitsTheOpenEdit) {
+    OpenPage();
+    NewMacro("First");
+    ClickControl("New Macro");
+    Type("Second");
+    // The press commits (the new row is selected); the release then selects
+    // the row under the pointer.
+    ClickListRow(0);
+    EXPECT_EQ(ListNames(), (std::vector<QString>{"First", "Second"}));
+    EXPECT_EQ(SelectedListRow(), 0);
+    EXPECT_EQ(current()->name, u"First");
+}
+
+TEST_F(MacroList, TheNameEditOpensWhereTheNextRowGoes) {
+    OpenPage();
+    NewMacro("One");
+    ClickControl("New Macro");
+    const QRect edit = list().nameEdit()->geometry();
+    EXPECT_EQ(edit, QRect(3, 23, list().width() - 2 - 3, 18));
+    EXPECT_TRUE(list().nameEdit()->hasFocus());
+}
+
+TEST_F(MacroList, LongListsScrollTheLastRowToTheBottomEdge) {
+    OpenPage();
+    for (int i = 0; i < 10; ++i) {
+        NewMacro(QString("Macro %1").arg(i));
+    }
+    EXPECT_TRUE(list().scrollCtrl()->isHidden());
+    NewMacro("Macro 10");
+    NewMacro("Macro 11");
+    NewMacro("Macro 12");
+    ASSERT_FALSE(list().scrollCtrl()->isHidden());
+    EXPECT_EQ(list().scrollCtrl()->maxValue, 13);
+    EXPECT_EQ(list().scrollCtrl()->value(), 12);
+    const QRect last = list().rows().back()->rect;
+    EXPECT_EQ(last.y() + last.height(), list().height());
+    EXPECT_EQ(list().scrollCtrl()->geometry().right() + 1, list().width());
+    EXPECT_EQ(list().scrollCtrl()->height(), list().height());
+}
+
+class DeleteMacro : public MacroPageFixture {
+  protected:
+    void SetUp() override {
+        WriteLibrary({{u"One", 16, {{kA, 0}, {kA, 1}}},
+                      {u"Two", 17, {{kB, 0}, {kB, 1}}},
+                      {u"Three", 18, {}}});
+        OpenPage();
+    }
+    void Delete(const char* answer) {
+        AnswerNextPopUp(answer);
+        ClickControl("Delete");
+        EXPECT_TRUE(m_popUpAnswered);
+    }
+};
+
+TEST_F(DeleteMacro, LoadedMacrosAreListedInOrderAndTheLastIsShown) {
+    EXPECT_EQ(ListNames(), (std::vector<QString>{"One", "Two", "Three"}));
+    EXPECT_EQ(SelectedListRow(), 2);
+    EXPECT_EQ(current()->id, 18);
+}
+
+TEST_F(DeleteMacro, CancelAndCloseChangeNothing) {
+    Delete("Cancel");
+    Delete("Close");
+    EXPECT_EQ(ListNames(), (std::vector<QString>{"One", "Two", "Three"}));
+    EXPECT_EQ(events().library().macros().size(), 3u);
+}
+
+TEST_F(DeleteMacro, TheLastOfThreeSelectsTheSecond) {
+    Delete("OK");
+    EXPECT_EQ(ListNames(), (std::vector<QString>{"One", "Two"}));
+    EXPECT_EQ(SelectedListRow(), 1);
+    EXPECT_EQ(current()->id, 17);
+    EXPECT_FALSE(page().MacroById(18).has_value());
+}
+
+TEST_F(DeleteMacro, TheMiddleSelectsTheRowThatMovedUpAndTheOnlyOneLeavesNone) {
+    ClickListRow(1);
+    Delete("OK");
+    EXPECT_EQ(ListNames(), (std::vector<QString>{"One", "Three"}));
+    EXPECT_EQ(SelectedListRow(), 1);
+    EXPECT_EQ(current()->id, 18);
+    EXPECT_EQ(list().rows()[1]->rect.y(), 23);  // laid out again from the top
+    ClickListRow(0);
+    Delete("OK");
+    Delete("OK");
+    EXPECT_TRUE(list().rows().empty());
+    EXPECT_EQ(current(), nullptr);
+    EXPECT_TRUE(events().library().macros().empty());
+}
+
+// A button page that notes what it is asked, and what the macro page says of
+// the deleted macro at that moment.
+class NotingButtonPage : public ProfilePage {
+  public:
+    explicit NotingButtonPage(const CMacroSettingsDlg& page) : m_page(page) {}
+    void LoadFromProfile(const Profile& profile) override {
+        calls.push_back(&profile == expected ? "load" : "load other");
+    }
+    void StoreToProfile(Profile& profile) override {
+        calls.push_back(&profile == expected ? "store" : "store other");
+        deletedStillThere = m_page.MacroById(18).has_value();
+    }
+    const Profile* expected = nullptr;
+    std::vector<std::string> calls;
+    bool deletedStillThere = true;
+
+  private:
+    const CMacroSettingsDlg& m_page;
+};
+
+TEST_F(DeleteMacro, TheButtonPageIsStoredAndReloadedWithoutTheMacro) {
+    NotingButtonPage buttons(page());
+    buttons.expected = &m_profile;
+    page().SetButtonPage(&buttons);
+    Delete("Cancel");
+    EXPECT_TRUE(buttons.calls.empty());
+    Delete("OK");
+    EXPECT_EQ(buttons.calls, (std::vector<std::string>{"store", "load"}));
+    EXPECT_FALSE(buttons.deletedStillThere);
+}
+
+TEST_F(MacroList, ChoosingAMacroSetsTheRecordOptions) {
+    WriteLibrary({{u"Held", 16, {{kA, 0}, {kB, 0}}},
+                  {u"Typed", 17, {{kA, 0}, {kA, 1}}},
+                  {u"Empty", 18, {}}});
+    OpenPage();
+    ClickControl("Record Delay");
+    EXPECT_TRUE(IsChecked("Record Delay"));
+    ClickListRow(0);  // only presses: recorded in hold mode
+    EXPECT_FALSE(IsChecked("Record Delay"));
+    EXPECT_TRUE(IsChecked("Record Hold"));
+    ClickListRow(1);
+    EXPECT_FALSE(IsChecked("Record Hold"));
+    ClickListRow(0);
+    ClickListRow(2);  // no rows: not a hold macro
+    EXPECT_FALSE(IsChecked("Record Hold"));
+    EXPECT_FALSE(IsChecked("Record Delay"));
+}
+
+TEST_F(MacroList, RecordDelayAndRecordHoldExcludeEachOther) {
+    OpenPage();
+    ClickControl("Record Hold");
+    EXPECT_TRUE(IsChecked("Record Hold"));
+    ClickControl("Record Delay");
+    EXPECT_TRUE(IsChecked("Record Delay"));
+    EXPECT_FALSE(IsChecked("Record Hold"));
+    ClickControl("Record Delay");
+    EXPECT_FALSE(IsChecked("Record Delay"));
+    EXPECT_FALSE(IsChecked("Record Hold"));
+    ClickControl("Record Hold");
+    ClickControl("New Macro");  // "New Macro" clears "Record Hold"
+    EXPECT_FALSE(IsChecked("Record Hold"));
+}
+
+TEST_F(MacroList, SavingWritesTheLibraryIntoTheUsersMacroFolder) {
+    OpenPage();
+    NewMacro("Saved");
+    EXPECT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved);
+    EXPECT_TRUE(std::filesystem::exists(macroFolder() / "Saved.macro"));
+    EXPECT_TRUE(std::filesystem::exists(macroFolder() / "macroList.dat"));
+}
+
+}  // namespace
+}  // namespace solune::test

@@ -38,7 +38,7 @@ MacroPageFixture::MacroPageFixture()
     m_context.keys = &m_keys;
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
-    m_context.currentProfile = [this] { return &m_profile; };
+    m_context.notices = &m_notices;
 }
 
 MacroPageFixture::~MacroPageFixture() {

@@ -25,6 +25,7 @@
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
 #include "tests/skin/SkinTestSupport.h"
+#include "tests/support/NotingPageNotices.h"
 #include "tests/support/TempDir.h"
 
 class QWidget;
@@ -113,7 +114,7 @@ class MacroPageFixture : public ::testing::Test {
     SkinLibrary m_skin;
     ScriptedKeySource m_keys;
     VirtualClock m_clock{1000};
-    Profile m_profile;
+    NotingPageNotices m_notices;
     PageContext m_context;
     std::unique_ptr<CMacroSettingsDlg> m_page;
     bool m_popUpAnswered = false;

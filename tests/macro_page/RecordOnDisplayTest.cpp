@@ -21,6 +21,7 @@
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "config/pages/X11KeySource.h"
+#include "platform/Clock.h"
 #include "shared/skin/CVixEdit.h"
 #include "tests/pages/XClientWindow.h"
 #include "tests/skin/SkinTestSupport.h"
@@ -55,6 +56,7 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     PageContext context;
     context.keys = &keys;
     context.messages = &messages;
+    context.clock = &RealClock::Instance();  // the keys arrive in real time
     CMacroSettingsDlg page(context);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));

@@ -57,6 +57,7 @@ CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
     m_context.notices = this;
+    m_context.macroFolder = DataFolder(m_env.userDataFolder) / "Macros";
 }
 
 CVESKDlg::~CVESKDlg() {

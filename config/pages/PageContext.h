@@ -3,6 +3,8 @@
 // to each of them at construction. Every pointer is borrowed and outlives the
 // windows that hold it; a null pointer means "not available".
 
+#include <filesystem>
+
 namespace solune {
 
 class Clock;
@@ -28,6 +30,8 @@ struct PageContext {
     // The main window, told of the lighting page's Enter and the macro
     // page's delete.
     PageNotices* notices = nullptr;
+    // The macro library's folder (the data folder's "Macros").
+    std::filesystem::path macroFolder;
 };
 
 }  // namespace solune

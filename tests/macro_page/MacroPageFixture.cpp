@@ -39,6 +39,7 @@ MacroPageFixture::MacroPageFixture()
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
     m_context.notices = &m_notices;
+    m_context.macroFolder = macroFolder();
 }
 
 MacroPageFixture::~MacroPageFixture() {

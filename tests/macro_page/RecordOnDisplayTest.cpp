@@ -57,6 +57,7 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     context.keys = &keys;
     context.messages = &messages;
     context.clock = &RealClock::Instance();  // the keys arrive in real time
+    context.macroFolder = home.path() / "Dravik" / "SOLUNE300" / "Macros";
     CMacroSettingsDlg page(context);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));

@@ -33,7 +33,7 @@ CMacroSettingsDlg::CMacroSettingsDlg(const PageContext& context, QWidget* parent
     : CVixImageDialog(parent, parent != nullptr ? Qt::Widget : Qt::Dialog), m_context(context) {
     setObjectName(QStringLiteral("CMacroSettingsDlg"));
     BuildControls();
-    m_eventList->SetMacroFolder(DefaultMacroFolder());
+    m_eventList->SetMacroFolder(m_context.macroFolder);
     m_eventList->BuildContextMenu(Tick());
     m_eventList->LoadAllMacros();
     for (const auto& macro : m_eventList->library().macros()) {

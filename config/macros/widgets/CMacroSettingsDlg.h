@@ -5,7 +5,7 @@
 // Record" / "Stop Record".
 //
 // The page loads the macro library from the user's macro folder
-// (DefaultMacroFolder()) when it is made, shows one message naming what could
+// (PageContext::macroFolder) when it is made, shows one message naming what could
 // not be read when the load met problems, and never saves it by itself: the
 // main window calls SaveAllMacros at Apply and at exit. It offers the button
 // page the rows of its macro-name list and copies of macros by id

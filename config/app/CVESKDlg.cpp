@@ -42,7 +42,7 @@ QString ToQString(const std::u16string& text) {
 CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
     : CVixImageDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       m_env(std::move(env)),
-      m_clock(m_env.clock != nullptr ? *m_env.clock : RealClock::Instance()),
+      m_clock(*m_env.clock),
       m_skinFailure(*m_env.messages, kSkinFailureText, m_env.endProgram),
       m_skin(m_skinFailure, m_env.skinFolder),
       m_backend(m_env.makeBackend ? m_env.makeBackend() : nullptr),
@@ -56,12 +56,12 @@ CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
     m_context.keys = m_env.keys.get();
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
-    m_context.currentProfile = [this] { return &m_set.current(); };
+    m_context.notices = this;
+    m_context.macroFolder = DataFolder(m_env.userDataFolder) / "Macros";
 }
 
 CVESKDlg::~CVESKDlg() {
     m_exitSave.reset();
-    m_set.SetView(nullptr);
     // Qt would delete the child widgets only after this window's members,
     // while the pages still use the key source, skin, messages and link that
     // the members hold (a page that records stops its key source when it
@@ -78,7 +78,6 @@ void CVESKDlg::OnInitDialog() {
     m_tray = std::make_unique<VeskTray>(*this);
     m_tray->icon().setObjectName(QStringLiteral("trayIcon"));
     setWindowIcon(m_tray->icon().icon());
-    m_set.SetView(this);
     SelectProfileButton(1);
     LoadPages(m_set.current());
     if (!m_env.trayAvailable || m_env.trayAvailable()) {
@@ -88,7 +87,7 @@ void CVESKDlg::OnInitDialog() {
     m_followTimer = startTimer(kFollowPeriodMs);
     // Only the save: a recording is not stopped there, as stopping the key
     // reader would talk to the display that just went away.
-    m_exitSave = std::make_unique<UnexpectedExitSave>([this] { m_pages->SaveAllMacros(); });
+    m_exitSave = std::make_unique<UnexpectedExitSave>([this] { SaveMacros(); });
     // Once the window is up, so the message has the program behind it.
     QTimer::singleShot(0, this, [this] { m_set.TellUnreadableProfiles(); });
 }
@@ -138,8 +137,7 @@ void CVESKDlg::PlaceControls() {
                 const int number = c.id - layout::kFirstProfileButtonId + 1;
                 m_profileButtons[number - 1] = button;
                 button->font = skin::MakeFont(skin::kNeoSansFace, 13);
-                SetProfileButtonText(number, m_set.profile(number));
-                SetProfileButtonEnabled(number, m_set.profile(number).enabled != 0);
+                ShowProfileButton(number);
             } else if (c.id == layout::kResetButtonId) {
                 m_reset = button;
             } else if (c.id == layout::kOkButtonId) {
@@ -216,7 +214,48 @@ void CVESKDlg::LoadPages(const Profile& profile) {
     m_pages->editingPage(VeskPages::kButtons).LoadFromProfile(profile);
     m_pages->editingPage(VeskPages::kSensor).LoadFromProfile(profile);
     m_pages->editingPage(VeskPages::kLighting).LoadFromProfile(profile);
-    m_pages->SensorNotice();
+}
+
+void CVESKDlg::SelectProfile(int number) {
+    StorePages(m_set.current());
+    SelectProfileButton(number);
+    m_set.Select(number);
+    LoadPages(m_set.current());
+}
+
+void CVESKDlg::LightingEntered() {
+    m_pages->editingPage(VeskPages::kLighting).StoreToProfile(m_set.current());
+}
+
+void CVESKDlg::MacroRemoved() {
+    ProfilePage& buttons = m_pages->editingPage(VeskPages::kButtons);
+    buttons.StoreToProfile(m_set.current());
+    buttons.LoadFromProfile(m_set.current());
+}
+
+void CVESKDlg::Apply() {
+    StorePages(m_set.current());
+    ApplyProblems problems = m_set.BeginApply();
+    if (std::string macros = MacroSaveProblem(SaveMacros()); !macros.empty()) {
+        problems.fileLines.push_back(std::move(macros));
+    }
+    if (m_set.FindMouseForApply(problems)) {
+        ShowBusy(true);
+        m_set.WriteMouse(problems);
+        ShowBusy(false);
+    }
+    m_set.FinishApply(problems);
+}
+
+void CVESKDlg::FollowDeviceProfile() {
+    const DeviceProfileChange change = m_set.FollowDeviceProfile(isVisible() && isActiveWindow());
+    if (!change.changed) {
+        return;
+    }
+    if (change.number != 0) {
+        SelectProfile(change.number);
+    }
+    m_set.ApplyDesktopPointer();
 }
 
 void CVESKDlg::SelectProfileButton(int number) {
@@ -225,14 +264,12 @@ void CVESKDlg::SelectProfileButton(int number) {
     }
 }
 
-void CVESKDlg::SetProfileButtonText(int number, const Profile& profile) {
+void CVESKDlg::ShowProfileButton(int number) {
+    const Profile& profile = m_set.profile(number);
     CVixButton* button = m_profileButtons[number - 1];
     button->caption = ToQString(profile.name);
     button->update();
-}
-
-void CVESKDlg::SetProfileButtonEnabled(int number, bool enabled) {
-    m_profileButtons[number - 1]->setEnabled(enabled);
+    button->setEnabled(profile.enabled != 0);
 }
 
 MacroSaveResult CVESKDlg::SaveMacros() {
@@ -252,13 +289,13 @@ void CVESKDlg::controlClicked(int id) {
         ShowPage(id - layout::kMouseSettingsButtonId);
     } else if (id >= layout::kFirstProfileButtonId &&
                id < layout::kFirstProfileButtonId + kProfileCount) {
-        m_set.SelectProfile(id - layout::kFirstProfileButtonId + 1);
+        SelectProfile(id - layout::kFirstProfileButtonId + 1);
     } else if (id == layout::kResetButtonId) {
         ResetToDefault();
     } else if (id == layout::kOkButtonId) {
         ApplyAndHide();
     } else if (id == layout::kApplyButtonId) {
-        m_set.ApplySettings();
+        Apply();
     } else if (id == layout::kCancelButtonId) {
         hide();
     }
@@ -272,7 +309,7 @@ void CVESKDlg::controlNotify(int id, int value) {
     }
     if (id == kTrayMenuId) {
         if (value == kTrayConfigMouse) {
-            ShowFromSecondStart();
+            ShowAndRaise();
         } else if (value == kTrayExit) {
             ExitProgram();
         }
@@ -302,6 +339,7 @@ void CVESKDlg::ProfileMenuCommand(int number, int item) {
             break;
         case 5:
             m_set.ToggleEnabled(number);
+            ShowProfileButton(number);
             break;
         default:
             break;
@@ -313,7 +351,11 @@ void CVESKDlg::RenameProfile(int number) {
         return;
     }
     m_env.rename(
-        number, [this, number](const std::u16string& name) { m_set.Rename(number, name); },
+        number,
+        [this, number](const std::u16string& name) {
+            m_set.Rename(number, name);
+            ShowProfileButton(number);
+        },
         m_context, this);
 }
 
@@ -331,22 +373,30 @@ void CVESKDlg::ImportProfile(int number) {
     const std::filesystem::path folder =
         ExportStartFolder(m_env.programFolder, DataFolder(m_env.userDataFolder));
     if (auto chosen = m_env.fileDialogs->OpenProfileName(this, folder)) {
-        m_set.ImportProfile(number, *chosen);
+        const ProfileReadResult result = m_set.ImportProfile(number, *chosen);
+        LoadPages(m_set.profile(number));
+        ShowProfileButton(number);
+        m_set.TellImportFailure(result, *chosen);
     }
 }
 
 void CVESKDlg::ResetToDefault() {
     if (m_env.confirmReset && m_env.confirmReset(m_context, this)) {
         m_set.ResetAllProfiles();
+        for (int number = 1; number <= kProfileCount; ++number) {
+            ShowProfileButton(number);
+        }
+        LoadPages(m_set.current());
+        Apply();
     }
 }
 
 void CVESKDlg::ApplyAndHide() {
-    m_set.ApplySettings();
+    Apply();
     hide();
 }
 
-void CVESKDlg::ShowFromSecondStart() {
+void CVESKDlg::ShowAndRaise() {
     show();
     raise();
     activateWindow();
@@ -366,7 +416,7 @@ void CVESKDlg::ExitProgram() {
         m_tray->Remove();
     }
     m_pages->StopRecording();
-    m_pages->SaveAllMacros();
+    SaveMacros();
     hide();
     QCoreApplication::exit(0);
 }
@@ -389,7 +439,7 @@ void CVESKDlg::WatchShowRequests(int descriptor, std::function<int()> take) {
     auto* watch = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
     connect(watch, &QSocketNotifier::activated, this, [this, take = std::move(take)] {
         if (take() > 0) {
-            ShowFromSecondStart();
+            ShowAndRaise();
         }
     });
 }
@@ -444,7 +494,7 @@ void CVESKDlg::ShowFirmwareVersion() {
 
 void CVESKDlg::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_followTimer && m_followTimer != 0) {
-        m_set.FollowDeviceProfile(isVisible() && isActiveWindow());
+        FollowDeviceProfile();
         return;
     }
     if (event->timerId() == m_settleTimer && m_settleTimer != 0) {

@@ -37,12 +37,12 @@
 #include <array>
 #include <memory>
 
-#include "config/app/ProfileSet.h"
-#include "config/app/ProfileSetView.h"
 #include "config/app/VeskEnvironment.h"
 #include "config/app/VeskPages.h"
 #include "config/device/HidLink.h"
 #include "config/pages/PageContext.h"
+#include "config/pages/PageNotices.h"
+#include "config/profiles/set/ProfileSet.h"
 #include "shared/layout/ControlLayout.h"
 #include "shared/skin/CVixImageDialog.h"
 #include "shared/skin/SkinFailure.h"
@@ -72,7 +72,7 @@ inline constexpr const char* kLanguages[] = {"English",  "German",  "Spanish",  
                                              "Japanese", "Chinese", "Koream",    "Russian",
                                              "Hindi",    "Arabic",  "Portuguese"};
 
-class CVESKDlg : public CVixImageDialog, private ProfileSetView {
+class CVESKDlg : public CVixImageDialog, private PageNotices {
   public:
     // Loads the five profiles from the data folder (LoadAllProfiles).
     explicit CVESKDlg(VeskEnvironment env, QWidget* parent = nullptr);
@@ -86,10 +86,15 @@ class CVESKDlg : public CVixImageDialog, private ProfileSetView {
     // else the pages are stored into the current profile and page `index`
     // shown.
     void ShowPage(int index);
+    // Profile button `number` pressed: the pages are stored into the current
+    // profile, its button is selected, it becomes current and the pages show
+    // it.
+    void SelectProfile(int number);
     // Profile menu `number` (1 … 5), row `item` (1 … 5).
     void ProfileMenuCommand(int number, int item);
-    // A second start asked this copy to show itself.
-    void ShowFromSecondStart();
+    // Shows the window (also when it was hidden) above the others and makes
+    // it active: a second start's request and the tray's "Config Mouse".
+    void ShowAndRaise();
     // Ends the program in order: tray icon removed, macros saved, event loop
     // left with status 0.
     void ExitProgram();
@@ -125,14 +130,27 @@ class CVESKDlg : public CVixImageDialog, private ProfileSetView {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // ProfileSetView.
-    void StorePages(Profile& profile) override;
-    void LoadPages(const Profile& profile) override;
-    void SelectProfileButton(int number) override;
-    void SetProfileButtonText(int number, const Profile& profile) override;
-    void SetProfileButtonEnabled(int number, bool enabled) override;
-    MacroSaveResult SaveMacros() override;
-    void ShowBusy(bool busy) override;
+    // PageNotices.
+    void LightingEntered() override;
+    void MacroRemoved() override;
+
+    // The button page, then the sensor page, then the lighting page write
+    // their controls into `profile`.
+    void StorePages(Profile& profile);
+    // The button, sensor and lighting pages show `profile`.
+    void LoadPages(const Profile& profile);
+    // "Apply": the pages stored into the current profile, then the set's
+    // steps, with the busy pointer while the mouse is written.
+    void Apply();
+    // The macro library into its folder: at Apply and when the program ends.
+    MacroSaveResult SaveMacros();
+    // The follow-up tick (see ProfileSet::FollowDeviceProfile).
+    void FollowDeviceProfile();
+    // Profile button `number` (1 … 5) becomes the selected one, the others not.
+    void SelectProfileButton(int number);
+    // Profile button `number` shows the profile's name and whether it is enabled.
+    void ShowProfileButton(int number);
+    void ShowBusy(bool busy);
 
     void BuildWindow();
     void PlaceControls();

@@ -18,10 +18,6 @@ namespace solune {
 
 namespace {
 
-// The sensor page's "Enable X or Y Separate Setting" control: its notice
-// after a load lets the page show or hide the Y sliders.
-constexpr int kSeparateXYControlId = 1018;
-
 class RealPages final : public VeskPages {
   public:
     explicit RealPages(const PageContext& context) {
@@ -30,7 +26,6 @@ class RealPages final : public VeskPages {
         m_macros = new CMacroSettingsDlg(context);
         m_support = new CSupportDlg(context);
         m_buttons = new CMouseSettingsDlg(context, *m_macros);
-        m_macros->SetButtonPage(m_buttons);
         m_pages = {m_buttons, m_sensor, m_lighting, m_macros, m_support};
     }
     ~RealPages() override {
@@ -52,7 +47,6 @@ class RealPages final : public VeskPages {
         }
         return *m_buttons;
     }
-    void SensorNotice() override { m_sensor->controlNotify(kSeparateXYControlId, 0); }
     void RefreshMacroMenus() override { m_buttons->RefreshMacroMenus(); }
     MacroSaveResult SaveAllMacros() override { return m_macros->SaveAllMacros(); }
     void StopRecording() override {

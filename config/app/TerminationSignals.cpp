@@ -37,16 +37,4 @@ int TerminationSignals::Install() {
     return g_pipe[0];
 }
 
-bool TerminationSignals::Take() {
-    if (g_pipe[0] < 0) {
-        return false;
-    }
-    bool any = false;
-    char buffer[16];
-    while (::read(g_pipe[0], buffer, sizeof buffer) > 0) {
-        any = true;
-    }
-    return any;
-}
-
 }  // namespace solune

@@ -13,9 +13,6 @@ class TerminationSignals {
     // The descriptor that becomes readable when one of them arrived, or -1 when
     // the pipe could not be made (the signals then keep their default action).
     static int Install();
-
-    // Drains the pipe; true when at least one signal had arrived.
-    static bool Take();
 };
 
 }  // namespace solune

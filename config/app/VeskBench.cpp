@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     const Figures pages = Time(window, kRounds, [&](int i) { window.ShowPage(i % 5); });
     window.ShowPage(0);
     const Figures profiles =
-        Time(window, kRounds, [&](int i) { window.profiles().SelectProfile(1 + i % 5); });
+        Time(window, kRounds, [&](int i) { window.SelectProfile(1 + i % 5); });
     std::printf("window built and shown in process: %.1f ms\n", built);
     std::printf("page switch:    median %.2f ms, slowest %.2f ms (%d switches)\n", pages.median,
                 pages.slowest, kRounds);

@@ -31,7 +31,7 @@ struct VeskEnvironment {
 
     // A new device backend (null: no device access, so no mouse).
     std::function<std::unique_ptr<HidBackend>()> makeBackend;
-    Clock* clock = nullptr;  // borrowed; null means the real clock
+    Clock* clock = nullptr;  // borrowed; required (the program gives the real clock)
     std::unique_ptr<MessageSink> messages;
     std::unique_ptr<PointerSettings> pointer;
     std::unique_ptr<KeyEventSource> keys;  // may be null: no key capture

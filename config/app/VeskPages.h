@@ -34,8 +34,6 @@ class VeskPages {
     // The editing pages: kButtons, kSensor and kLighting.
     virtual ProfilePage& editingPage(int index) = 0;
 
-    // The sensor page's notice after it was loaded from a profile.
-    virtual void SensorNotice() = 0;
     // The button page's macro menus follow the macro library.
     virtual void RefreshMacroMenus() = 0;
     // The macro page writes the macro library to its folder; how that went.

@@ -67,23 +67,4 @@ int MacroRecorder::HandleKeyCapture(std::int32_t virtualKey, bool released, std:
     return kKeyHandled;
 }
 
-void MacroRecorder::ToggleDelayOption() {
-    m_delayOption = !m_delayOption;
-    m_holdOption = false;
-}
-
-void MacroRecorder::ToggleHoldOption() {
-    m_holdOption = !m_holdOption;
-    m_delayOption = false;
-}
-
-void MacroRecorder::AdoptOptionsOf(const CMacro& macro) {
-    if (macro.IsHoldMacro()) {
-        m_delayOption = false;
-        m_holdOption = true;
-    } else {
-        m_holdOption = false;
-    }
-}
-
 }  // namespace solune

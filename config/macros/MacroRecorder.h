@@ -45,19 +45,12 @@ class MacroRecorder {
     // one) placed by insertMode(). The last pair is kept across recordings.
     int HandleKeyCapture(std::int32_t virtualKey, bool released, std::uint32_t tick);
 
-    // The "Record Delay" and "Record Hold" options. Toggling one clears the
-    // other, so at most one is set.
-    void ToggleDelayOption();
-    void ToggleHoldOption();
+    // The "Record Delay" and "Record Hold" options, as the page's check boxes
+    // show them (the page keeps at most one ticked).
     void SetDelayOption(bool on) { m_delayOption = on; }
     void SetHoldOption(bool on) { m_holdOption = on; }
     bool delayOption() const { return m_delayOption; }
     bool holdOption() const { return m_holdOption; }
-
-    // The options that fit a macro chosen for editing: a macro recorded in hold
-    // mode (rows, no release) sets "Record Hold" and clears "Record Delay";
-    // any other clears "Record Hold".
-    void AdoptOptionsOf(const CMacro& macro);
 
     bool recording() const { return m_recording; }
     // kInsertAppend until a context-menu start sets kInsertAfterSelected; it

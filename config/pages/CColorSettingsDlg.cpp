@@ -8,6 +8,7 @@
 #include "config/pages/ColorValues.h"
 #include "config/pages/DecimalText.h"
 #include "config/pages/LightingPageLayout.h"
+#include "config/pages/PageNotices.h"
 #include "config/pages/PlacedControl.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixButton.h"
@@ -434,10 +435,8 @@ void CColorSettingsDlg::CheckColorEdits() {
 
 void CColorSettingsDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (m_context.currentProfile) {
-            if (Profile* profile = m_context.currentProfile()) {
-                StoreToProfile(*profile);
-            }
+        if (m_context.notices != nullptr) {
+            m_context.notices->LightingEntered();
         }
         event->accept();
         return;

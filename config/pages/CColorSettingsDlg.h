@@ -31,7 +31,8 @@
 // The preview runs its own effect and colour-shift timers.
 //
 // Keys: Enter anywhere on the page stores the page into the current profile
-// (PageContext::currentProfile) and the page stays open; Escape does nothing.
+// (the window hears it through PageContext::notices) and the page stays
+// open; Escape does nothing.
 
 #include <QString>
 #include <array>

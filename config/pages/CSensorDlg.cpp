@@ -221,6 +221,7 @@ void CSensorDlg::LoadFromProfile(const Profile& profile) {
         m_angleSnap->chosenItemId = profile.angleSnap;
         m_angleSnap->update();
     }
+    LayOutStepLabels();
 }
 
 void CSensorDlg::StoreToProfile(Profile& profile) {

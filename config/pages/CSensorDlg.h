@@ -13,9 +13,9 @@
 // While "Enable X or Y Separate Setting" is unticked the two DPI sliders move
 // together: a thumb moved on one (by the user or by LoadFromProfile) copies
 // all three thumbs of that slider into the other. A click on the box first
-// copies X into Y (all three X values as they were before the click). The main window calls
-// controlNotify(1018, 0) right after every LoadFromProfile: the step labels are then laid out for
-// the box's tick (separate: all six labels on the down picture; else only the three Y labels).
+// copies X into Y (all three X values as they were before the click). LoadFromProfile ends by
+// laying out the step labels for the box's tick (separate: all six labels on the down picture;
+// else only the three Y labels).
 //
 // "Test" and "Save" send the "Lift Distance" value clamped to 6 … 31; without
 // a mouse (none connected and none found) nothing happens; a command that
@@ -63,7 +63,7 @@ class CVixStatic;
 
 class CSensorDlg : public CVixImageDialog, public ProfilePage {
   public:
-    // The sensor page notice of the main window: controlNotify(kSeparateId, 0).
+    // "Enable X or Y Separate Setting"; its notice lays out the step labels.
     static constexpr int kSeparateId = 1018;
 
     explicit CSensorDlg(const PageContext& context, QWidget* parent = nullptr);

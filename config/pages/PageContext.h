@@ -3,7 +3,7 @@
 // to each of them at construction. Every pointer is borrowed and outlives the
 // windows that hold it; a null pointer means "not available".
 
-#include <functional>
+#include <filesystem>
 
 namespace solune {
 
@@ -11,8 +11,8 @@ class Clock;
 class HidLink;
 class KeyEventSource;
 class MessageSink;
+class PageNotices;
 class SkinLibrary;
-struct Profile;
 
 struct PageContext {
     // The program's one link to the mouse (device actions of the sensor page
@@ -22,14 +22,16 @@ struct PageContext {
     MessageSink* messages = nullptr;
     // Key capture for the key-capture pop-up and the macro recorder.
     KeyEventSource* keys = nullptr;
-    // The millisecond tick (the recorder's delays).
+    // The millisecond tick (the recorder's delays); the macro page needs it.
     Clock* clock = nullptr;
     // The program's skin pictures (the main window's one library). Without it
     // the windows work but show no pictures.
     SkinLibrary* skin = nullptr;
-    // The profile the pages show (the main window's current profile); used by
-    // the lighting page's Enter and the macro page's delete. May be empty.
-    std::function<Profile*()> currentProfile;
+    // The main window, told of the lighting page's Enter and the macro
+    // page's delete.
+    PageNotices* notices = nullptr;
+    // The macro library's folder (the data folder's "Macros").
+    std::filesystem::path macroFolder;
 };
 
 }  // namespace solune

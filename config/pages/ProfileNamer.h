@@ -1,6 +1,7 @@
 #pragma once
-// What the rename dialog changes in the main window: the name of one profile
-// and the caption of that profile's button. The main window implements it.
+// Where the rename dialog sends the name the user confirmed. The program's
+// implementation (RealPages) hands it to the main window, which renames the
+// profile and sets its button's caption.
 
 #include <string>
 
@@ -10,8 +11,7 @@ class ProfileNamer {
   public:
     virtual ~ProfileNamer() = default;
 
-    // Stores `name` as the name of profile `profileNumber` (1 ... 5) and makes
-    // it the caption of that profile's button, repainted.
+    // The user confirmed `name` for profile `profileNumber` (1 ... 5).
     virtual void SetProfileName(int profileNumber, const std::u16string& name) = 0;
 };
 

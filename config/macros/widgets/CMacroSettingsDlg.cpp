@@ -11,9 +11,8 @@
 #include "config/macros/widgets/MacroPagePictures.h"
 #include "config/pages/CPopDlg.h"
 #include "config/keycapture/KeyEventSource.h"
+#include "config/pages/PageNotices.h"
 #include "config/pages/PopDlgLayout.h"
-#include "config/pages/ProfilePage.h"
-#include "config/profiles/Profile.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
 #include "shared/skin/CVixButton.h"
@@ -34,7 +33,7 @@ CMacroSettingsDlg::CMacroSettingsDlg(const PageContext& context, QWidget* parent
     : CVixImageDialog(parent, parent != nullptr ? Qt::Widget : Qt::Dialog), m_context(context) {
     setObjectName(QStringLiteral("CMacroSettingsDlg"));
     BuildControls();
-    m_eventList->SetMacroFolder(DefaultMacroFolder());
+    m_eventList->SetMacroFolder(m_context.macroFolder);
     m_eventList->BuildContextMenu(Tick());
     m_eventList->LoadAllMacros();
     for (const auto& macro : m_eventList->library().macros()) {
@@ -144,8 +143,7 @@ bool CMacroSettingsDlg::recording() const {
 }
 
 std::uint32_t CMacroSettingsDlg::Tick() const {
-    Clock& clock = m_context.clock != nullptr ? *m_context.clock : RealClock::Instance();
-    return clock.TickCount();
+    return m_context.clock->TickCount();
 }
 
 void CMacroSettingsDlg::SetChecked(CVixCheckBox* box, bool checked) {
@@ -239,16 +237,9 @@ void CMacroSettingsDlg::DeleteMacro() {
         return;
     }
     m_macroList->DeleteSelectedRow();
-    RefreshButtonPage();
-}
-
-void CMacroSettingsDlg::RefreshButtonPage() {
-    Profile* profile = m_context.currentProfile ? m_context.currentProfile() : nullptr;
-    if (m_buttonPage == nullptr || profile == nullptr) {
-        return;
+    if (m_context.notices != nullptr) {
+        m_context.notices->MacroRemoved();
     }
-    m_buttonPage->StoreToProfile(*profile);
-    m_buttonPage->LoadFromProfile(*profile);
 }
 
 void CMacroSettingsDlg::StartRecording(RecordStart how) {

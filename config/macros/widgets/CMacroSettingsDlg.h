@@ -5,7 +5,7 @@
 // Record" / "Stop Record".
 //
 // The page loads the macro library from the user's macro folder
-// (DefaultMacroFolder()) when it is made, shows one message naming what could
+// (PageContext::macroFolder) when it is made, shows one message naming what could
 // not be read when the load met problems, and never saves it by itself: the
 // main window calls SaveAllMacros at Apply and at exit. It offers the button
 // page the rows of its macro-name list and copies of macros by id
@@ -40,7 +40,6 @@ class CVixButton;
 class CVixCheckBox;
 class CVixListBox;
 class CVixMacroCtrl;
-class ProfilePage;
 
 class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
   public:
@@ -48,11 +47,6 @@ class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
     // With a parent the page is a child widget of it.
     explicit CMacroSettingsDlg(const PageContext& context, QWidget* parent = nullptr);
     ~CMacroSettingsDlg() override;
-
-    // The button page that is stored and reloaded on the current profile
-    // after a macro is deleted, so that a button whose macro is gone shows
-    // its fallback at once. Borrowed; may be null.
-    void SetButtonPage(ProfilePage* buttonPage) { m_buttonPage = buttonPage; }
 
     // Rewrites the macro folder from the library (see MacroLibrary).
     MacroSaveResult SaveAllMacros();
@@ -98,11 +92,9 @@ class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
     void StartRecording(RecordStart how);
     void KeyCaptured(std::uint32_t virtualKey, bool released);
     void SetChecked(CVixCheckBox* box, bool checked);
-    void RefreshButtonPage();
     std::uint32_t Tick() const;
 
     PageContext m_context;
-    ProfilePage* m_buttonPage = nullptr;
     CVixListBox* m_macroList = nullptr;  // the controls are owned through their Qt parent
     CVixMacroCtrl* m_eventList = nullptr;
     CVixButton* m_newMacro = nullptr;

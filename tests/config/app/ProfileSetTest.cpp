@@ -6,9 +6,8 @@
 
 #include <cerrno>
 
-#include "config/app/DamagedProfileCopy.h"
-#include "config/app/ProfileSet.h"
-#include "config/app/ProfileSetView.h"
+#include "config/profiles/set/DamagedProfileCopy.h"
+#include "config/profiles/set/ProfileSet.h"
 #include "config/device/HidLink.h"
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
@@ -34,34 +33,92 @@ unsigned ModeOf(const std::filesystem::path& path) {
     return ::lstat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 07777;
 }
 
-class RecordingView final : public ProfileSetView {
+// The main window's side of each user action, in the order CVESKDlg runs
+// it around the set's calls, over pages that show one field (the sensor
+// page's "Point Speed"); every page and button call is logged.
+class RecordingWindow {
   public:
-    void StorePages(Profile& profile) override {
-        log.push_back("store " + Narrow(profile.name));
-        profile.pointerSpeed = pageSpeed;
-    }
-    void LoadPages(const Profile& profile) override {
-        log.push_back("load " + Narrow(profile.name));
-        pageSpeed = profile.pointerSpeed;
-    }
-    void SelectProfileButton(int number) override {
+    explicit RecordingWindow(ProfileSet& set) : m_set(set) {}
+
+    void SelectProfile(int number) {
+        StorePages(m_set.current());
         log.push_back("select " + std::to_string(number));
+        m_set.Select(number);
+        LoadPages(m_set.current());
     }
-    void SetProfileButtonText(int number, const Profile& profile) override {
-        log.push_back("text " + std::to_string(number) + " " + Narrow(profile.name));
-    }
-    void SetProfileButtonEnabled(int number, bool enabled) override {
-        log.push_back((enabled ? "enable " : "disable ") + std::to_string(number));
-    }
-    MacroSaveResult SaveMacros() override {
+    void Apply() {
+        StorePages(m_set.current());
+        ApplyProblems problems = m_set.BeginApply();
         log.push_back("save macros");
-        return macroSave;
+        if (std::string macros = MacroSaveProblem(macroSave); !macros.empty()) {
+            problems.fileLines.push_back(std::move(macros));
+        }
+        if (m_set.FindMouseForApply(problems)) {
+            log.push_back("busy");
+            m_set.WriteMouse(problems);
+            log.push_back("not busy");
+        }
+        m_set.FinishApply(problems);
     }
-    void ShowBusy(bool busy) override { log.push_back(busy ? "busy" : "not busy"); }
+    void ToggleEnabled(int number) {
+        const std::int32_t before = m_set.profile(number).enabled;
+        m_set.ToggleEnabled(number);
+        if (m_set.profile(number).enabled != before) {
+            ShowEnabled(number);
+        }
+    }
+    void Rename(int number, const std::u16string& name) {
+        m_set.Rename(number, name);
+        ShowText(number);
+    }
+    bool Import(int number, const std::filesystem::path& chosen) {
+        const ProfileReadResult result = m_set.ImportProfile(number, chosen);
+        LoadPages(m_set.profile(number));
+        ShowText(number);
+        m_set.TellImportFailure(result, chosen);
+        return result == ProfileReadResult::Complete;
+    }
+    void Reset() {
+        m_set.ResetAllProfiles();
+        for (int number = 1; number <= kProfileCount; ++number) {
+            ShowEnabled(number);
+            ShowText(number);
+        }
+        LoadPages(m_set.current());
+        Apply();
+    }
+    void Follow(bool windowActive) {
+        const DeviceProfileChange change = m_set.FollowDeviceProfile(windowActive);
+        if (change.changed) {
+            if (change.number != 0) {
+                SelectProfile(change.number);
+            }
+            m_set.ApplyDesktopPointer();
+        }
+    }
 
     Log log;
     MacroSaveResult macroSave = MacroSaveResult::Saved;
     std::uint8_t pageSpeed = 5;  // what the pages show: the sensor page's "Point Speed"
+
+  private:
+    void StorePages(Profile& profile) {
+        log.push_back("store " + Narrow(profile.name));
+        profile.pointerSpeed = pageSpeed;
+    }
+    void LoadPages(const Profile& profile) {
+        log.push_back("load " + Narrow(profile.name));
+        pageSpeed = profile.pointerSpeed;
+    }
+    void ShowEnabled(int number) {
+        log.push_back((m_set.profile(number).enabled != 0 ? "enable " : "disable ") +
+                      std::to_string(number));
+    }
+    void ShowText(int number) {
+        log.push_back("text " + std::to_string(number) + " " + Narrow(m_set.profile(number).name));
+    }
+
+    ProfileSet& m_set;
 };
 
 class RecordingMessages final : public MessageSink {
@@ -78,8 +135,8 @@ class RecordingMessages final : public MessageSink {
 
 class ProfileSetTest : public ::testing::Test {
   protected:
-    ProfileSetTest() : m_link(m_mouse.backend(), m_clock), m_set(&m_link, m_desktop, m_messages) {
-        m_set.SetView(&m_view);
+    ProfileSetTest()
+        : m_link(m_mouse.backend(), m_clock), m_set(&m_link, m_desktop, m_messages), m_view(m_set) {
         m_set.LoadAllProfiles(DataFolder());
     }
 
@@ -101,8 +158,8 @@ class ProfileSetTest : public ::testing::Test {
     HidLink m_link;
     RecordingPointerSettings m_desktop;
     RecordingMessages m_messages;
-    RecordingView m_view;
     ProfileSet m_set;
+    RecordingWindow m_view;
 };
 
 TEST_F(ProfileSetTest, AFirstStartGivesFiveDefaultProfilesAndApplyWritesTheirFiles) {
@@ -116,7 +173,7 @@ TEST_F(ProfileSetTest, AFirstStartGivesFiveDefaultProfilesAndApplyWritesTheirFil
     }
     EXPECT_EQ(m_set.currentNumber(), 1);
 
-    m_set.ApplySettings();
+    m_view.Apply();
     for (int k = 1; k <= 5; ++k) {
         Profile read;
         EXPECT_EQ(LoadProfile(FileOf(k), read), ProfileReadResult::Complete) << k;
@@ -139,10 +196,10 @@ TEST_F(ProfileSetTest, ProfilesAreReadFromTheirFiles) {
 }
 
 TEST_F(ProfileSetTest, ApplyStoresThePagesAndWritesEveryProfileThenActivatesTheCurrentOne) {
-    m_set.SelectProfile(3);
+    m_view.SelectProfile(3);
     m_view.pageSpeed = 8;
     m_view.log.clear();
-    m_set.ApplySettings();
+    m_view.Apply();
 
     EXPECT_EQ(m_view.log, (Log{"store Profile3", "save macros", "busy", "not busy"}));
     EXPECT_EQ(m_set.profile(3).pointerSpeed, 8);
@@ -163,7 +220,7 @@ TEST_F(ProfileSetTest, ApplyStoresThePagesAndWritesEveryProfileThenActivatesTheC
 
 TEST_F(ProfileSetTest, AProfileWithTooManyMacroEventsIsSkippedAndTheOthersAreWritten) {
     GiveTooManyMacroEvents(m_set.profile(2));
-    m_set.ApplySettings();
+    m_view.Apply();
     const simulator::MouseState mouse = m_mouse.State();
     EXPECT_EQ(mouse.profileSlots[1], (std::array<std::uint8_t, 2048>{}));
     SettingsImage image{};
@@ -177,7 +234,7 @@ TEST_F(ProfileSetTest, AProfileWithTooManyMacroEventsIsSkippedAndTheOthersAreWri
 
 TEST_F(ProfileSetTest, WithoutAMouseFilesAndMacrosAreStillSavedAndTheUserIsTold) {
     m_mouse.Change([](simulator::MouseState& s) { s.plugged = false; });
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(m_messages.messages, (Log{"SOLUNE 300 mouse not found"}));
     EXPECT_EQ(m_view.log, (Log{"store Profile1", "save macros"}));
     EXPECT_TRUE(std::filesystem::exists(FileOf(5)));
@@ -186,7 +243,7 @@ TEST_F(ProfileSetTest, WithoutAMouseFilesAndMacrosAreStillSavedAndTheUserIsTold)
 }
 
 TEST_F(ProfileSetTest, AFailedActivationOfAPresentMouseIsNotReportedAsAMissingOne) {
-    m_set.SelectProfile(3);
+    m_view.SelectProfile(3);
     // The five images go through; the activation's send fails.
     int halves = 0;
     m_clock.SetWaitObserver([&](std::chrono::milliseconds wait) {
@@ -194,7 +251,7 @@ TEST_F(ProfileSetTest, AFailedActivationOfAPresentMouseIsNotReportedAsAMissingOn
             m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "set-fail", 1); });
         }
     });
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(m_messages.messages, (Log{kMouseNoAnswerText}));
     EXPECT_EQ(m_mouse.State().activeSlot, 0);
     SettingsImage image{};
@@ -204,7 +261,7 @@ TEST_F(ProfileSetTest, AFailedActivationOfAPresentMouseIsNotReportedAsAMissingOn
 
 TEST_F(ProfileSetTest, SelectingAProfileStoresTheOldOneAndLoadsTheNewOne) {
     m_view.pageSpeed = 3;
-    m_set.SelectProfile(4);
+    m_view.SelectProfile(4);
     EXPECT_EQ(m_view.log, (Log{"store Profile1", "select 4", "load Profile4"}));
     EXPECT_EQ(m_set.profile(1).pointerSpeed, 3);
     EXPECT_EQ(m_set.currentNumber(), 4);
@@ -213,25 +270,25 @@ TEST_F(ProfileSetTest, SelectingAProfileStoresTheOldOneAndLoadsTheNewOne) {
 }
 
 TEST_F(ProfileSetTest, DisablingTheCurrentProfileGreysItsButtonAndKeepsItCurrent) {
-    m_set.SelectProfile(3);
+    m_view.SelectProfile(3);
     m_view.log.clear();
-    m_set.ToggleEnabled(3);
+    m_view.ToggleEnabled(3);
     EXPECT_EQ(m_view.log, (Log{"disable 3"}));
     EXPECT_EQ(m_set.profile(3).enabled, 0);
     EXPECT_EQ(m_set.currentNumber(), 3);
-    m_set.ToggleEnabled(3);
+    m_view.ToggleEnabled(3);
     EXPECT_EQ(m_set.profile(3).enabled, 1);
     EXPECT_EQ(m_view.log.back(), "enable 3");
 }
 
 TEST_F(ProfileSetTest, ProfileOnesDisableEnableChangesNothing) {
-    m_set.ToggleEnabled(1);
+    m_view.ToggleEnabled(1);
     EXPECT_EQ(m_set.profile(1).enabled, 1);
     EXPECT_TRUE(m_view.log.empty());
 }
 
 TEST_F(ProfileSetTest, SaveCurrentSettingsWritesTheRecordAsLastStored) {
-    m_set.SelectProfile(2);
+    m_view.SelectProfile(2);
     m_view.pageSpeed = 9;  // shown on the page, not stored yet
     m_set.SaveProfileFile(2);
     Profile read;
@@ -266,7 +323,7 @@ TEST_F(ProfileSetTest, ImportReplacesTheSettingsKeepsSlotAndFileAndShowsTheProfi
     file.pointerSpeed = 2;
     file.enabled = 0;
     ASSERT_TRUE(SaveProfile(file, m_dir / "in.profile"));
-    m_set.ImportProfile(4, m_dir / "in.profile");  // profile 1 stays current
+    m_view.Import(4, m_dir / "in.profile");  // profile 1 stays current
 
     EXPECT_EQ(m_set.profile(4).name, u"Imported");
     EXPECT_EQ(m_set.profile(4).pointerSpeed, 2);
@@ -275,7 +332,7 @@ TEST_F(ProfileSetTest, ImportReplacesTheSettingsKeepsSlotAndFileAndShowsTheProfi
     EXPECT_EQ(m_view.log, (Log{"load Imported", "text 4 Imported"}));  // no enable change
     EXPECT_EQ(m_set.currentNumber(), 1);
     // The pages now show profile 4's values; the next store puts them into profile 1.
-    m_set.SelectProfile(2);
+    m_view.SelectProfile(2);
     EXPECT_EQ(m_set.profile(1).pointerSpeed, 2);
 }
 
@@ -290,10 +347,10 @@ TEST_F(ProfileSetTest, ImportOfAForeignOrCutShortFileChangesNothing) {
     WriteBytes(m_dir / "cut.profile", bytes);
 
     const Profile before = m_set.profile(2);
-    EXPECT_FALSE(m_set.ImportProfile(2, m_dir / "foreign.profile"));
-    EXPECT_FALSE(m_set.ImportProfile(2, m_dir / "cut.profile"));
-    EXPECT_FALSE(m_set.ImportProfile(2, m_dir / "missing.profile"));
-    EXPECT_FALSE(m_set.ImportProfile(2, m_dir.path()));
+    EXPECT_FALSE(m_view.Import(2, m_dir / "foreign.profile"));
+    EXPECT_FALSE(m_view.Import(2, m_dir / "cut.profile"));
+    EXPECT_FALSE(m_view.Import(2, m_dir / "missing.profile"));
+    EXPECT_FALSE(m_view.Import(2, m_dir.path()));
     EXPECT_EQ(m_set.profile(2), before);
     // Each import that took nothing tells the user why, once.
     EXPECT_EQ(
@@ -305,21 +362,21 @@ TEST_F(ProfileSetTest, ImportOfAForeignOrCutShortFileChangesNothing) {
 }
 
 TEST_F(ProfileSetTest, RenameChangesTheNameAndTheCaption) {
-    m_set.Rename(5, u"Travel");
+    m_view.Rename(5, u"Travel");
     EXPECT_EQ(m_set.profile(5).name, u"Travel");
     EXPECT_EQ(m_view.log, (Log{"text 5 Travel"}));
 }
 
 TEST_F(ProfileSetTest, ResetEnablesAndRenamesEveryProfileResetsThemAndApplies) {
     for (int k = 2; k <= 5; ++k) {
-        m_set.ToggleEnabled(k);
+        m_view.ToggleEnabled(k);
         m_set.profile(k).pollingInterval = kPolling125Hz;
     }
-    m_set.Rename(3, u"Other");
-    m_set.SelectProfile(3);
+    m_view.Rename(3, u"Other");
+    m_view.SelectProfile(3);
     m_view.pageSpeed = 9;
     m_view.log.clear();
-    m_set.ResetAllProfiles();
+    m_view.Reset();
 
     const Log expected{"enable 1",      "text 1 Profile1",
                        "enable 2",      "text 2 Profile2",
@@ -345,7 +402,7 @@ TEST_F(ProfileSetTest, ResetEnablesAndRenamesEveryProfileResetsThemAndApplies) {
 TEST_F(ProfileSetTest, ApplyWithAnUnwritableFolderNamesEveryProfileAndStillWritesTheMouse) {
     std::filesystem::create_directories(DataFolder());
     WriteText(DataFolder() / "Profiles", "in the way");
-    m_set.ApplySettings();
+    m_view.Apply();
 
     Log lines;
     for (int k = 1; k <= 5; ++k) {
@@ -369,7 +426,7 @@ TEST_F(ProfileSetTest, AFullDiskAndFailedMacrosAreToldInOneMessageBeforeTheMouse
     });
     m_view.macroSave = MacroSaveResult::Failed;
     m_mouse.Change([](simulator::MouseState& s) { s.plugged = false; });
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(m_messages.messages,
               (Log{"Profile 2 could not be saved: the disk is full.\n"
                    "The macros could not be saved: a file in the macro folder could not be "
@@ -410,7 +467,7 @@ TEST_F(ProfileSetTest, AFailingMouseIsToldApartFromAMissingOne) {
         });
         ASSERT_TRUE(m_link.FindDevice()) << c.fault;
         m_messages.messages.clear();
-        m_set.ApplySettings();
+        m_view.Apply();
         EXPECT_EQ(m_messages.messages, (Log{c.message})) << c.fault;
         EXPECT_EQ(m_mouse.State().activeSlot, 0) << c.fault;
     }
@@ -421,7 +478,7 @@ TEST_F(ProfileSetTest, AFailingMouseIsToldApartFromAMissingOne) {
 TEST_F(ProfileSetTest, AClosedConnectionIsLookedForAgainAtApply) {
     ASSERT_TRUE(m_link.FindDevice());
     m_link.CloseDevice();
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_TRUE(m_messages.messages.empty());
     SettingsImage image{};
     ASSERT_EQ(BuildSettingsImage(m_set.profile(5), image), CommandResult::Done);
@@ -431,7 +488,7 @@ TEST_F(ProfileSetTest, AClosedConnectionIsLookedForAgainAtApply) {
 TEST_F(ProfileSetTest, ATooLongProfileAndAFailingMouseAreToldTogether) {
     GiveTooManyMacroEvents(m_set.profile(1));
     m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "set-fail", 1000); });
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(m_messages.messages, (Log{ProfileNotWritten(1) + "\n" + kMouseNoAnswerText}));
 }
 
@@ -466,7 +523,7 @@ TEST_F(ProfileSetTest, DamagedFilesAreNamedOnceAndKeptAsideBeforeTheyAreSavedOve
     // An earlier copy of profile 3 is never replaced.
     WriteText(DamagedCopyPath(FileOf(3), 0), "older copy");
     m_messages.messages.clear();
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(ReadBytes(DamagedCopyPath(FileOf(2), 0)), cut);
     EXPECT_EQ(ReadBytes(DamagedCopyPath(FileOf(3), 1)), foreign);
     EXPECT_EQ(ReadBytes(DamagedCopyPath(FileOf(3), 0)),
@@ -484,7 +541,7 @@ TEST_F(ProfileSetTest, DamagedFilesAreNamedOnceAndKeptAsideBeforeTheyAreSavedOve
     // Kept once: the next Apply saves without new copies.
     m_messages.messages.clear();
     std::filesystem::remove(FileOf(4));
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_TRUE(m_messages.messages.empty());
     EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(2), 1)));
     EXPECT_FALSE(std::filesystem::exists(DamagedCopyPath(FileOf(3), 2)));
@@ -501,7 +558,7 @@ class FollowTest : public ProfileSetTest {
 TEST_F(FollowTest, TheFirstPollSelectsTheMousesProfileAndAppliesItsPointerSettings) {
     m_set.profile(3).pointerSpeed = 7;
     PressTheMouseButtonTo(2);
-    m_set.FollowDeviceProfile(true);
+    m_view.Follow(true);
     EXPECT_EQ(m_set.currentNumber(), 3);
     EXPECT_EQ(m_view.log, (Log{"store Profile1", "select 3", "load Profile3"}));
     EXPECT_EQ(m_desktop.calls, (Log{"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}));
@@ -509,17 +566,17 @@ TEST_F(FollowTest, TheFirstPollSelectsTheMousesProfileAndAppliesItsPointerSettin
 }
 
 TEST_F(FollowTest, AnUnchangedSlotDoesNothing) {
-    m_set.FollowDeviceProfile(true);  // slot 0: profile 1 again
+    m_view.Follow(true);  // slot 0: profile 1 again
     m_view.log.clear();
     m_desktop.calls.clear();
-    m_set.FollowDeviceProfile(true);
+    m_view.Follow(true);
     EXPECT_TRUE(m_view.log.empty());
     EXPECT_TRUE(m_desktop.calls.empty());
 }
 
 TEST_F(FollowTest, NothingWhileInactiveBusyOrWithoutAnOpenDevice) {
     PressTheMouseButtonTo(4);
-    m_set.FollowDeviceProfile(false);
+    m_view.Follow(false);
     EXPECT_EQ(m_set.currentNumber(), 1);
     EXPECT_EQ(m_set.lastDeviceSlot(), 0xFF);
 
@@ -527,25 +584,25 @@ TEST_F(FollowTest, NothingWhileInactiveBusyOrWithoutAnOpenDevice) {
     m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "set-fail", 100); });
     m_messages.during = [this] {
         m_clock.ClearWaits();
-        m_set.FollowDeviceProfile(true);
+        m_view.Follow(true);
         EXPECT_TRUE(m_clock.Waits().empty());
     };
-    m_set.ApplySettings();
+    m_view.Apply();
     ASSERT_EQ(m_messages.messages.size(), 1u);
     EXPECT_EQ(m_set.currentNumber(), 1);
     m_mouse.Change([](simulator::MouseState& s) { s.faults.clear(); });
 
     m_link.CloseDevice();
-    m_set.FollowDeviceProfile(true);
+    m_view.Follow(true);
     EXPECT_EQ(m_set.currentNumber(), 1);
     ASSERT_TRUE(m_link.FindDevice());
-    m_set.FollowDeviceProfile(true);
+    m_view.Follow(true);
     EXPECT_EQ(m_set.currentNumber(), 5);
 }
 
 TEST_F(FollowTest, AFailedReadOrASlotAboveFourIsSkipped) {
     m_mouse.Change([](simulator::MouseState& s) { simulator::SetFault(s, "active-slot", 1, 5); });
-    m_set.FollowDeviceProfile(true);
+    m_view.Follow(true);
     EXPECT_EQ(m_set.lastDeviceSlot(), 0xFF);
     EXPECT_TRUE(m_desktop.calls.empty());
 }
@@ -601,7 +658,7 @@ TEST_F(WorkingFilesTest, ALinkAtAWorkingFileIsNeitherReadNorWrittenThrough) {
     m_set.SaveProfileFile(2);
     EXPECT_EQ(ReadBytes(m_outsideFile), m_outsideBytes);
     EXPECT_FALSE(IsLink(2));
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(ReadBytes(m_outsideFile), m_outsideBytes);
     EXPECT_FALSE(IsLink(1));
     Profile read;
@@ -612,7 +669,7 @@ TEST_F(WorkingFilesTest, ALinkAtAWorkingFileIsNeitherReadNorWrittenThrough) {
 TEST_F(WorkingFilesTest, TheDataFolderItsProfilesAndTheirFilesArePrivate) {
     std::filesystem::remove_all(m_dir / "Dravik");
     const mode_t oldMask = ::umask(022);
-    m_set.ApplySettings();
+    m_view.Apply();
     ::umask(oldMask);
     EXPECT_EQ(ModeOf(DataFolder()), 0700u);
     EXPECT_EQ(ModeOf(DataFolder() / "Profiles"), 0700u);
@@ -636,7 +693,7 @@ TEST_F(WorkingFilesTest, AsRootAnotherUsersFilesAndLinksAreLeftAlone) {
     const std::vector<std::uint8_t> foreignBytes = ReadBytes(FileOf(3));
     m_set.LoadAllProfiles(DataFolder());
     EXPECT_EQ(m_set.profile(3).name, u"Profile3");
-    m_set.ApplySettings();
+    m_view.Apply();
     EXPECT_EQ(ReadBytes(FileOf(3)), foreignBytes);
 
     // The whole folder the user's, with a link to root's file in it.
@@ -647,7 +704,7 @@ TEST_F(WorkingFilesTest, AsRootAnotherUsersFilesAndLinksAreLeftAlone) {
          {m_dir / "Dravik", DataFolder(), FileOf(1).parent_path()}) {
         ASSERT_EQ(::chown(folder.c_str(), kOtherUser, kOtherUser), 0);
     }
-    m_set.ApplySettings();
+    m_view.Apply();
     m_set.SaveProfileFile(1);
     EXPECT_EQ(ReadBytes(m_outsideFile), m_outsideBytes);
     EXPECT_TRUE(IsLink(1));

@@ -3,7 +3,7 @@
 // of the profile in a slider (buttons: scrollLines, sensor: pointerSpeed,
 // lighting: lightingEffect) that a test moves with the keyboard, and every
 // call the window makes on the pages is written to one log:
-//   "store buttons", "load sensor", "notice", "refresh", "save macros",
+//   "store buttons", "load sensor", "refresh", "save macros",
 //   "firmware 1.05".
 
 #include <QPointer>
@@ -95,7 +95,6 @@ class TestPages final : public VeskPages {
     TestEditingPage& editing(int index) {
         return *static_cast<TestEditingPage*>(m_pages[index].data());
     }
-    void SensorNotice() override { m_log.push_back("notice"); }
     void RefreshMacroMenus() override { m_log.push_back("refresh"); }
     MacroSaveResult SaveAllMacros() override {
         m_log.push_back("save macros");

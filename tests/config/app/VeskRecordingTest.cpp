@@ -135,7 +135,7 @@ TEST_F(VeskRecordingTest, HidingTheWindowStopsTheRecordingAsStopRecordDoes) {
         EXPECT_TRUE(Control("Record Hold")->isEnabled()) << button;
 
         // Shown again, a new recording starts with a click as always.
-        window.ShowFromSecondStart();
+        window.ShowAndRaise();
         ClickOn("Start Record");
         EXPECT_TRUE(m_page->recording()) << button;
         m_keys.source->Tap(kKeyB);

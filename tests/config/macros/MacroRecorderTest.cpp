@@ -183,26 +183,4 @@ TEST(RecorderWithoutMacro, KeystrokesMoveTheTickAndPairButInsertNothing) {
     EXPECT_EQ(macro.events[0].delay, 40);
 }
 
-TEST(RecorderOptions, DelayAndHoldExcludeEachOtherAndFollowTheChosenMacro) {
-    MacroLibrary library;
-    MacroRecorder recorder(library);
-    recorder.ToggleDelayOption();
-    EXPECT_TRUE(recorder.delayOption());
-    recorder.ToggleHoldOption();
-    EXPECT_TRUE(recorder.holdOption());
-    EXPECT_FALSE(recorder.delayOption());
-    recorder.ToggleDelayOption();
-    EXPECT_TRUE(recorder.delayOption());
-    EXPECT_FALSE(recorder.holdOption());
-
-    CMacro hold(nullptr, {}, 16, u"H");
-    hold.AddEvent(solune::kMacroKey, kA, solune::kEdgePress, 0, solune::kInsertAppend);
-    recorder.AdoptOptionsOf(hold);
-    EXPECT_TRUE(recorder.holdOption());
-    EXPECT_FALSE(recorder.delayOption());
-    hold.AddEvent(solune::kMacroKey, kA, solune::kEdgeRelease, 0, solune::kInsertAppend);
-    recorder.AdoptOptionsOf(hold);
-    EXPECT_FALSE(recorder.holdOption());
-}
-
 }  // namespace

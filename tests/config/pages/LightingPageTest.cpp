@@ -253,6 +253,8 @@ TEST_F(LightingPageTest, ZonesSixteenLoadsAsSelectUnlitAndTwentyFiveBothTicked) 
 }
 
 TEST_F(LightingPageTest, EnterAnywhereStoresIntoTheCurrentProfileAndThePageStays) {
+    // The window stores the lighting page into its current profile.
+    notices.onLightingEntered = [this] { page->StoreToProfile(current); };
     ClickOn(page.get(), "OFF");
     ClickOn(page.get(), "Breathing");
     ASSERT_EQ(current.lightingZones, 15);
@@ -266,6 +268,7 @@ TEST_F(LightingPageTest, EnterAnywhereStoresIntoTheCurrentProfileAndThePageStays
     EXPECT_EQ(current.lightingZones, 15);
     QTest::keyClick(page.get(), Qt::Key_Escape);
     EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(notices.calls, (std::vector<std::string>{"lighting entered", "lighting entered"}));
 }
 
 TEST_F(LightingPageTest, OnModeWithDifferentZoneColoursEndsWithTheLogoColourInBoth) {

@@ -2,7 +2,7 @@
 // The sensor and lighting pages on the offscreen platform: the pop-ups'
 // fixture (the skin pictures the build draws, a virtual mouse in memory behind
 // a link with a virtual clock, a recording message sink, a watchdog for
-// pop-ups left open) and the main window's current profile.
+// pop-ups left open), the main window's current profile and its notices.
 //
 // Timers are driven by sending the page a QTimerEvent with the timer's id
 // (Tick), never by waiting.
@@ -18,6 +18,7 @@
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/PageContext.h"
 #include "config/profiles/Profile.h"
+#include "tests/support/NotingPageNotices.h"
 #include "platform/Clock.h"
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
@@ -29,10 +30,10 @@ namespace solune::test {
 
 class PageFixture : public PopDlgFixture {
   protected:
-    // The pop-ups' context with the main window's current profile.
+    // The pop-ups' context with the main window's notices.
     PageContext Context() {
         PageContext context = PopDlgFixture::Context();
-        context.currentProfile = [this] { return &current; };
+        context.notices = &notices;
         return context;
     }
 
@@ -65,6 +66,7 @@ class PageFixture : public PopDlgFixture {
     }
 
     Profile current;
+    NotingPageNotices notices;
 };
 
 inline void PageFixture::PickSwatch(QWidget* page, const char* name, int row, int column) {

@@ -17,7 +17,6 @@ class PageRoundTripTest : public PageFixture {
     Profile ThroughSensorPage(const Profile& in) {
         CSensorDlg page(Context());
         page.LoadFromProfile(in);
-        page.controlNotify(CSensorDlg::kSeparateId, 0);
         for (int i = 0; i < 3; ++i) {
             Tick(&page, page.editTimerId());
             Tick(&page, page.labelTimerId());

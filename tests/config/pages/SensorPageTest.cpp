@@ -36,10 +36,6 @@ class SensorPageTest : public PageFixture {
         MoveTo(slider, QPoint(toX, from.y()));
         Release(slider, QPoint(toX, from.y()));
     }
-    void LoadWithNotice(const Profile& p) {
-        page->LoadFromProfile(p);
-        page->controlNotify(CSensorDlg::kSeparateId, 0);
-    }
     QString EditText() { return Find<CQelNUMEdit>(page.get(), "edit")->text(); }
     void TypeDefined(const char* keys) {
         CQelNUMEdit* edit = Find<CQelNUMEdit>(page.get(), "edit");
@@ -99,7 +95,7 @@ TEST_F(SensorPageTest, TickingSeparateCopiesXIntoYAndThenTheyMoveAlone) {
     Profile p;
     p.separateXY = 1;
     p.dpiLevels = {{{800, 200}, {2000, 3000}, {5000, 6000}}};
-    LoadWithNotice(p);
+    page->LoadFromProfile(p);
     ClickOn(page.get(), "Enable X or Y Separate Setting");  // unticks
     EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "Enable X or Y Separate Setting")->checked);
     // X is copied into Y as a whole: the copy of one thumb does not bring the
@@ -122,7 +118,7 @@ TEST_F(SensorPageTest, LoadingDifferentXAndYWithoutSeparateEndsWithYOnBoth) {
     Profile p;
     p.separateXY = 0;
     p.dpiLevels = {{{800, 200}, {2000, 3000}, {400, 6000}}};
-    LoadWithNotice(p);
+    page->LoadFromProfile(p);
     EXPECT_EQ(Thumbs(x), (std::array<int, 3>{200, 3000, 6000}));
     EXPECT_EQ(Thumbs(y), (std::array<int, 3>{200, 3000, 6000}));
     Tick(page.get(), page->labelTimerId());
@@ -135,7 +131,7 @@ TEST_F(SensorPageTest, LoadingSeparateShowsAllSixLabelsAndKeepsBothSliders) {
     Profile p;
     p.separateXY = 1;
     p.dpiLevels = {{{800, 200}, {2000, 3000}, {400, 6000}}};
-    LoadWithNotice(p);
+    page->LoadFromProfile(p);
     EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "Enable X or Y Separate Setting")->checked);
     for (const char* name : {"Step1x", "Step2x", "Step3x", "Step1xy", "Step2xy", "Step3xy"}) {
         EXPECT_TRUE(LabelShown(name)) << name;
@@ -146,9 +142,9 @@ TEST_F(SensorPageTest, LoadingSeparateShowsAllSixLabelsAndKeepsBothSliders) {
     EXPECT_EQ(LabelText("Step1x"), "800");
     EXPECT_EQ(LabelText("Step1xy"), "200");
 
-    // Back to a common profile: the notice hides the X labels again.
+    // Back to a common profile: the load hides the X labels again.
     p.separateXY = 0;
-    LoadWithNotice(p);
+    page->LoadFromProfile(p);
     EXPECT_FALSE(LabelShown("Step1x"));
     EXPECT_TRUE(LabelShown("Step1xy"));
 }

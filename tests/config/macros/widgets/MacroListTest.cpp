@@ -7,7 +7,6 @@
 
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
-#include "config/pages/ProfilePage.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixScrollCtrl.h"
 #include "tests/config/macros/widgets/MacroPageFixture.h"
@@ -164,35 +163,14 @@ TEST_F(DeleteMacro, TheMiddleSelectsTheRowThatMovedUpAndTheOnlyOneLeavesNone) {
     EXPECT_TRUE(events().library().macros().empty());
 }
 
-// A button page that notes what it is asked, and what the macro page says of
-// the deleted macro at that moment.
-class NotingButtonPage : public ProfilePage {
-  public:
-    explicit NotingButtonPage(const CMacroSettingsDlg& page) : m_page(page) {}
-    void LoadFromProfile(const Profile& profile) override {
-        calls.push_back(&profile == expected ? "load" : "load other");
-    }
-    void StoreToProfile(Profile& profile) override {
-        calls.push_back(&profile == expected ? "store" : "store other");
-        deletedStillThere = m_page.MacroById(18).has_value();
-    }
-    const Profile* expected = nullptr;
-    std::vector<std::string> calls;
+TEST_F(DeleteMacro, TheWindowIsToldOnceTheMacroIsGone) {
     bool deletedStillThere = true;
-
-  private:
-    const CMacroSettingsDlg& m_page;
-};
-
-TEST_F(DeleteMacro, TheButtonPageIsStoredAndReloadedWithoutTheMacro) {
-    NotingButtonPage buttons(page());
-    buttons.expected = &m_profile;
-    page().SetButtonPage(&buttons);
+    m_notices.onMacroRemoved = [&] { deletedStillThere = page().MacroById(18).has_value(); };
     Delete("Cancel");
-    EXPECT_TRUE(buttons.calls.empty());
+    EXPECT_TRUE(m_notices.calls.empty());
     Delete("OK");
-    EXPECT_EQ(buttons.calls, (std::vector<std::string>{"store", "load"}));
-    EXPECT_FALSE(buttons.deletedStillThere);
+    EXPECT_EQ(m_notices.calls, (std::vector<std::string>{"macro removed"}));
+    EXPECT_FALSE(deletedStillThere);
 }
 
 TEST_F(MacroList, ChoosingAMacroSetsTheRecordOptions) {

@@ -24,7 +24,8 @@ MacroPageFixture::MacroPageFixture()
     m_context.keys = &m_keys;
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
-    m_context.currentProfile = [this] { return &m_profile; };
+    m_context.notices = &m_notices;
+    m_context.macroFolder = macroFolder();
 }
 
 MacroPageFixture::~MacroPageFixture() {

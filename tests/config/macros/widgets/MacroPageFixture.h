@@ -28,6 +28,7 @@
 #include "tests/support/SkinTestSupport.h"
 #include "tests/support/GuiFixture.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/NotingPageNotices.h"
 #include "tests/support/TempDir.h"
 
 class QWidget;
@@ -105,7 +106,7 @@ class MacroPageFixture : public GuiFixture {
     SkinLibrary m_skin;
     ScriptedKeySource m_keys;
     VirtualClock m_clock{1000};
-    Profile m_profile;
+    NotingPageNotices m_notices;
     PageContext m_context;
     std::unique_ptr<CMacroSettingsDlg> m_page;
     bool m_popUpAnswered = false;

@@ -21,6 +21,7 @@
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "config/keycapture/X11KeySource.h"
+#include "platform/Clock.h"
 #include "shared/skin/CVixEdit.h"
 #include "tests/support/XClientWindow.h"
 #include "tests/support/SkinTestSupport.h"
@@ -55,6 +56,8 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     PageContext context;
     context.keys = &keys;
     context.messages = &messages;
+    context.clock = &RealClock::Instance();  // the keys arrive in real time
+    context.macroFolder = home.path() / "Dravik" / "SOLUNE300" / "Macros";
     CMacroSettingsDlg page(context);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));

@@ -1,4 +1,4 @@
-#include "config/app/DamagedProfileCopy.h"
+#include "config/profiles/set/DamagedProfileCopy.h"
 
 #include <unistd.h>
 

@@ -5,11 +5,12 @@
 // profile that the mouse itself has active.
 //
 // Profile k (1 … 5) has slot k − 1 and the file "Profiles/Default<k>.profile"
-// in the data folder. The pages and the profile buttons belong to the window
-// (ProfileSetView); the set tells it what to show, in the order the window's
-// users rely on. Everything runs on one thread; `busy` is 1 while "Apply"
-// talks to the mouse, so a timer tick that arrives meanwhile (while a message
-// box runs its own loop) leaves the mouse alone.
+// in the data folder. The set is a model only: the pages and the profile
+// buttons belong to the window, which stores the pages into current() before
+// a call that changes what they should show and loads them afterwards.
+// Everything runs on one thread; `busy` is 1 from BeginApply to FinishApply,
+// so a timer tick that arrives meanwhile (while a message box runs its own
+// loop) leaves the mouse alone.
 
 #include <array>
 #include <cstdint>
@@ -18,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "config/app/ProfileFiles.h"
-#include "config/app/ProfileMessages.h"
+#include "config/profiles/set/ProfileFiles.h"
+#include "config/profiles/set/ProfileMessages.h"
 #include "config/profiles/Profile.h"
 #include "platform/FileWriteStatus.h"
 
@@ -28,12 +29,25 @@ namespace solune {
 class HidLink;
 class MessageSink;
 class PointerSettings;
-class ProfileSetView;
 
 // Writes one profile file: SaveProfile in the program; tests hand in one
 // that fails as a full disk would.
 using ProfileWriter =
     std::function<FileWriteStatus(const Profile& profile, const std::filesystem::path& path)>;
+
+// What one "Apply" could not do: a line per file that was not saved, and the
+// message about the mouse (empty when it got everything).
+struct ApplyProblems {
+    std::vector<std::string> fileLines;
+    std::string mouse;
+};
+
+// The active slot the mouse reported at a follow-up tick, when it changed:
+// the profile that has that slot (0 when none has it).
+struct DeviceProfileChange {
+    bool changed = false;
+    int number = 0;
+};
 
 class ProfileSet {
   public:
@@ -41,8 +55,6 @@ class ProfileSet {
     // the mouse is never found).
     ProfileSet(HidLink* link, PointerSettings& desktop, MessageSink& messages);
 
-    // The window that shows the set; borrowed, may be null until it exists.
-    void SetView(ProfileSetView* view) { m_view = view; }
     // How the profile files are written (SaveProfile when never set).
     void SetProfileWriter(ProfileWriter writer) { m_writer = std::move(writer); }
 
@@ -57,12 +69,10 @@ class ProfileSet {
     // read, and why; nothing when every file was read or missing.
     void TellUnreadableProfiles();
 
-    // Profile button `number` pressed: the pages are stored into the current
-    // profile, button `number` is selected, profile `number` becomes current and
-    // the pages show it. Nothing goes to the mouse.
-    void SelectProfile(int number);
+    // Profile `number` becomes current. Nothing goes to the mouse.
+    void Select(int number);
 
-    // "Rename" confirmed: the name of profile `number` and its button's caption.
+    // "Rename" confirmed: the name of profile `number`.
     void Rename(int number, const std::u16string& name);
     // "Save current settings": profile `number` as last stored (the pages are
     // not stored first) into its own file; a failure is told the user.
@@ -72,36 +82,51 @@ class ProfileSet {
     // not be written.
     bool ExportProfile(int number, const std::filesystem::path& chosen);
     // "Import Profile" confirmed with `chosen`: a complete profile file
-    // replaces profile `number`'s settings (its slot and file stay); the pages
-    // then show profile `number`, even when it is not current, and its button
-    // shows its name. A file that is not a whole profile file changes nothing
-    // but still reloads the pages, and the user is told what was wrong with
-    // it. False when nothing was taken.
-    bool ImportProfile(int number, const std::filesystem::path& chosen);
-    // "Disable/Enable": profiles 2 … 5 switch between enabled and disabled and
-    // their buttons follow; profile 1 stays as it is.
+    // replaces profile `number`'s settings (its slot and file stay); a file
+    // that is not a whole profile file changes nothing. Complete when it was
+    // taken. The window then shows profile `number` on its pages, even when
+    // it is not current, and on its button, and then TellImportFailure.
+    ProfileReadResult ImportProfile(int number, const std::filesystem::path& chosen);
+    // What was wrong with `chosen` when the import took nothing; nothing
+    // when it was taken.
+    void TellImportFailure(ProfileReadResult result, const std::filesystem::path& chosen);
+    // "Disable/Enable": profiles 2 … 5 switch between enabled and disabled;
+    // profile 1 stays as it is.
     void ToggleEnabled(int number);
 
     // "Reset to Default" after the user confirmed: every profile enabled,
-    // named "Profile1" … "Profile5" and back to its default settings, the pages
-    // showing the current one, then ApplySettings.
+    // named "Profile1" … "Profile5" and back to its default settings. The
+    // window then shows the current one and applies.
     void ResetAllProfiles();
 
-    // "Apply": store the pages, the current profile's desktop pointer settings,
-    // the five files, the macro library, then the five images and the active
-    // slot into the mouse. The mouse is written also when files failed, so it
-    // gets what the pages show. Afterwards, at most two messages: one naming
-    // every file that could not be saved (and the macros), then one about the
-    // mouse: the profiles whose macros are too long for it (the others are
-    // written), and kMouseNotFoundText when no mouse is there or
-    // kMouseNoAnswerText when it is there but a write failed (the writing
-    // stops at that point).
-    void ApplySettings();
+    // "Apply", in four steps after the window stored the pages:
+    //   BeginApply: busy, the current profile's desktop pointer settings, the
+    //     five files (the lines of those that could not be saved);
+    //   the window saves the macro library and adds its line;
+    //   FindMouseForApply, and when it is there WriteMouse (the window shows
+    //     its busy pointer around it): the five images and the active slot;
+    //   FinishApply: at most two messages, one naming every file that could
+    //     not be saved (and the macros), then one about the mouse; not busy.
+    // The mouse is written also when files failed, so it gets what the pages
+    // show. The message about the mouse names the profiles whose macros are
+    // too long for it (the others are written), and kMouseNotFoundText when
+    // no mouse is there or kMouseNoAnswerText when it is there but a write
+    // failed (the writing stops at that point).
+    ApplyProblems BeginApply();
+    // True when the mouse can be written (a connection whose handle was
+    // closed is looked for again); otherwise `problems` says it was not found.
+    bool FindMouseForApply(ApplyProblems& problems);
+    void WriteMouse(ApplyProblems& problems);
+    void FinishApply(const ApplyProblems& problems);
 
-    // The follow-up tick: when the device is open, `windowActive` and not busy,
-    // reads the mouse's active slot and, when it changed since the last read,
-    // selects that profile and applies its desktop pointer settings.
-    void FollowDeviceProfile(bool windowActive);
+    // The follow-up tick: when the device is open, `windowActive` and not
+    // busy, reads the mouse's active slot and says whether it changed since
+    // the last read. The window then selects that profile (stores and loads
+    // its pages around Select) and calls ApplyDesktopPointer.
+    DeviceProfileChange FollowDeviceProfile(bool windowActive);
+    // The current profile's pointer settings to the desktop.
+    void ApplyDesktopPointer();
+
 
     Profile& profile(int number) { return m_profiles[number - 1]; }
     const Profile& profile(int number) const { return m_profiles[number - 1]; }
@@ -118,8 +143,6 @@ class ProfileSet {
     FileWriteStatus writeFile(const Profile& profile, const std::filesystem::path& path);
     // The lines of the files of one Apply that could not be saved.
     std::vector<std::string> saveAllFiles();
-    // The five images and the active slot; the message to tell, or empty.
-    std::string writeProfilesToMouse();
     // What a write that failed on a found mouse means: a mouse that is still
     // there did not answer, else it went away.
     std::string mouseFailure();
@@ -128,7 +151,6 @@ class ProfileSet {
     HidLink* m_link;
     PointerSettings& m_desktop;
     MessageSink& m_messages;
-    ProfileSetView* m_view = nullptr;
     ProfileWriter m_writer;
     std::array<Profile, kProfileCount> m_profiles;
     // Profiles whose file exists but gave no whole profile: kept aside

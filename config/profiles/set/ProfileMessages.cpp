@@ -1,4 +1,4 @@
-#include "config/app/ProfileMessages.h"
+#include "config/profiles/set/ProfileMessages.h"
 
 #include <unistd.h>
 

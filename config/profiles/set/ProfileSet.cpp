@@ -1,7 +1,6 @@
-#include "config/app/ProfileSet.h"
+#include "config/profiles/set/ProfileSet.h"
 
-#include "config/app/DamagedProfileCopy.h"
-#include "config/app/ProfileSetView.h"
+#include "config/profiles/set/DamagedProfileCopy.h"
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/device/WriteProfileImage.h"
@@ -93,22 +92,12 @@ std::vector<std::string> ProfileSet::saveAllFiles() {
     return lines;
 }
 
-void ProfileSet::SelectProfile(int number) {
-    if (m_view != nullptr) {
-        m_view->StorePages(current());
-        m_view->SelectProfileButton(number);
-    }
+void ProfileSet::Select(int number) {
     m_current = number;
-    if (m_view != nullptr) {
-        m_view->LoadPages(current());
-    }
 }
 
 void ProfileSet::Rename(int number, const std::u16string& name) {
     profile(number).name = name;
-    if (m_view != nullptr) {
-        m_view->SetProfileButtonText(number, profile(number));
-    }
 }
 
 void ProfileSet::SaveProfileFile(int number) {
@@ -123,23 +112,21 @@ bool ProfileSet::ExportProfile(int number, const std::filesystem::path& chosen) 
     return saved.ok();
 }
 
-bool ProfileSet::ImportProfile(int number, const std::filesystem::path& chosen) {
+ProfileReadResult ProfileSet::ImportProfile(int number, const std::filesystem::path& chosen) {
     // Read into a copy, so a cut-short or foreign file never leaves the profile
     // half overwritten.
     Profile read = profile(number);
     const ProfileReadResult result = LoadProfile(chosen, read);
-    const bool taken = result == ProfileReadResult::Complete;
-    if (taken) {
+    if (result == ProfileReadResult::Complete) {
         profile(number) = std::move(read);
     }
-    if (m_view != nullptr) {
-        m_view->LoadPages(profile(number));
-        m_view->SetProfileButtonText(number, profile(number));
-    }
-    if (!taken) {
+    return result;
+}
+
+void ProfileSet::TellImportFailure(ProfileReadResult result, const std::filesystem::path& chosen) {
+    if (result != ProfileReadResult::Complete) {
         tell(ImportFailure(result, chosen));
     }
-    return taken;
 }
 
 void ProfileSet::ToggleEnabled(int number) {
@@ -148,9 +135,6 @@ void ProfileSet::ToggleEnabled(int number) {
     }
     Profile& p = profile(number);
     p.enabled = p.enabled != 0 ? 0 : 1;
-    if (m_view != nullptr) {
-        m_view->SetProfileButtonEnabled(number, p.enabled != 0);
-    }
 }
 
 void ProfileSet::ResetAllProfiles() {
@@ -158,44 +142,17 @@ void ProfileSet::ResetAllProfiles() {
         Profile& p = profile(number);
         p.enabled = 1;
         p.name = DefaultName(number);
-        if (m_view != nullptr) {
-            m_view->SetProfileButtonEnabled(number, true);
-            m_view->SetProfileButtonText(number, p);
-        }
-    }
-    current().ResetToDefaults();
-    if (m_view != nullptr) {
-        m_view->LoadPages(current());
-    }
-    for (Profile& p : m_profiles) {
         p.ResetToDefaults();
     }
-    ApplySettings();
 }
 
-void ProfileSet::ApplySettings() {
+ApplyProblems ProfileSet::BeginApply() {
     m_busy = 1;
-    if (m_view != nullptr) {
-        m_view->StorePages(current());
-    }
     ApplyWindowsPointerSettings(current(), m_desktop);
-    std::vector<std::string> fileLines = saveAllFiles();
-    if (m_view != nullptr) {
-        std::string macros = MacroSaveProblem(m_view->SaveMacros());
-        if (!macros.empty()) {
-            fileLines.push_back(std::move(macros));
-        }
-    }
-    // The mouse gets what the pages show even when the files failed; the
-    // messages come after all the writing, so the busy pointer is not
-    // interrupted by a box.
-    const std::string mouse = writeProfilesToMouse();
-    tell(JoinLines(fileLines));
-    tell(mouse);
-    m_busy = 0;
+    return ApplyProblems{saveAllFiles(), {}};
 }
 
-std::string ProfileSet::writeProfilesToMouse() {
+bool ProfileSet::FindMouseForApply(ApplyProblems& problems) {
     // A connection whose handle was closed is looked for again rather than
     // written into, which could only fail.
     const bool found = m_link != nullptr && ((m_link->deviceConnected() == 1 && m_link->IsOpen()) ||
@@ -204,11 +161,12 @@ std::string ProfileSet::writeProfilesToMouse() {
         if (m_link != nullptr) {
             m_link->CloseDevice();
         }
-        return kMouseNotFoundText;
+        problems.mouse = kMouseNotFoundText;
     }
-    if (m_view != nullptr) {
-        m_view->ShowBusy(true);
-    }
+    return found;
+}
+
+void ProfileSet::WriteMouse(ApplyProblems& problems) {
     // A profile whose macros are too long is not written; the others still
     // are. A write that fails ends the writing: the mouse is not answering.
     std::vector<std::string> lines;
@@ -224,10 +182,15 @@ std::string ProfileSet::writeProfilesToMouse() {
     if (failed) {
         lines.push_back(mouseFailure());
     }
-    if (m_view != nullptr) {
-        m_view->ShowBusy(false);
-    }
-    return JoinLines(lines);
+    problems.mouse = JoinLines(lines);
+}
+
+void ProfileSet::FinishApply(const ApplyProblems& problems) {
+    // The messages come after all the writing, so the busy pointer is not
+    // interrupted by a box.
+    tell(JoinLines(problems.fileLines));
+    tell(problems.mouse);
+    m_busy = 0;
 }
 
 std::string ProfileSet::mouseFailure() {
@@ -240,24 +203,27 @@ std::string ProfileSet::mouseFailure() {
     return kMouseNotFoundText;
 }
 
-void ProfileSet::FollowDeviceProfile(bool windowActive) {
+DeviceProfileChange ProfileSet::FollowDeviceProfile(bool windowActive) {
+    DeviceProfileChange change;
     if (m_link == nullptr || !m_link->IsOpen() || !windowActive || m_busy != 0) {
-        return;
+        return change;
     }
     int slot = 0;
-    if (GetActiveProfile(*m_link, slot) != CommandResult::Done) {
-        return;
-    }
-    if (slot == m_lastDeviceSlot) {
-        return;
+    if (GetActiveProfile(*m_link, slot) != CommandResult::Done || slot == m_lastDeviceSlot) {
+        return change;
     }
     m_lastDeviceSlot = static_cast<std::uint8_t>(slot);
+    change.changed = true;
     for (int number = 1; number <= kProfileCount; ++number) {
         if (profile(number).slot == slot) {
-            SelectProfile(number);
+            change.number = number;
             break;
         }
     }
+    return change;
+}
+
+void ProfileSet::ApplyDesktopPointer() {
     ApplyWindowsPointerSettings(current(), m_desktop);
 }
 

@@ -1,4 +1,4 @@
-#include "config/app/ProfileFiles.h"
+#include "config/profiles/set/ProfileFiles.h"
 
 #include <unistd.h>
 

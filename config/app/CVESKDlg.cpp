@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-#include "config/app/MainWindowLayout.h"
+#include "shared/layout/MainWindowLayout.h"
 #include "config/app/UnexpectedExitSave.h"
 #include "config/app/VeskTray.h"
 #include "config/device/DeviceCommands.h"

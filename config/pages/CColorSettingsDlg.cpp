@@ -7,7 +7,7 @@
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
 #include "config/pages/DecimalText.h"
-#include "config/pages/LightingPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
 #include "config/pages/PlacedControl.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixButton.h"

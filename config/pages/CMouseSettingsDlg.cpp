@@ -1,19 +1,19 @@
 #include "config/pages/CMouseSettingsDlg.h"
 
-#include "config/pages/ButtonPageLayout.h"
+#include "shared/layout/ButtonPageLayout.h"
 #include "config/pages/CPopDlg.h"
 #include "config/pages/FunctionMenu.h"
 #include "config/pages/KeyName.h"
 #include "config/pages/MacroDirectory.h"
 #include "config/pages/PointerSliders.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "config/pages/ReportRateGroup.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixSliderCtrl.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {

@@ -53,7 +53,7 @@
 #include <cstdint>
 
 #include "config/pages/PageContext.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "config/pages/WindowPictures.h"
 #include "shared/skin/CVixImageDialog.h"
 

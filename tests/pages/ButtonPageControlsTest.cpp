@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "config/pages/ButtonPageLayout.h"
+#include "shared/layout/ButtonPageLayout.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"

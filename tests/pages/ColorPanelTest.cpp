@@ -5,7 +5,7 @@
 #include <QCursor>
 
 #include "config/pages/CColorSettingsDlg.h"
-#include "config/pages/LightingPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
 #include "shared/skin/CVixMouseStatic.h"
 #include "tests/pages/PageFixture.h"
 

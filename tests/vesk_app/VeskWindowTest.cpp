@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "config/app/MainWindowLayout.h"
+#include "shared/layout/MainWindowLayout.h"
 #include "config/app/VeskTray.h"
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "config/macros/MacroPageLayout.h"
+#include "shared/layout/MacroPageLayout.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "config/macros/widgets/EventListMenu.h"
@@ -11,7 +11,7 @@
 #include "config/macros/widgets/MacroPagePictures.h"
 #include "config/pages/CPopDlg.h"
 #include "config/pages/KeyEventSource.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "config/pages/ProfilePage.h"
 #include "config/profiles/Profile.h"
 #include "platform/Clock.h"

@@ -149,9 +149,8 @@ std::uint32_t CMacroSettingsDlg::Tick() const {
 }
 
 void CMacroSettingsDlg::SetChecked(CVixCheckBox* box, bool checked) {
-    if (box->checked != checked) {
-        box->checked = checked;
-        box->update();
+    if (box->isChecked() != checked) {
+        box->setChecked(checked);
     }
 }
 
@@ -303,8 +302,8 @@ void CMacroSettingsDlg::KeyCaptured(std::uint32_t virtualKey, bool released) {
     MacroRecorder& recorder = m_eventList->recorder();
     // The options as the check boxes show them now: a change made during a
     // recording counts from the next key on.
-    recorder.SetDelayOption(m_recordDelay->checked);
-    recorder.SetHoldOption(m_recordHold->checked);
+    recorder.SetDelayOption(m_recordDelay->isChecked());
+    recorder.SetHoldOption(m_recordHold->isChecked());
     const int result =
         recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
     m_eventList->update();

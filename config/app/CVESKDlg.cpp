@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-#include "config/app/MainWindowLayout.h"
+#include "shared/layout/MainWindowLayout.h"
 #include "config/app/UnexpectedExitSave.h"
 #include "config/app/VeskTray.h"
 #include "config/device/DeviceCommands.h"
@@ -113,8 +113,7 @@ void CVESKDlg::PlaceControls() {
         if (c.kind == layout::ControlKind::ComboButton) {
             auto* combo = new CVixComboButton(c.id, this);
             combo->SetImages(Cut(element, 0, r), Cut(element, 1, r), Cut(element, 2, r));
-            combo->showCaption = c.id == layout::kLanguageButtonId;
-            combo->acceptFlag = c.id == layout::kLanguageButtonId;
+            combo->setShowCaption(c.id == layout::kLanguageButtonId);
             if (c.id == layout::kLanguageButtonId) {
                 m_language = combo;
             } else {
@@ -124,7 +123,7 @@ void CVESKDlg::PlaceControls() {
         } else if (c.kind == layout::ControlKind::Label) {
             m_version = new CVixStatic(c.id, this);
             m_version->SetBackgroundImage(Cut(element, 0, r));
-            m_version->textColor = 0xFFD2D2D2;
+            m_version->setTextColor(0xFFD2D2D2);
             control = m_version;
         } else {
             auto* button = new CVixButton(c.id, this);
@@ -136,7 +135,7 @@ void CVESKDlg::PlaceControls() {
                        c.id < layout::kFirstProfileButtonId + kProfileCount) {
                 const int number = c.id - layout::kFirstProfileButtonId + 1;
                 m_profileButtons[number - 1] = button;
-                button->font = skin::MakeFont(skin::kNeoSansFace, 13);
+                button->setTextFont(skin::MakeFont(skin::kNeoSansFace, 13));
                 ShowProfileButton(number);
             } else if (c.id == layout::kResetButtonId) {
                 m_reset = button;
@@ -164,7 +163,7 @@ void CVESKDlg::FillMenus() {
         }
     }
     m_language->CreateFixedMenu();
-    m_language->openUpward = true;
+    m_language->setOpenUpward(true);
     int id = 0;
     for (const char* text : kLanguages) {
         m_language->AddItem(id++, QString::fromLatin1(text));
@@ -267,8 +266,7 @@ void CVESKDlg::SelectProfileButton(int number) {
 void CVESKDlg::ShowProfileButton(int number) {
     const Profile& profile = m_set.profile(number);
     CVixButton* button = m_profileButtons[number - 1];
-    button->caption = ToQString(profile.name);
-    button->update();
+    button->setCaption(ToQString(profile.name));
     button->setEnabled(profile.enabled != 0);
 }
 
@@ -299,6 +297,13 @@ void CVESKDlg::controlClicked(int id) {
     } else if (id == layout::kCancelButtonId) {
         hide();
     }
+}
+
+bool CVESKDlg::controlChosen(int id, int rowId) {
+    controlNotify(id, rowId);
+    // The profile menus show no caption and keep no choice; only the
+    // language button takes the chosen row.
+    return id == layout::kLanguageButtonId;
 }
 
 void CVESKDlg::controlNotify(int id, int value) {

@@ -99,6 +99,7 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // left with status 0.
     void ExitProgram();
 
+    bool controlChosen(int id, int rowId) override;
     void controlNotify(int id, int value) override;
     void controlClicked(int id) override;
 

@@ -11,7 +11,7 @@
 #include "config/pages/CSensorDlg.h"
 #include "config/pages/CSupportDlg.h"
 #include "config/pages/PageContext.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "config/pages/ProfileNamer.h"
 
 namespace solune {

@@ -7,7 +7,7 @@
 
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
-#include "config/pages/LightingPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
 
 namespace solune {
 namespace {

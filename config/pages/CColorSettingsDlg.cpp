@@ -7,8 +7,8 @@
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
 #include "config/pages/DecimalText.h"
-#include "config/pages/LightingPageLayout.h"
 #include "config/pages/PageNotices.h"
+#include "shared/layout/LightingPageLayout.h"
 #include "config/pages/PlacedControl.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixButton.h"
@@ -157,9 +157,9 @@ void CColorSettingsDlg::BuildEditsAndPreview() {
         m_edits[i] = e;
     }
     m_preview = Placed(new CVixMouseStatic(kPreviewId, this), kPreviewId);
-    m_preview->picture = m_pictures.Whole("Mouse.png").copy();
-    m_savedWheel = m_preview->scrollWheelColor;
-    m_savedLogo = m_preview->logoColor;
+    m_preview->setPicture(m_pictures.Whole("Mouse.png").copy());
+    m_savedWheel = m_preview->scrollWheelColor();
+    m_savedLogo = m_preview->logoColor();
 }
 
 // ---- profile --------------------------------------------------------------
@@ -174,21 +174,19 @@ void CColorSettingsDlg::LoadFromProfile(const Profile& profile) {
 
 void CColorSettingsDlg::LoadZoneMode(std::int32_t zones) {
     if (zones == kLightingOn) {
-        m_preview->scrollWheelOn = true;
-        m_preview->logoOn = true;
+        m_preview->setScrollWheelOn(true);
+        m_preview->setLogoOn(true);
     } else if (zones == kLightingOff) {
-        m_preview->scrollWheelOn = false;
-        m_preview->logoOn = false;
+        m_preview->setScrollWheelOn(false);
+        m_preview->setLogoOn(false);
     }
     const bool oneByOne = (zones & kZonesOneByOne) != 0;
     ShowZoneControls(oneByOne);
     if (oneByOne) {
-        m_wheelBox->checked = (zones & kZoneWheel) != 0;
-        m_logoBox->checked = (zones & kZoneLogo) != 0;
-        m_wheelBox->update();
-        m_logoBox->update();
-        m_preview->scrollWheelOn = m_wheelBox->checked;
-        m_preview->logoOn = m_logoBox->checked;
+        m_wheelBox->setChecked((zones & kZoneWheel) != 0);
+        m_logoBox->setChecked((zones & kZoneLogo) != 0);
+        m_preview->setScrollWheelOn(m_wheelBox->isChecked());
+        m_preview->setLogoOn(m_logoBox->isChecked());
     }
     // A value of none of the three kinds (such as 5) selects no mode.
     m_on->setSelected(zones == kLightingOn);
@@ -201,15 +199,14 @@ void CColorSettingsDlg::LoadColorShift(std::int32_t& effect) {
     m_preview->StopColorShift();
     if ((effect & kEffectColorShift) != 0) {
         m_colorShift = true;
-        m_savedWheel = m_preview->scrollWheelColor;
-        m_savedLogo = m_preview->logoColor;
+        m_savedWheel = m_preview->scrollWheelColor();
+        m_savedLogo = m_preview->logoColor();
         m_preview->StartColorShift();
         effect -= kEffectColorShift;
     } else {
         m_colorShift = false;
-        m_preview->scrollWheelColor = m_savedWheel;
-        m_preview->logoColor = m_savedLogo;
-        m_preview->update();
+        m_preview->setScrollWheelColor(m_savedWheel);
+        m_preview->setLogoColor(m_savedLogo);
     }
     m_colorShiftButton->setSelected(m_colorShift);
     m_solidColorButton->setSelected(!m_colorShift);
@@ -232,37 +229,35 @@ void CColorSettingsDlg::LoadColors(const Profile& profile) {
     const std::uint32_t logo = ArgbFromColorRef(profile.zoneColors[3]);
     ShowColorInEdits((logo >> 16) & 0xFF, (logo >> 8) & 0xFF, logo & 0xFF);
     SetPreviewColors(logo);
-    m_preview->scrollWheelColor = ArgbFromColorRef(profile.zoneColors[0]);
-    m_savedWheel = m_preview->scrollWheelColor;
-    m_preview->update();
-    m_preview->logoColor = logo;
+    m_preview->setScrollWheelColor(ArgbFromColorRef(profile.zoneColors[0]));
+    m_savedWheel = m_preview->scrollWheelColor();
+    m_preview->setLogoColor(logo);
     m_savedLogo = logo;
-    m_preview->update();
 }
 
 void CColorSettingsDlg::StoreToProfile(Profile& profile) {
-    if (m_on->selected) {
+    if (m_on->isSelected()) {
         profile.lightingZones = kLightingOn;
-    } else if (m_off->selected) {
+    } else if (m_off->isSelected()) {
         profile.lightingZones = kLightingOff;
-    } else if (m_select->selected) {
-        profile.lightingZones = kZonesOneByOne | (m_wheelBox->checked ? kZoneWheel : 0) |
-                                (m_logoBox->checked ? kZoneLogo : 0);
+    } else if (m_select->isSelected()) {
+        profile.lightingZones = kZonesOneByOne | (m_wheelBox->isChecked() ? kZoneWheel : 0) |
+                                (m_logoBox->isChecked() ? kZoneLogo : 0);
     } else {
         profile.lightingZones = 0;
     }
     std::int32_t effect = 0;
     for (std::size_t i = 0; i < m_effects.size(); ++i) {
-        if (m_effects[i]->selected) {
+        if (m_effects[i]->isSelected()) {
             effect = kEffectSolid + static_cast<std::int32_t>(i);
             break;
         }
     }
-    profile.lightingEffect = effect | (m_colorShiftButton->selected ? kEffectColorShift : 0);
+    profile.lightingEffect = effect | (m_colorShiftButton->isSelected() ? kEffectColorShift : 0);
     // Entries 1 and 2 (zones 2 and 3) are not the page's.
     profile.zoneColors[0] =
-        ColorRefFromArgb(m_colorShift ? m_savedWheel : m_preview->scrollWheelColor);
-    profile.zoneColors[3] = ColorRefFromArgb(m_colorShift ? m_savedLogo : m_preview->logoColor);
+        ColorRefFromArgb(m_colorShift ? m_savedWheel : m_preview->scrollWheelColor());
+    profile.zoneColors[3] = ColorRefFromArgb(m_colorShift ? m_savedLogo : m_preview->logoColor());
 }
 
 // ---- controls -------------------------------------------------------------
@@ -287,10 +282,10 @@ void CColorSettingsDlg::controlNotify(int id, int value) {
     if (id == kWheelColorId || id == kLogoColorId) {
         const std::uint32_t argb = ArgbFromColorRef(static_cast<std::uint32_t>(value));
         if (id == kWheelColorId) {
-            m_preview->scrollWheelColor = argb;
+            m_preview->setScrollWheelColor(argb);
             m_savedWheel = argb;
         } else {
-            m_preview->logoColor = argb;
+            m_preview->setLogoColor(argb);
             m_savedLogo = argb;
         }
         m_preview->update();
@@ -305,20 +300,16 @@ void CColorSettingsDlg::SelectZoneMode(int id) {
     m_select->setSelected(id == kSelectId);
     ShowZoneControls(id == kSelectId);
     if (id == kSelectId) {
-        m_wheelBox->checked = false;
-        m_logoBox->checked = false;
-        m_wheelBox->update();
-        m_logoBox->update();
+        m_wheelBox->setChecked(false);
+        m_logoBox->setChecked(false);
     }
-    m_preview->scrollWheelOn = id == kOnId;
-    m_preview->logoOn = id == kOnId;
-    m_preview->update();
+    m_preview->setScrollWheelOn(id == kOnId);
+    m_preview->setLogoOn(id == kOnId);
 }
 
 void CColorSettingsDlg::ZoneBoxClicked() {
-    m_preview->scrollWheelOn = m_wheelBox->checked;
-    m_preview->logoOn = m_logoBox->checked;
-    m_preview->update();
+    m_preview->setScrollWheelOn(m_wheelBox->isChecked());
+    m_preview->setLogoOn(m_logoBox->isChecked());
 }
 
 void CColorSettingsDlg::ShowZoneControls(bool show) {
@@ -356,8 +347,8 @@ void CColorSettingsDlg::StartColorShift() {
     }
     m_preview->StopColorShift();
     m_colorShift = true;
-    m_savedWheel = m_preview->scrollWheelColor;
-    m_savedLogo = m_preview->logoColor;
+    m_savedWheel = m_preview->scrollWheelColor();
+    m_savedLogo = m_preview->logoColor();
     m_preview->StartColorShift();
 }
 
@@ -374,15 +365,13 @@ void CColorSettingsDlg::StopColorShift() {
     }
     m_preview->StopColorShift();
     m_colorShift = false;
-    m_preview->scrollWheelColor = m_savedWheel;
-    m_preview->logoColor = m_savedLogo;
-    m_preview->update();
+    m_preview->setScrollWheelColor(m_savedWheel);
+    m_preview->setLogoColor(m_savedLogo);
 }
 
 void CColorSettingsDlg::SetPreviewColors(std::uint32_t argb) {
-    m_preview->scrollWheelColor = argb;
-    m_preview->logoColor = argb;
-    m_preview->update();
+    m_preview->setScrollWheelColor(argb);
+    m_preview->setLogoColor(argb);
 }
 
 void CColorSettingsDlg::ShowColorInEdits(int red, int green, int blue) {
@@ -427,7 +416,7 @@ void CColorSettingsDlg::CheckColorEdits() {
         return;
     }
     m_seenTexts = texts;
-    if (m_on->selected) {
+    if (m_on->isSelected()) {
         SetPreviewColors(
             ArgbFromRgb(ReadDecimal(texts[0]), ReadDecimal(texts[1]), ReadDecimal(texts[2])));
     }

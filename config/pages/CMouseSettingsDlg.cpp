@@ -1,19 +1,19 @@
 #include "config/pages/CMouseSettingsDlg.h"
 
-#include "config/pages/ButtonPageLayout.h"
+#include "shared/layout/ButtonPageLayout.h"
 #include "config/pages/CPopDlg.h"
 #include "config/pages/FunctionMenu.h"
 #include "config/pages/KeyName.h"
 #include "config/pages/MacroDirectory.h"
 #include "config/pages/PointerSliders.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "config/pages/ReportRateGroup.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixSliderCtrl.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {
@@ -150,7 +150,7 @@ void CMouseSettingsDlg::DressBox(CVixCheckBox& box, const layout::LayoutControl&
 
 bool CMouseSettingsDlg::IsLastLeftClick(int button) const {
     for (int k = 0; k < kButtonCount; ++k) {
-        if (k != button && m_selectors[k]->chosenItemId == kLeftClick) {
+        if (k != button && m_selectors[k]->chosenItemId() == kLeftClick) {
             return false;
         }
     }
@@ -165,30 +165,37 @@ int CMouseSettingsDlg::OpenPopUp(int mode, CVixComboButton* target) {
     return popUp.DoModal();
 }
 
-void CMouseSettingsDlg::HandleChoice(int button, int choice) {
+bool CMouseSettingsDlg::HandleChoice(int button, int choice) {
     CVixComboButton& selector = *m_selectors[button];
-    if (selector.chosenItemId == kLeftClick && choice != kLeftClick && IsLastLeftClick(button)) {
+    if (selector.chosenItemId() == kLeftClick && choice != kLeftClick && IsLastLeftClick(button)) {
         OpenPopUp(layout::kLeftClickWarnMode, nullptr);
-        selector.acceptFlag = false;
-        return;
+        return false;
     }
     if (choice == kSingleKey) {
         OpenPopUp(layout::kAssignKeyMode, &selector);
         // The pop-up has set the selector (OK) or left it alone; either way
         // the selector must not take "Single key assign..." over by itself.
-        selector.acceptFlag = false;
-        return;
+        return false;
     }
     if (choice >= kFirstMacroMenuId) {
-        selector.acceptFlag = false;
         selector.SetSelection(selector.GetItemText(choice), kRecordMacro, choice);
+        return false;
     }
+    return true;
+}
+
+bool CMouseSettingsDlg::controlChosen(int id, int rowId) {
+    for (int k = 0; k < kButtonCount; ++k) {
+        if (m_selectors[k] && m_selectors[k]->controlId() == id) {
+            return HandleChoice(k, rowId);
+        }
+    }
+    return CVixImageDialog::controlChosen(id, rowId);
 }
 
 void CMouseSettingsDlg::controlNotify(int id, int value) {
     for (int k = 0; k < kButtonCount; ++k) {
         if (m_selectors[k] && m_selectors[k]->controlId() == id) {
-            HandleChoice(k, value);
             return;
         }
     }
@@ -228,18 +235,18 @@ void CMouseSettingsDlg::LoadFromProfile(const Profile& profile) {
 void CMouseSettingsDlg::StoreButton(int button, Profile& profile) const {
     ButtonAssignment& entry = profile.buttons[button];
     const CVixComboButton& selector = *m_selectors[button];
-    entry.function = static_cast<std::uint8_t>(selector.chosenItemId & 0xFF);
+    entry.function = static_cast<std::uint8_t>(selector.chosenItemId() & 0xFF);
     if (entry.function != kSingleKey && entry.function != kRecordMacro) {
         return;
     }
-    entry.parameter = static_cast<std::int16_t>(selector.chosenValue & 0xFFFF);
+    entry.parameter = static_cast<std::int16_t>(selector.chosenValue() & 0xFFFF);
     if (entry.function != kRecordMacro) {
         return;
     }
     // A macro id beyond 16 bits cannot be kept in the profile; its low bits
     // could name another macro, so such a button falls back instead.
     std::optional<ButtonMacro> macro;
-    if (entry.parameter == selector.chosenValue) {
+    if (entry.parameter == selector.chosenValue()) {
         macro = m_macros.MacroById(entry.parameter);
     }
     profile.AssignMacro(entry, macro ? &*macro : nullptr);

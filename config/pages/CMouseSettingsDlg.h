@@ -79,6 +79,9 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
     // "Enable" into `profile`; no other field is touched.
     void StoreToProfile(Profile& profile) override;
 
+    // A selector's choice; false when the page set the selector itself or
+    // kept its old choice (see above).
+    bool controlChosen(int id, int rowId) override;
     void controlNotify(int id, int value) override;
     void controlClicked(int id) override;
 
@@ -102,7 +105,8 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
     void BuildSelectors();
     void BuildMarkers();
     void BuildBoxesAndSliders();
-    void HandleChoice(int button, int choice);
+    // Whether selector `button` takes row `choice` over itself.
+    bool HandleChoice(int button, int choice);
     bool IsLastLeftClick(int button) const;
     void LoadButton(int button, const Profile& profile);
     void StoreButton(int button, Profile& profile) const;

@@ -113,13 +113,13 @@ void CPopDlg::PrepareAnimation() {
             m_picture->AddImage(SkinLibrary::LoadSkinPicture(m_context.skin->folder() / file));
         }
     }
-    m_picture->imageIndex = 0;
+    m_picture->setImageIndex(0);
 }
 
 void CPopDlg::PrepareKeyName() {
     m_pictures.DressLabel(*m_text, *Control(layout::kPopTimeId));
     m_text->SetFontHeight(kKeyNameFontHeight);
-    m_text->centerText = true;
+    m_text->setCenterText(true);
 }
 
 int CPopDlg::DoModal() {
@@ -193,7 +193,6 @@ void CPopDlg::OkPath() {
             return;
         case layout::kAssignKeyMode:
             if (m_target != nullptr) {
-                m_target->acceptFlag = false;
                 m_target->SetSelection(KeyNameText(m_capturedKey), kSingleKeyFunction,
                                        static_cast<int>(m_capturedKey));
             }
@@ -228,9 +227,6 @@ void CPopDlg::OpenNextStep(int mode) {
 }
 
 void CPopDlg::CancelPath() {
-    if (m_mode == layout::kAssignKeyMode && m_target != nullptr) {
-        m_target->acceptFlag = false;
-    }
     EndDialog(2);
 }
 
@@ -285,8 +281,7 @@ void CPopDlg::CountdownTick() {
     }
     const int left = n - 1;
     m_text->SetText(QString::number(left));
-    m_picture->imageIndex = (10 - left) % kAnimationFrames;
-    m_picture->update();
+    m_picture->setImageIndex((10 - left) % kAnimationFrames);
     if (left == 0) {
         m_finish.start(m_timings.finishDelayMs, this);
     }

@@ -29,9 +29,9 @@
 // it; each press or release shows KeyName of its key and becomes the captured
 // key (the last key that changed state counts; no combinations). When capture
 // cannot start, "set hook failed." is shown and the pop-up works without it
-// (OK then assigns key 0). OK clears the target's acceptFlag and gives it
-// SetSelection(KeyName(key), 13, key); Cancel and Close only clear the flag,
-// so the target keeps its previous choice.
+// (OK then assigns key 0). OK gives the target SetSelection(KeyName(key), 13,
+// key); Cancel and Close leave it alone, so it keeps its previous choice (the
+// page that opened the pop-up refuses the menu row to the target).
 //
 // SensorMira1's OK runs FindDevice on the context's link; when it fails (or
 // there is no link) the device is closed, "SOLUNE 300 mouse not found" is
@@ -56,7 +56,7 @@
 #include <cstdint>
 
 #include "config/pages/PageContext.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "config/pages/WindowPictures.h"
 #include "shared/skin/CVixImageDialog.h"
 

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "config/pages/ProfileNamer.h"
-#include "config/pages/RenameDlgLayout.h"
+#include "shared/layout/RenameDlgLayout.h"
 #include "config/pages/WindowPictures.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixEdit.h"

@@ -8,8 +8,8 @@
 #include "config/device/DeviceCommands.h"
 #include "config/pages/DecimalText.h"
 #include "config/pages/PlacedControl.h"
-#include "config/pages/PopDlgLayout.h"
-#include "config/pages/SensorPageLayout.h"
+#include "shared/layout/PopDlgLayout.h"
+#include "shared/layout/SensorPageLayout.h"
 #include "config/pages/SurfaceQuality.h"
 #include "config/profiles/Profile.h"
 #include "platform/MessageSink.h"
@@ -112,9 +112,9 @@ void CSensorDlg::BuildSliders() {
         auto* slider = Placed(new CVixSliderCtrl3D(id, this), id);
         slider->SetImages(p.Cut(PagePictures::kNormal, RectOf(id)), p.Whole("Slider1.bmp"),
                           p.Whole("Slider2.bmp"), p.Whole("Slider3.bmp"));
-        slider->minValue = kMinDpi;
-        slider->maxValue = kMaxDpi;
-        slider->step = kDpiStep;
+        slider->setMinValue(kMinDpi);
+        slider->setMaxValue(kMaxDpi);
+        slider->setStep(kDpiStep);
         for (int thumb = 1; thumb <= 3; ++thumb) {
             slider->SetThumbPos(thumb, kInitialDpi[thumb - 1], false);
         }
@@ -130,9 +130,9 @@ void CSensorDlg::BuildSliders() {
         auto* slider = Placed(new CVixSliderCtrl(s.id, this), s.id);
         slider->SetImages(p.Cut(PagePictures::kNormal, RectOf(s.id)), p.Whole("Slider_Normal.bmp"),
                           p.Whole("Slider_Normal.bmp"), p.Whole("Slider_Disable.bmp"));
-        slider->minValue = s.min;
-        slider->maxValue = s.max;
-        slider->step = 1;
+        slider->setMinValue(s.min);
+        slider->setMaxValue(s.max);
+        slider->setStep(1);
         (s.id == kPointSpeedId ? m_pointSpeed : m_liftDistance) = slider;
         slider->SetPos(s.initial);
     }
@@ -140,12 +140,12 @@ void CSensorDlg::BuildSliders() {
 
 void CSensorDlg::BuildQuality() {
     m_quality = Placed(new CVixProgressCtrl(kQualityId, this), kQualityId);
-    m_quality->background = m_pictures.Cut(PagePictures::kNormal, RectOf(kQualityId));
-    m_quality->fill = m_pictures.Cut(PagePictures::kDown, RectOf(kQualityId));
-    m_quality->minValue = 0;
-    m_quality->maxValue = kQualityClassCount - 1;
-    m_quality->value = 0;
-    m_quality->vertical = 1;
+    m_quality->setBackground(m_pictures.Cut(PagePictures::kNormal, RectOf(kQualityId)));
+    m_quality->setFill(m_pictures.Cut(PagePictures::kDown, RectOf(kQualityId)));
+    m_quality->setMinValue(0);
+    m_quality->setMaxValue(kQualityClassCount - 1);
+    m_quality->setValue(0);
+    m_quality->setVertical(1);
 
     m_surface = Placed(new CVixStatic(kSurfaceId, this), kSurfaceId);
     m_surface->SetBackgroundImage(m_pictures.Extra(SurfacePictureFile(0)));
@@ -178,8 +178,8 @@ void CSensorDlg::BuildEditAndAngleSnap() {
     for (int level = 0; level < kAngleSnapLevels; ++level) {
         m_angleSnap->AddItem(level, QString::number(level));
     }
-    m_angleSnap->caption = m_angleSnap->GetItemText(0);
-    m_angleSnap->chosenItemId = 0;
+    m_angleSnap->setCaption(m_angleSnap->GetItemText(0));
+    m_angleSnap->setChosenItemId(0);
 
     for (std::size_t i = 0; i < kColumnIds.size(); ++i) {
         m_columns[i] = Placed(new CVixStatic(kColumnIds[i], this), kColumnIds[i]);
@@ -193,10 +193,8 @@ void CSensorDlg::BuildEditAndAngleSnap() {
 // ---- profile --------------------------------------------------------------
 
 void CSensorDlg::LoadFromProfile(const Profile& profile) {
-    m_separate->checked = profile.separateXY != 0;
-    m_definedMode->checked = profile.definedMode != 0;
-    m_separate->update();
-    m_definedMode->update();
+    m_separate->setChecked(profile.separateXY != 0);
+    m_definedMode->setChecked(profile.definedMode != 0);
 
     m_pointSpeed->SetPos(profile.pointerSpeed);
     m_liftDistance->SetPos(profile.liftOffDistance);
@@ -217,25 +215,24 @@ void CSensorDlg::LoadFromProfile(const Profile& profile) {
     m_definedEdit->setText(QString::number(static_cast<std::int8_t>(profile.definedValue)));
 
     if (m_angleSnap->menu() && m_angleSnap->menu()->FindItem(profile.angleSnap)) {
-        m_angleSnap->caption = m_angleSnap->GetItemText(profile.angleSnap);
-        m_angleSnap->chosenItemId = profile.angleSnap;
-        m_angleSnap->update();
+        m_angleSnap->setCaption(m_angleSnap->GetItemText(profile.angleSnap));
+        m_angleSnap->setChosenItemId(profile.angleSnap);
     }
     LayOutStepLabels();
 }
 
 void CSensorDlg::StoreToProfile(Profile& profile) {
-    profile.separateXY = m_separate->checked ? 1 : 0;
-    profile.definedMode = m_definedMode->checked ? 1 : 0;
+    profile.separateXY = m_separate->isChecked() ? 1 : 0;
+    profile.definedMode = m_definedMode->isChecked() ? 1 : 0;
     profile.pointerSpeed = static_cast<std::uint8_t>(m_pointSpeed->value());
     profile.liftOffDistance = static_cast<std::uint8_t>(m_liftDistance->value());
-    profile.surfaceQuality = static_cast<std::int16_t>(m_quality->value);
+    profile.surfaceQuality = static_cast<std::int16_t>(m_quality->value());
     for (int k = 1; k <= 3; ++k) {
         profile.dpiLevels[k - 1].x = static_cast<std::int16_t>(m_xAxis->thumbValue(k));
         profile.dpiLevels[k - 1].y = static_cast<std::int16_t>(m_yAxis->thumbValue(k));
     }
     profile.definedValue = static_cast<std::uint8_t>(ReadDecimal(m_definedEdit->text()) & 0xFF);
-    profile.angleSnap = static_cast<std::uint8_t>(m_angleSnap->chosenItemId);
+    profile.angleSnap = static_cast<std::uint8_t>(m_angleSnap->chosenItemId());
 }
 
 // ---- controls -------------------------------------------------------------
@@ -262,7 +259,7 @@ void CSensorDlg::controlClicked(int id) {
 }
 
 void CSensorDlg::LinkSliders(int fromId) {
-    if (m_separate->checked) {
+    if (m_separate->isChecked()) {
         return;
     }
     CVixSliderCtrl3D* from = fromId == kXAxisId ? m_xAxis : m_yAxis;
@@ -285,7 +282,7 @@ void CSensorDlg::SeparateClicked() {
 }
 
 void CSensorDlg::LayOutStepLabels() {
-    const bool separate = m_separate->checked;
+    const bool separate = m_separate->isChecked();
     const int state = separate ? PagePictures::kDown : PagePictures::kNormal;
     for (std::size_t i = 0; i < 3; ++i) {
         m_columns[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kColumnIds[i])));
@@ -313,7 +310,7 @@ void CSensorDlg::LiftOffCommand(int id) {
 }
 
 void CSensorDlg::AnalyzeSurface() {
-    m_quality->value = 0;
+    m_quality->setValue(0);
     m_quality->repaint();
     CPopDlg popup(layout::kSensorMira1Mode, m_context, this);
     popup.SetTimings(m_popupTimings);
@@ -329,10 +326,8 @@ void CSensorDlg::AnalyzeSurface() {
 }
 
 void CSensorDlg::ShowQuality(int qualityClass) {
-    m_quality->value = qualityClass;
-    m_quality->update();
-    m_surface->imageIndex = qualityClass;
-    m_surface->update();
+    m_quality->setValue(qualityClass);
+    m_surface->setImageIndex(qualityClass);
 }
 
 // ---- timers and keys ------------------------------------------------------
@@ -379,7 +374,7 @@ void CSensorDlg::ShowStepValues() {
         }
     };
     for (int k = 1; k <= 3; ++k) {
-        if (m_separate->checked) {
+        if (m_separate->isChecked()) {
             show(m_xLabels[k - 1], m_xAxis->thumbValue(k));
         }
         show(m_yLabels[k - 1], m_yAxis->thumbValue(k));

@@ -5,7 +5,7 @@
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/pages/SupportLinks.h"
-#include "config/pages/SupportPageLayout.h"
+#include "shared/layout/SupportPageLayout.h"
 #include "config/pages/WindowPictures.h"
 #include "platform/VersionText.h"
 #include "shared/skin/CVixButton.h"

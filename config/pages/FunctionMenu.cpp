@@ -45,9 +45,8 @@ bool ShowMenuRow(CVixComboButton& selector, int code) {
     if (!item) {
         return false;
     }
-    selector.caption = item->text;
-    selector.chosenItemId = code;
-    selector.update();
+    selector.setCaption(item->text);
+    selector.setChosenItemId(code);
     return true;
 }
 

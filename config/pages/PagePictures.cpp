@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {

@@ -17,9 +17,9 @@ PointerSliders::PointerSliders(CVixCheckBox& enable, std::array<CVixSliderCtrl*,
 void PointerSliders::Start() {
     for (std::size_t i = 0; i < kRanges.size(); ++i) {
         CVixSliderCtrl& slider = *m_sliders[i];
-        slider.minValue = kRanges[i].minValue;
-        slider.maxValue = kRanges[i].maxValue;
-        slider.step = kRanges[i].step;
+        slider.setMinValue(kRanges[i].minValue);
+        slider.setMaxValue(kRanges[i].maxValue);
+        slider.setStep(kRanges[i].step);
         slider.SetPos(kRanges[i].startValue);
     }
     m_sliders[kAcceleration]->setState(CVixSliderCtrl::kDisabled);
@@ -27,7 +27,7 @@ void PointerSliders::Start() {
 
 void PointerSliders::FollowEnable() {
     // setState repaints the slider.
-    m_sliders[kAcceleration]->setState(m_enable.checked ? CVixSliderCtrl::kNormal
+    m_sliders[kAcceleration]->setState(m_enable.isChecked() ? CVixSliderCtrl::kNormal
                                                         : CVixSliderCtrl::kDisabled);
 }
 
@@ -35,9 +35,8 @@ void PointerSliders::Load(const Profile& profile) {
     m_sliders[kDoubleClick]->SetPos(profile.doubleClickSetting);
     m_sliders[kScrollSpeed]->SetPos(profile.scrollLines);
     const bool enabled = profile.accelerationEnabled != 0;
-    if (m_enable.checked != enabled) {
-        m_enable.checked = enabled;
-        m_enable.update();
+    if (m_enable.isChecked() != enabled) {
+        m_enable.setChecked(enabled);
     }
     FollowEnable();
     m_sliders[kAcceleration]->SetPos(profile.accelerationLevel);
@@ -46,7 +45,7 @@ void PointerSliders::Load(const Profile& profile) {
 void PointerSliders::Store(Profile& profile) const {
     profile.doubleClickSetting = static_cast<std::int16_t>(m_sliders[kDoubleClick]->value());
     profile.scrollLines = static_cast<std::int16_t>(m_sliders[kScrollSpeed]->value());
-    profile.accelerationEnabled = m_enable.checked ? 1 : 0;
+    profile.accelerationEnabled = m_enable.isChecked() ? 1 : 0;
     profile.accelerationLevel = static_cast<std::int16_t>(m_sliders[kAcceleration]->value());
 }
 

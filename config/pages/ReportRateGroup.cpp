@@ -16,9 +16,8 @@ bool ReportRateGroup::IsBox(int id) {
 }
 
 void ReportRateGroup::SetTick(CVixCheckBox& box, bool ticked) {
-    if (box.checked != ticked) {
-        box.checked = ticked;
-        box.update();
+    if (box.isChecked() != ticked) {
+        box.setChecked(ticked);
     }
 }
 
@@ -41,7 +40,7 @@ void ReportRateGroup::Show(std::int16_t interval) {
 
 void ReportRateGroup::Store(std::int16_t& interval) const {
     for (std::size_t i = 0; i < kBoxes.size(); ++i) {
-        if (m_boxes[i]->checked) {
+        if (m_boxes[i]->isChecked()) {
             interval = kBoxes[i].interval;
             return;
         }

@@ -5,7 +5,7 @@
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixStatic.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {

@@ -5,37 +5,51 @@
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/ControlParent.h"
 #include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/RepaintingField.h"
 #include "shared/skin/SkinFonts.h"
 
 namespace solune {
 
 CVixButton::CVixButton(int controlId, QWidget* parent)
-    : SkinButtonBase(controlId, parent), font(skin::MakeFont(skin::kArialFace, 15)) {}
+    : SkinButtonBase(controlId, parent), m_font(skin::MakeFont(skin::kArialFace, 15)) {}
+
+void CVixButton::setCaption(const QString& caption) {
+    SetAndRepaint(*this, m_caption, caption);
+}
+
+void CVixButton::setTextFont(const QFont& font) {
+    SetAndRepaint(*this, m_font, font);
+}
+
+void CVixButton::setNormalTextColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_normalTextColor, argb);
+}
+
+void CVixButton::setSelectedTextColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_selectedTextColor, argb);
+}
 
 void CVixButton::setSelected(bool value) {
-    if (selected != value) {
-        selected = value;
-        update();
-    }
+    SetAndRepaint(*this, m_selected, value);
 }
 
 void CVixButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DrawPicture(painter, ChoosePicture(selected));
-    if (caption.isEmpty()) {
+    DrawPicture(painter, ChoosePicture(m_selected));
+    if (m_caption.isEmpty()) {
         return;
     }
     QColor color;
     if (!isEnabled()) {
         color = QColor(120, 120, 120);
-    } else if (selected) {
-        color = TextColor(selectedTextColor);
+    } else if (m_selected) {
+        color = TextColor(m_selectedTextColor);
     } else if (m_visualState == kOver) {
         color = Qt::white;
     } else {
-        color = TextColor(normalTextColor);
+        color = TextColor(m_normalTextColor);
     }
-    DrawTextInRect(painter, caption, color, false, true, rect().adjusted(5, 0, 0, 0), &font);
+    DrawTextInRect(painter, m_caption, color, false, true, rect().adjusted(5, 0, 0, 0), &m_font);
 }
 
 void CVixButton::pointerEntered() {

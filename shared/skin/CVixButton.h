@@ -7,8 +7,8 @@
 // Picture: see SkinButtonBase::ChoosePicture, with `selected` as the flag.
 // Caption (when not empty), after the picture, 5 pixels in from the left and
 // centred vertically: grey 120, 120, 120 when disabled; else
-// `selectedTextColor` when selected; else white while hovered; else
-// `normalTextColor` (also while pressed).
+// selectedTextColor() when selected; else white while hovered; else
+// normalTextColor() (also while pressed).
 
 #include <QFont>
 #include <QString>
@@ -22,19 +22,29 @@ class CVixButton : public SkinButtonBase {
   public:
     explicit CVixButton(int controlId, QWidget* parent = nullptr);
 
-    // Set directly by the owning window, which repaints the button itself
-    // (setSelected repaints when the value changes).
-    QString caption;
-    QFont font;
-    std::uint32_t normalTextColor = 0xFFD2D2D2;
-    std::uint32_t selectedTextColor = 0xFFB3D335;
-    bool selected = false;
-
+    // Each setter repaints the button when the value changes.
+    void setCaption(const QString& caption);
+    const QString& caption() const { return m_caption; }
+    void setTextFont(const QFont& font);
+    const QFont& textFont() const { return m_font; }
+    // ARGB colours of the caption (alpha dropped when drawn).
+    void setNormalTextColor(std::uint32_t argb);
+    std::uint32_t normalTextColor() const { return m_normalTextColor; }
+    void setSelectedTextColor(std::uint32_t argb);
+    std::uint32_t selectedTextColor() const { return m_selectedTextColor; }
     void setSelected(bool value);
+    bool isSelected() const { return m_selected; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void pointerEntered() override;
+
+  private:
+    QString m_caption;
+    QFont m_font;
+    std::uint32_t m_normalTextColor = 0xFFD2D2D2;
+    std::uint32_t m_selectedTextColor = 0xFFB3D335;
+    bool m_selected = false;
 };
 
 }  // namespace solune

@@ -2,17 +2,23 @@
 
 #include <QPainter>
 
+#include "shared/skin/RepaintingField.h"
+
 namespace solune {
 
 CVixCheckBox::CVixCheckBox(int controlId, QWidget* parent) : SkinButtonBase(controlId, parent) {}
 
+void CVixCheckBox::setChecked(bool checked) {
+    SetAndRepaint(*this, m_checked, checked);
+}
+
 void CVixCheckBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    DrawPicture(painter, ChoosePicture(checked));
+    DrawPicture(painter, ChoosePicture(m_checked));
 }
 
 void CVixCheckBox::releasedWhilePressed() {
-    checked = !checked;
+    m_checked = !m_checked;
 }
 
 }  // namespace solune

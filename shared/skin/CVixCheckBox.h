@@ -1,7 +1,7 @@
 #pragma once
 // A four-picture button that keeps a checked state of its own. It sends no
 // hover news. A left release while the press is still held on it toggles
-// `checked` before the click reaches the parent, so the parent's
+// isChecked() before the click reaches the parent, so the parent's
 // controlClicked already sees the new value; a press that was dragged off the
 // box does not toggle it.
 
@@ -13,11 +13,16 @@ class CVixCheckBox : public SkinButtonBase {
   public:
     explicit CVixCheckBox(int controlId, QWidget* parent = nullptr);
 
-    bool checked = false;
+    // Repaints when the value changes.
+    void setChecked(bool checked);
+    bool isChecked() const { return m_checked; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void releasedWhilePressed() override;
+
+  private:
+    bool m_checked = false;
 };
 
 }  // namespace solune

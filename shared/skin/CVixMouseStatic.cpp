@@ -4,6 +4,8 @@
 #include <QTimerEvent>
 #include <algorithm>
 
+#include "shared/skin/RepaintingField.h"
+
 namespace solune {
 namespace {
 
@@ -27,10 +29,38 @@ std::uint32_t WithAlpha(std::uint32_t argb, int alpha) {
 CVixMouseStatic::CVixMouseStatic(int controlId, QWidget* parent)
     : QWidget(parent), m_controlId(controlId) {}
 
+void CVixMouseStatic::setPicture(const QImage& picture) {
+    SetAndRepaint(*this, m_picture, picture);
+}
+
+void CVixMouseStatic::setScrollWheelColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_scrollWheelColor, argb);
+}
+
+void CVixMouseStatic::setLogoColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_logoColor, argb);
+}
+
+void CVixMouseStatic::setScrollWheelZone(const QRect& zone) {
+    SetAndRepaint(*this, m_scrollWheelZone, zone);
+}
+
+void CVixMouseStatic::setLogoZone(const QRect& zone) {
+    SetAndRepaint(*this, m_logoZone, zone);
+}
+
+void CVixMouseStatic::setScrollWheelOn(bool on) {
+    SetAndRepaint(*this, m_scrollWheelOn, on);
+}
+
+void CVixMouseStatic::setLogoOn(bool on) {
+    SetAndRepaint(*this, m_logoOn, on);
+}
+
 void CVixMouseStatic::SetBrightness(int alpha) {
     alpha = std::clamp(alpha, 0, 255);
-    scrollWheelColor = WithAlpha(scrollWheelColor, alpha);
-    logoColor = WithAlpha(logoColor, alpha);
+    m_scrollWheelColor = WithAlpha(m_scrollWheelColor, alpha);
+    m_logoColor = WithAlpha(m_logoColor, alpha);
     update();
 }
 
@@ -123,9 +153,9 @@ void CVixMouseStatic::ColorShiftTick() {
     const std::uint32_t rgb = (static_cast<std::uint32_t>(a.channel[0]) << 16) |
                               (static_cast<std::uint32_t>(a.channel[1]) << 8) |
                               static_cast<std::uint32_t>(a.channel[2]);
-    const std::uint32_t alpha = scrollWheelColor & 0xFF000000u;
-    scrollWheelColor = alpha | rgb;
-    logoColor = alpha | rgb;
+    const std::uint32_t alpha = m_scrollWheelColor & 0xFF000000u;
+    m_scrollWheelColor = alpha | rgb;
+    m_logoColor = alpha | rgb;
     update();
 }
 
@@ -134,14 +164,14 @@ void CVixMouseStatic::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), Qt::black);
-    if (scrollWheelOn) {
-        painter.fillRect(scrollWheelZone, QColor::fromRgba(scrollWheelColor));
+    if (m_scrollWheelOn) {
+        painter.fillRect(m_scrollWheelZone, QColor::fromRgba(m_scrollWheelColor));
     }
-    if (logoOn) {
-        painter.fillRect(logoZone, QColor::fromRgba(logoColor));
+    if (m_logoOn) {
+        painter.fillRect(m_logoZone, QColor::fromRgba(m_logoColor));
     }
-    if (!picture.isNull()) {
-        painter.drawImage(rect(), picture);
+    if (!m_picture.isNull()) {
+        painter.drawImage(rect(), m_picture);
     }
 }
 

@@ -42,16 +42,22 @@ class CVixMouseStatic : public QWidget {
     int effectTimerId() const { return m_effectTimer; }
     int colorShiftTimerId() const { return m_colorShiftTimer; }
 
-    // Set directly by the lighting page, which repaints the control itself.
-    QImage picture;
-    std::uint32_t scrollWheelColor = 0x00A1FF22;
-    std::uint32_t logoColor = 0x00A1FF22;
-    QRect scrollWheelZone{QPoint(89, 5), QPoint(113, 22)};
-    // Reaches past the control's right edge on purpose: the logo light fills
-    // to the edge.
-    QRect logoZone{QPoint(81, 105), QPoint(1107, 141)};
-    bool scrollWheelOn = true;
-    bool logoOn = true;
+    // Each setter repaints the preview when the value changes. Zone colours
+    // are ARGB, the alpha being the brightness.
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+    void setScrollWheelColor(std::uint32_t argb);
+    std::uint32_t scrollWheelColor() const { return m_scrollWheelColor; }
+    void setLogoColor(std::uint32_t argb);
+    std::uint32_t logoColor() const { return m_logoColor; }
+    void setScrollWheelZone(const QRect& zone);
+    const QRect& scrollWheelZone() const { return m_scrollWheelZone; }
+    void setLogoZone(const QRect& zone);
+    const QRect& logoZone() const { return m_logoZone; }
+    void setScrollWheelOn(bool on);
+    bool scrollWheelOn() const { return m_scrollWheelOn; }
+    void setLogoOn(bool on);
+    bool logoOn() const { return m_logoOn; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,6 +71,15 @@ class CVixMouseStatic : public QWidget {
     int m_effect = kSteady;
     int m_effectTimer = 0;
     int m_colorShiftTimer = 0;
+    QImage m_picture;
+    std::uint32_t m_scrollWheelColor = 0x00A1FF22;
+    std::uint32_t m_logoColor = 0x00A1FF22;
+    QRect m_scrollWheelZone{QPoint(89, 5), QPoint(113, 22)};
+    // Reaches past the control's right edge on purpose: the logo light fills
+    // to the edge.
+    QRect m_logoZone{QPoint(81, 105), QPoint(1107, 141)};
+    bool m_scrollWheelOn = true;
+    bool m_logoOn = true;
 };
 
 }  // namespace solune

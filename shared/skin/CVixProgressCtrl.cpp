@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "shared/skin/RepaintingField.h"
 #include "shared/skin/SliderMath.h"
 
 namespace solune {
@@ -11,25 +12,49 @@ CVixProgressCtrl::CVixProgressCtrl(int controlId, QWidget* parent, Variant varia
 
 int CVixProgressCtrl::fillSize() const {
     const int length = drawsVertically() ? height() : width();
-    return skin::ThumbOffset(length, value, minValue, maxValue);
+    return skin::ThumbOffset(length, m_value, m_minValue, m_maxValue);
+}
+
+void CVixProgressCtrl::setBackground(const QImage& picture) {
+    SetAndRepaint(*this, m_background, picture);
+}
+
+void CVixProgressCtrl::setFill(const QImage& picture) {
+    SetAndRepaint(*this, m_fill, picture);
+}
+
+void CVixProgressCtrl::setMinValue(int value) {
+    SetAndRepaint(*this, m_minValue, value);
+}
+
+void CVixProgressCtrl::setMaxValue(int value) {
+    SetAndRepaint(*this, m_maxValue, value);
+}
+
+void CVixProgressCtrl::setValue(int value) {
+    SetAndRepaint(*this, m_value, value);
+}
+
+void CVixProgressCtrl::setVertical(int vertical) {
+    SetAndRepaint(*this, m_vertical, vertical);
 }
 
 void CVixProgressCtrl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!background.isNull()) {
-        painter.drawImage(rect(), background);
+    if (!m_background.isNull()) {
+        painter.drawImage(rect(), m_background);
     }
-    if (fill.isNull()) {
+    if (m_fill.isNull()) {
         return;
     }
     const int f = fillSize();
     const QRect cut = drawsVertically() ? QRect(0, 0, width(), f) : QRect(0, 0, f, height());
-    if (f <= 0 || !fill.rect().contains(cut)) {
+    if (f <= 0 || !m_fill.rect().contains(cut)) {
         return;
     }
     const QPoint at = drawsVertically() ? QPoint(0, height() - f) : QPoint(0, 0);
-    painter.drawImage(at, fill, cut);
+    painter.drawImage(at, m_fill, cut);
 }
 
 }  // namespace solune

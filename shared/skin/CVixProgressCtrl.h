@@ -28,14 +28,22 @@ class CVixProgressCtrl : public QWidget {
     // The filled size in pixels along the bar for the current value (may lie
     // outside 0 … size when the value is out of range); 0 for equal bounds.
     int fillSize() const;
-    bool drawsVertically() const { return vertical && m_variant == Variant::Configuration; }
+    bool drawsVertically() const { return m_vertical && m_variant == Variant::Configuration; }
 
-    QImage background;
-    QImage fill;
-    int minValue = 0;
-    int maxValue = 100;
-    int value = 0;
-    int vertical = 0;
+    // Each setter repaints the bar when the value changes.
+    void setBackground(const QImage& picture);
+    const QImage& background() const { return m_background; }
+    void setFill(const QImage& picture);
+    const QImage& fill() const { return m_fill; }
+    void setMinValue(int value);
+    int minValue() const { return m_minValue; }
+    void setMaxValue(int value);
+    int maxValue() const { return m_maxValue; }
+    void setValue(int value);
+    int value() const { return m_value; }
+    // Non-zero: the configuration program's bar fills from the bottom up.
+    void setVertical(int vertical);
+    int vertical() const { return m_vertical; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,6 +51,12 @@ class CVixProgressCtrl : public QWidget {
   private:
     int m_controlId;
     Variant m_variant;
+    QImage m_background;
+    QImage m_fill;
+    int m_minValue = 0;
+    int m_maxValue = 100;
+    int m_value = 0;
+    int m_vertical = 0;
 };
 
 }  // namespace solune

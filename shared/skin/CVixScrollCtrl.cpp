@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "shared/skin/ControlParent.h"
+#include "shared/skin/RepaintingField.h"
 #include "shared/skin/SliderMath.h"
 
 namespace solune {
@@ -64,13 +65,13 @@ void CVixScrollCtrl::PlaceThumb() {
     if (m_orientation == 0) {
         const int travel = m_trackRect.width() - m_thumbRect.width();
         m_thumbRect.moveTo(
-            m_trackRect.left() + skin::ThumbOffset(travel, m_value, minValue, maxValue),
+            m_trackRect.left() + skin::ThumbOffset(travel, m_value, m_minValue, m_maxValue),
             m_trackRect.top());
     } else {
         const int travel = m_trackRect.height() - m_thumbRect.height();
         m_thumbRect.moveTo(
             m_trackRect.left(),
-            m_trackRect.top() + skin::ThumbOffset(travel, m_value, minValue, maxValue));
+            m_trackRect.top() + skin::ThumbOffset(travel, m_value, m_minValue, m_maxValue));
     }
 }
 
@@ -80,12 +81,20 @@ void CVixScrollCtrl::Notify(int value) {
     }
 }
 
+void CVixScrollCtrl::setMinValue(int value) {
+    SetAndRepaint(*this, m_minValue, value);
+}
+
+void CVixScrollCtrl::setMaxValue(int value) {
+    SetAndRepaint(*this, m_maxValue, value);
+}
+
 void CVixScrollCtrl::SetPos(int value) {
-    if (value > maxValue) {
-        value = maxValue;
+    if (value > m_maxValue) {
+        value = m_maxValue;
     }
-    if (value < minValue) {
-        value = minValue;
+    if (value < m_minValue) {
+        value = m_minValue;
     }
     m_value = value;
     PlaceThumb();
@@ -97,11 +106,11 @@ void CVixScrollCtrl::PosFromPoint(QPoint point) {
     if (m_orientation == 0) {
         m_value = skin::ValueAtPoint(point.x(), m_trackRect.left(),
                                      m_trackRect.left() + m_trackRect.width(), m_thumbRect.width(),
-                                     minValue, maxValue);
+                                     m_minValue, m_maxValue);
     } else {
         m_value = skin::ValueAtPoint(point.y(), m_trackRect.top(),
                                      m_trackRect.top() + m_trackRect.height(), m_thumbRect.height(),
-                                     minValue, maxValue);
+                                     m_minValue, m_maxValue);
     }
     PlaceThumb();
     if (m_value != g_lastReported) {
@@ -168,11 +177,11 @@ void CVixScrollCtrl::mouseReleaseEvent(QMouseEvent* event) {
         PosFromPoint(point);
     }
     if (m_pressedPart == kSecondArrow) {
-        Notify(maxValue);
-        SetPos(maxValue);
+        Notify(m_maxValue);
+        SetPos(m_maxValue);
     } else if (m_pressedPart == kFirstArrow) {
-        Notify(minValue);
-        SetPos(minValue);
+        Notify(m_minValue);
+        SetPos(m_minValue);
     }
     m_hover.pressed = false;
     m_state = 0;

@@ -49,8 +49,11 @@ class CVixScrollCtrl : public QWidget {
     QRect thumbRect() const { return m_thumbRect; }
     int pressedPart() const { return m_pressedPart; }
 
-    int minValue = 0;
-    int maxValue = 100;
+    // The bounds; each setter repaints when the value changes.
+    void setMinValue(int value);
+    int minValue() const { return m_minValue; }
+    void setMaxValue(int value);
+    int maxValue() const { return m_maxValue; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +79,8 @@ class CVixScrollCtrl : public QWidget {
     int m_value = 0;
     int m_orientation = 0;
     int m_pressedPart = kNoPart;
+    int m_minValue = 0;
+    int m_maxValue = 100;
 };
 
 }  // namespace solune

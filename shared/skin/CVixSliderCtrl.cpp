@@ -30,12 +30,12 @@ void CVixSliderCtrl::SetPos(int value) {
 }
 
 int CVixSliderCtrl::thumbCenterX() const {
-    return skin::ThumbCenterX(0, width(), m_thumb.width(), m_value, minValue, maxValue);
+    return skin::ThumbCenterX(0, width(), m_thumb.width(), m_value, minValue(), maxValue());
 }
 
 void CVixSliderCtrl::posFromPoint(int x) {
     const int value = skin::SnapToStep(
-        skin::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue, maxValue), step);
+        skin::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue(), maxValue()), step());
     m_value = value;
     if (value != m_lastReported) {
         m_lastReported = value;
@@ -64,11 +64,11 @@ void CVixSliderCtrl::paintEvent(QPaintEvent*) {
     if (thumb && !thumb->isNull()) {
         painter.drawImage(QRect(centerX - w / 2, 0, w, h), *thumb);
     }
-    if (showValue) {
+    if (showValue()) {
         const int left = std::max(centerX - w, 0);
         const int right = std::min(width(), centerX + w);
-        DrawTextInRect(painter, QString::number(m_value), TextColor(textColor), true, false,
-                       QRect(left, h, right - left, 20), &font);
+        DrawTextInRect(painter, QString::number(m_value), TextColor(textColor()), true, false,
+                       QRect(left, h, right - left, 20), &textFont());
     }
 }
 

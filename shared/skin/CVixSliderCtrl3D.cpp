@@ -22,11 +22,11 @@ void CVixSliderCtrl3D::SetThumbPos(int thumb, int value, bool notify) {
     if (thumb < 1 || thumb > 3) {
         return;
     }
-    if (value > maxValue) {
-        value = maxValue;
+    if (value > maxValue()) {
+        value = maxValue();
     }
-    if (value < minValue) {
-        value = minValue;
+    if (value < minValue()) {
+        value = minValue();
     }
     const int i = thumb - 1;
     if (value == m_lastReported[i]) {
@@ -51,7 +51,7 @@ QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
     const QImage& picture = m_thumbs[thumb - 1];
     const int w = picture.width();
     const int h = picture.height();
-    const int centerX = skin::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue, maxValue);
+    const int centerX = skin::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue(), maxValue());
     int left = centerX - w / 2;
     if (left < 0) {
         left = 0;
@@ -85,7 +85,7 @@ void CVixSliderCtrl3D::posFromPoint(int x) {
     }
     const int i = m_activeThumb - 1;
     const int value = skin::SnapToStep(
-        skin::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue, maxValue), step);
+        skin::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue(), maxValue()), step());
     m_values[i] = value;
     if (value != m_lastReported[i]) {
         m_lastReported[i] = value;
@@ -105,15 +105,15 @@ void CVixSliderCtrl3D::paintEvent(QPaintEvent*) {
             painter.drawImage(thumbRect(thumb), m_thumbs[thumb - 1]);
         }
     }
-    if (!showValue) {
+    if (!showValue()) {
         return;
     }
     for (int thumb = 3; thumb >= 1; --thumb) {
         const QRect r = thumbRect(thumb);
         const int left = std::max(r.left() - 10, 0);
         const int right = std::min(r.left() + r.width() + 10, width());
-        DrawTextInRect(painter, QString::number(m_values[thumb - 1]), TextColor(textColor), true,
-                       false, QRect(left, r.top() + r.height(), right - left, 20), &font);
+        DrawTextInRect(painter, QString::number(m_values[thumb - 1]), TextColor(textColor()), true,
+                       false, QRect(left, r.top() + r.height(), right - left, 20), &textFont());
     }
 }
 

@@ -5,12 +5,13 @@
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/ControlParent.h"
 #include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/RepaintingField.h"
 #include "shared/skin/SkinFonts.h"
 
 namespace solune {
 
 CVixStatic::CVixStatic(int controlId, QWidget* parent)
-    : QWidget(parent), font(skin::MakeFont(skin::kArialFace, 15)), m_controlId(controlId) {}
+    : QWidget(parent), m_controlId(controlId), m_font(skin::MakeFont(skin::kArialFace, 15)) {}
 
 void CVixStatic::SetBackgroundImage(QImage image) {
     m_background = std::move(image);
@@ -27,15 +28,15 @@ void CVixStatic::SetText(const QString& text) {
     } else {
         m_texts[0] = text;
     }
-    textIndex = 0;
+    m_textIndex = 0;
     update();
 }
 
 QString CVixStatic::GetText() const {
-    if (textIndex < 0 || textIndex >= static_cast<int>(m_texts.size())) {
+    if (m_textIndex < 0 || m_textIndex >= static_cast<int>(m_texts.size())) {
         return {};
     }
-    return m_texts[textIndex];
+    return m_texts[m_textIndex];
 }
 
 void CVixStatic::AddText(const QString& text) {
@@ -43,16 +44,39 @@ void CVixStatic::AddText(const QString& text) {
 }
 
 void CVixStatic::SetFontHeight(int height) {
-    font = skin::MakeFont(skin::kNeoSansFace, height);
-    update();
+    setTextFont(skin::MakeFont(skin::kNeoSansFace, height));
 }
 
 void CVixStatic::SetLightFont() {
     // Qt always yields a font: when "NeoSans-Light" is not installed its
     // fallbacks stand in, so no second face is needed.
-    font = skin::MakeFont(skin::kNeoSansLightFace, 11);
+    QFont font = skin::MakeFont(skin::kNeoSansLightFace, 11);
     font.setStyleStrategy(QFont::PreferQuality);
-    update();
+    setTextFont(font);
+}
+
+void CVixStatic::setImageIndex(int index) {
+    SetAndRepaint(*this, m_imageIndex, index);
+}
+
+void CVixStatic::setTextIndex(int index) {
+    SetAndRepaint(*this, m_textIndex, index);
+}
+
+void CVixStatic::setTextColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_textColor, argb);
+}
+
+void CVixStatic::setFillColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_fillColor, argb);
+}
+
+void CVixStatic::setTextFont(const QFont& font) {
+    SetAndRepaint(*this, m_font, font);
+}
+
+void CVixStatic::setCenterText(bool center) {
+    SetAndRepaint(*this, m_centerText, center);
 }
 
 void CVixStatic::paintEvent(QPaintEvent*) {
@@ -60,18 +84,18 @@ void CVixStatic::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect area = rect();
-    if ((fillColor >> 24) != 0) {
-        painter.fillRect(area, QColor::fromRgba(fillColor));
+    if ((m_fillColor >> 24) != 0) {
+        painter.fillRect(area, QColor::fromRgba(m_fillColor));
     }
     if (!m_background.isNull()) {
         painter.drawImage(area, m_background);
     }
-    if (imageIndex >= 0 && imageIndex < imageCount()) {
-        painter.drawImage(area, m_images[imageIndex]);
+    if (m_imageIndex >= 0 && m_imageIndex < imageCount()) {
+        painter.drawImage(area, m_images[m_imageIndex]);
     }
-    if (textIndex >= 0 && textIndex < static_cast<int>(m_texts.size())) {
-        DrawTextInRect(painter, m_texts[textIndex], TextColor(textColor), centerText, true, area,
-                       &font);
+    if (m_textIndex >= 0 && m_textIndex < static_cast<int>(m_texts.size())) {
+        DrawTextInRect(painter, m_texts[m_textIndex], TextColor(m_textColor), m_centerText, true, area,
+                       &m_font);
     }
 }
 

@@ -5,8 +5,8 @@
 //
 // Drawing: the fill colour over the whole control (the default, fully
 // transparent, paints nothing), the background scaled to the control, the
-// picture at `imageIndex` scaled to the control, then the text at `textIndex`
-// in `textColor` (alpha dropped), centred vertically and, when `centerText`,
+// picture at imageIndex() scaled to the control, then the text at textIndex()
+// in textColor() (alpha dropped), centred vertically and, when centerText(),
 // horizontally. An index out of range draws nothing for its part.
 
 #include <QFont>
@@ -43,13 +43,20 @@ class CVixStatic : public QWidget {
 
     int imageCount() const { return static_cast<int>(m_images.size()); }
 
-    // Set directly by the owning window, which repaints the label itself.
-    int imageIndex = 0;
-    int textIndex = 0;
-    std::uint32_t textColor = 0xFFFFFFFF;
-    std::uint32_t fillColor = 0x00000000;
-    QFont font;
-    bool centerText = false;
+    // Each setter repaints the label when the value changes.
+    void setImageIndex(int index);
+    int imageIndex() const { return m_imageIndex; }
+    void setTextIndex(int index);
+    int textIndex() const { return m_textIndex; }
+    // ARGB colours; the text's alpha is dropped when drawn.
+    void setTextColor(std::uint32_t argb);
+    std::uint32_t textColor() const { return m_textColor; }
+    void setFillColor(std::uint32_t argb);
+    std::uint32_t fillColor() const { return m_fillColor; }
+    void setTextFont(const QFont& font);
+    const QFont& textFont() const { return m_font; }
+    void setCenterText(bool center);
+    bool centerText() const { return m_centerText; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -60,6 +67,12 @@ class CVixStatic : public QWidget {
     std::vector<QImage> m_images;
     std::vector<QString> m_texts;
     QImage m_background;
+    int m_imageIndex = 0;
+    int m_textIndex = 0;
+    std::uint32_t m_textColor = 0xFFFFFFFF;
+    std::uint32_t m_fillColor = 0x00000000;
+    QFont m_font;
+    bool m_centerText = false;
 };
 
 }  // namespace solune

@@ -18,6 +18,16 @@ class ControlParent {
     // ControlNotify.h) and `value` what happened. See ControlNotify.h.
     virtual void controlNotify(int id, int value) = 0;
 
+    // A row of a combo button's menu was chosen: `id` is the button's id,
+    // `rowId` the row's. Returns whether the button takes the row over (its
+    // text as caption, its id as the chosen id); a parent that set the button
+    // itself while handling the choice, or keeps the button's old choice,
+    // returns false. The default tells controlNotify(id, rowId) and accepts.
+    virtual bool controlChosen(int id, int rowId) {
+        controlNotify(id, rowId);
+        return true;
+    }
+
     // A button-like control was clicked (pressed and released on it).
     virtual void controlClicked(int id) { (void)id; }
 };

@@ -7,6 +7,7 @@
 
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/RepaintingField.h"
 #include "shared/skin/SkinFonts.h"
 #include "shared/skin/SkinMenu.h"
 
@@ -32,10 +33,10 @@ int MenuWidth(int buttonWidth) {
 SkinComboButton::SkinComboButton(int controlId, QWidget* parent, int fixedMenuWidth,
                                  int neoSansHeight)
     : SkinButtonBase(controlId, parent),
-      font(skin::MakeFont(skin::kArialFace, 15)),
       m_fixedMenuWidth(fixedMenuWidth),
       m_neoSansHeight(neoSansHeight),
-      m_ticks(SystemTicks) {}
+      m_ticks(SystemTicks),
+      m_font(skin::MakeFont(skin::kArialFace, 15)) {}
 
 SkinComboButton::~SkinComboButton() = default;
 
@@ -67,10 +68,42 @@ void SkinComboButton::CreateFixedMenu() {
 }
 
 void SkinComboButton::SetSelection(const QString& text, int id, int value) {
-    caption = text;
-    chosenItemId = id;
-    chosenValue = value;
+    m_caption = text;
+    m_chosenItemId = id;
+    m_chosenValue = value;
     update();
+}
+
+void SkinComboButton::setCaption(const QString& caption) {
+    SetAndRepaint(*this, m_caption, caption);
+}
+
+void SkinComboButton::setChosenItemId(int id) {
+    SetAndRepaint(*this, m_chosenItemId, id);
+}
+
+void SkinComboButton::setTextFont(const QFont& font) {
+    SetAndRepaint(*this, m_font, font);
+}
+
+void SkinComboButton::setCaptionColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_captionColor, argb);
+}
+
+void SkinComboButton::setHighlightCaptionColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_highlightCaptionColor, argb);
+}
+
+void SkinComboButton::setSelected(bool selected) {
+    SetAndRepaint(*this, m_selected, selected);
+}
+
+void SkinComboButton::setShowCaption(bool show) {
+    SetAndRepaint(*this, m_showCaption, show);
+}
+
+void SkinComboButton::setOpenUpward(bool upward) {
+    SetAndRepaint(*this, m_openUpward, upward);
 }
 
 QString SkinComboButton::GetItemText(int id) const {
@@ -79,8 +112,7 @@ QString SkinComboButton::GetItemText(int id) const {
 }
 
 void SkinComboButton::UseNeoSansFont() {
-    font = skin::MakeFont(skin::kNeoSansFace, m_neoSansHeight);
-    update();
+    setTextFont(skin::MakeFont(skin::kNeoSansFace, m_neoSansHeight));
 }
 
 void SkinComboButton::controlNotify(int id, int value) {
@@ -94,19 +126,14 @@ void SkinComboButton::controlNotify(int id, int value) {
     if (!m_menu || !m_menu->FindItem(value)) {
         return;
     }
-    if (parent) {
-        parent->controlNotify(controlId(), value);
-    }
-    if (!acceptFlag) {
-        // The parent set its own caption while handling the choice.
-        acceptFlag = true;
+    if (parent && !parent->controlChosen(controlId(), value)) {
         return;
     }
     // Looked up again: the parent may have changed the menu meanwhile.
     if (const MenuItem* item = m_menu->FindItem(value)) {
-        caption = item->text;
+        m_caption = item->text;
     }
-    chosenItemId = value;
+    m_chosenItemId = value;
     update();
 }
 
@@ -136,7 +163,7 @@ void SkinComboButton::OpenMenu() {
         m_menu->resize(MenuWidth(width()), m_menu->height());
     }
     const QPoint topLeft = mapToGlobal(QPoint(0, 0));
-    if (openUpward) {
+    if (m_openUpward) {
         m_menu->ShowAt(2, topLeft.x(), topLeft.y());
     } else {
         m_menu->ShowAt(0, topLeft.x(), topLeft.y() + height());
@@ -158,7 +185,7 @@ void SkinComboButton::paintEvent(QPaintEvent*) {
     const QImage* chosen = nullptr;
     if (!isEnabled() && !picture(kDisablePicture).isNull()) {
         chosen = &picture(kDisablePicture);
-    } else if (selected || m_visualState == kDown) {
+    } else if (m_selected || m_visualState == kDown) {
         chosen = &picture(kDownPicture);
     } else if (m_visualState == kNormal) {
         chosen = &picture(kNormalPicture);
@@ -168,17 +195,17 @@ void SkinComboButton::paintEvent(QPaintEvent*) {
     if (chosen) {
         DrawPicture(painter, *chosen);
     }
-    if (!showCaption) {
+    if (!m_showCaption) {
         return;
     }
     const std::uint32_t color =
-        (selected || m_visualState == kOver) ? highlightCaptionColor : captionColor;
+        (m_selected || m_visualState == kOver) ? m_highlightCaptionColor : m_captionColor;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font);
+    painter.setFont(m_font);
     painter.setPen(TextColor(color));
     painter.drawText(rect().adjusted(9, 0, 0, 0),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
 }
 
 }  // namespace solune

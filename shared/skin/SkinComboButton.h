@@ -3,8 +3,10 @@
 // a skinned button that opens its pop-up menu below (or above) itself and
 // shows the text of the chosen row as its caption.
 //
-// News to the parent: controlNotify(own id, row id) when a row of its menu is
-// chosen; the menu's kMenuClosing is passed on unchanged.
+// News to the parent: controlChosen(own id, row id) when a row of its menu is
+// chosen; its answer says whether the row becomes the caption and the chosen
+// id (a parent that set the button itself, or keeps the old choice, answers
+// false). The menu's kMenuClosing is passed on unchanged.
 //
 // Reopen latch: the press that lands on the button while its menu is open
 // first closes the menu (outside click), and its release must not open it
@@ -42,6 +44,26 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
     void CreateFixedMenu();
     // Caption, chosen id and chosen value at once; repaints.
     void SetSelection(const QString& text, int id, int value);
+    const QString& caption() const { return m_caption; }
+    int chosenItemId() const { return m_chosenItemId; }
+    int chosenValue() const { return m_chosenValue; }
+    // Each setter repaints the button when the value changes.
+    void setCaption(const QString& caption);
+    void setChosenItemId(int id);
+    void setTextFont(const QFont& font);
+    const QFont& textFont() const { return m_font; }
+    // ARGB colours of the caption: normal, and selected or hovered.
+    void setCaptionColor(std::uint32_t argb);
+    std::uint32_t captionColor() const { return m_captionColor; }
+    void setHighlightCaptionColor(std::uint32_t argb);
+    std::uint32_t highlightCaptionColor() const { return m_highlightCaptionColor; }
+    void setSelected(bool selected);
+    bool isSelected() const { return m_selected; }
+    void setShowCaption(bool show);
+    bool showCaption() const { return m_showCaption; }
+    // The menu opens above the button instead of below it.
+    void setOpenUpward(bool upward);
+    bool opensUpward() const { return m_openUpward; }
     // The text of row `id` (also in sub-menus), empty when there is none.
     QString GetItemText(int id) const;
     // The caption font becomes "NeoSansStd-Regular" of the family's height.
@@ -57,18 +79,6 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
     int visibleTimerId() const { return m_visibleTimer; }
 
     void controlNotify(int id, int value) override;
-
-    // Set directly by the pages.
-    QString caption;
-    int chosenItemId = -1;
-    int chosenValue = -1;
-    QFont font;
-    std::uint32_t captionColor = 0xFFFFFFFF;
-    std::uint32_t highlightCaptionColor = 0xFFB3D335;
-    bool selected = false;
-    bool showCaption = true;
-    bool acceptFlag = true;  // a chosen row becomes the caption
-    bool openUpward = false;
 
   protected:
     SkinComboButton(int controlId, QWidget* parent, int fixedMenuWidth, int neoSansHeight);
@@ -92,6 +102,15 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
     bool m_reopenLatch = false;
     std::uint32_t m_lastVisibleTick = 0;
     int m_visibleTimer = 0;
+    QString m_caption;
+    int m_chosenItemId = -1;
+    int m_chosenValue = -1;
+    QFont m_font;
+    std::uint32_t m_captionColor = 0xFFFFFFFF;
+    std::uint32_t m_highlightCaptionColor = 0xFFB3D335;
+    bool m_selected = false;
+    bool m_showCaption = true;
+    bool m_openUpward = false;
 };
 
 }  // namespace solune

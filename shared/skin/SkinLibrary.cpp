@@ -6,7 +6,7 @@
 
 #include "platform/Folders.h"
 #include "shared/skin/BmpPicture.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "shared/skin/SkinFonts.h"
 
 namespace solune {

@@ -10,11 +10,12 @@
 #include "shared/skin/DrawTextInRect.h"
 #include "shared/skin/MenuHook.h"
 #include "shared/skin/SkinFonts.h"
+#include "shared/skin/RepaintingField.h"
 
 namespace solune {
 
 SkinMenu::SkinMenu(const MenuFamily& family)
-    : font(skin::MakeFont(skin::kArialFace, 15)), m_family(family) {
+    : m_family(family), m_font(skin::MakeFont(skin::kArialFace, 15)) {
     setMouseTracking(true);
 }
 
@@ -22,6 +23,26 @@ SkinMenu::~SkinMenu() {
     if (m_family.hook.target() == this) {
         m_family.hook.remove();
     }
+}
+
+void SkinMenu::setNormalTextColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_normalTextColor, argb);
+}
+
+void SkinMenu::setHoverTextColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_hoverTextColor, argb);
+}
+
+void SkinMenu::setBackgroundColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_backgroundColor, argb);
+}
+
+void SkinMenu::setFrameColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_frameColor, argb);
+}
+
+void SkinMenu::setTextFont(const QFont& font) {
+    SetAndRepaint(*this, m_font, font);
 }
 
 void SkinMenu::Create(int controlId, QWidget* owner, QRect rect) {
@@ -94,7 +115,7 @@ MenuItem* SkinMenu::FindItem(int id) {
 
 int SkinMenu::MaxItemTextWidth(int menuId) {
     SkinMenu* menu = menuId == m_controlId ? this : GetSubMenu(menuId);
-    const QFontMetrics metrics(menu->font);
+    const QFontMetrics metrics(menu->m_font);
     int widest = 0;
     for (const auto& row : menu->m_rows) {
         widest = std::max(widest, metrics.horizontalAdvance(row->text));
@@ -103,7 +124,7 @@ int SkinMenu::MaxItemTextWidth(int menuId) {
 }
 
 int SkinMenu::rowHeight() const {
-    return QFontMetrics(font).height();
+    return QFontMetrics(m_font).height();
 }
 
 bool SkinMenu::Layout() {
@@ -212,15 +233,15 @@ int SkinMenu::RowAt(QPoint point) const {
 
 void SkinMenu::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor::fromRgba(backgroundColor));
-    painter.setPen(QPen(QColor::fromRgba(frameColor), 1));
+    painter.fillRect(rect(), QColor::fromRgba(m_backgroundColor));
+    painter.setPen(QPen(QColor::fromRgba(m_frameColor), 1));
     painter.drawRect(0, 0, width() - 1, height() - 1);
-    painter.setFont(font);
+    painter.setFont(m_font);
     for (int i = 0; i < rowCount(); ++i) {
         const MenuItem& item = *m_rows[i];
         const QRect r(item.rect.left + 10, item.rect.top, item.rect.right - item.rect.left,
                       item.rect.bottom - item.rect.top);
-        const QColor normal = TextColor(normalTextColor);
+        const QColor normal = TextColor(m_normalTextColor);
         if (OpensSubMenu(item)) {
             const int right = r.x() + r.width();
             const int bottom = r.y() + r.height();
@@ -236,7 +257,7 @@ void SkinMenu::paintEvent(QPaintEvent*) {
             painter.drawPath(arrow);
             painter.restore();
         }
-        painter.setPen(i == m_hoverIndex ? TextColor(hoverTextColor) : normal);
+        painter.setPen(i == m_hoverIndex ? TextColor(m_hoverTextColor) : normal);
         painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, item.text);
     }
 }

@@ -98,11 +98,18 @@ class SkinMenu : public QWidget, public ControlParent {
     int subMenuCount() const { return static_cast<int>(m_subMenus.size()); }
     SkinMenu* subMenu(int index) const { return m_subMenus[index]; }
 
-    std::uint32_t normalTextColor = 0xFFAAAAAA;
-    std::uint32_t hoverTextColor = 0xFFB3D335;
-    std::uint32_t backgroundColor = 0xFF000000;
-    std::uint32_t frameColor = 0xFFB3D335;
-    QFont font;
+    // The look (ARGB colours, the row font); each setter repaints the menu
+    // when the value changes.
+    void setNormalTextColor(std::uint32_t argb);
+    std::uint32_t normalTextColor() const { return m_normalTextColor; }
+    void setHoverTextColor(std::uint32_t argb);
+    std::uint32_t hoverTextColor() const { return m_hoverTextColor; }
+    void setBackgroundColor(std::uint32_t argb);
+    std::uint32_t backgroundColor() const { return m_backgroundColor; }
+    void setFrameColor(std::uint32_t argb);
+    std::uint32_t frameColor() const { return m_frameColor; }
+    void setTextFont(const QFont& font);
+    const QFont& textFont() const { return m_font; }
 
   protected:
     explicit SkinMenu(const MenuFamily& family);
@@ -130,6 +137,11 @@ class SkinMenu : public QWidget, public ControlParent {
     SkinMenu* m_parentMenu = nullptr;
     std::vector<std::unique_ptr<MenuItem>> m_rows;
     std::vector<SkinMenu*> m_subMenus;  // owned through their Qt parent, this menu
+    std::uint32_t m_normalTextColor = 0xFFAAAAAA;
+    std::uint32_t m_hoverTextColor = 0xFFB3D335;
+    std::uint32_t m_backgroundColor = 0xFF000000;
+    std::uint32_t m_frameColor = 0xFFB3D335;
+    QFont m_font;
 };
 
 }  // namespace solune

@@ -3,12 +3,13 @@
 #include <QMouseEvent>
 
 #include "shared/skin/ControlParent.h"
+#include "shared/skin/RepaintingField.h"
 #include "shared/skin/SkinFonts.h"
 
 namespace solune {
 
 SkinSliderBase::SkinSliderBase(int controlId, QWidget* parent)
-    : QWidget(parent), font(skin::MakeFont(skin::kArialFace, 13)), m_controlId(controlId) {
+    : QWidget(parent), m_controlId(controlId), m_font(skin::MakeFont(skin::kArialFace, 13)) {
     setMouseTracking(true);
 }
 
@@ -19,6 +20,30 @@ SkinSliderBase::~SkinSliderBase() {
 void SkinSliderBase::setState(int state) {
     m_state = state;
     update();
+}
+
+void SkinSliderBase::setMinValue(int value) {
+    SetAndRepaint(*this, m_minValue, value);
+}
+
+void SkinSliderBase::setMaxValue(int value) {
+    SetAndRepaint(*this, m_maxValue, value);
+}
+
+void SkinSliderBase::setStep(int step) {
+    SetAndRepaint(*this, m_step, step);
+}
+
+void SkinSliderBase::setShowValue(bool show) {
+    SetAndRepaint(*this, m_showValue, show);
+}
+
+void SkinSliderBase::setTextColor(std::uint32_t argb) {
+    SetAndRepaint(*this, m_textColor, argb);
+}
+
+void SkinSliderBase::setTextFont(const QFont& font) {
+    SetAndRepaint(*this, m_font, font);
 }
 
 void SkinSliderBase::Notify(int value) {

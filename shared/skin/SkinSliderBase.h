@@ -37,13 +37,22 @@ class SkinSliderBase : public QWidget {
     // The owner disables the slider with state 3 (and enables it with 0).
     void setState(int state);
 
-    // Set directly by the owner before SetPos / SetThumbPos.
-    int minValue = 0;
-    int maxValue = 100;
-    int step = 1;
-    bool showValue = false;
-    std::uint32_t textColor = 0xFFFFFFFF;
-    QFont font;
+    // Bounds and step are set before SetPos / SetThumbPos. Each setter
+    // repaints the slider when the value changes.
+    void setMinValue(int value);
+    int minValue() const { return m_minValue; }
+    void setMaxValue(int value);
+    int maxValue() const { return m_maxValue; }
+    void setStep(int step);
+    int step() const { return m_step; }
+    // Whether the value is printed under the thumb.
+    void setShowValue(bool show);
+    bool showValue() const { return m_showValue; }
+    // ARGB colour of the value text (alpha dropped when drawn).
+    void setTextColor(std::uint32_t argb);
+    std::uint32_t textColor() const { return m_textColor; }
+    void setTextFont(const QFont& font);
+    const QFont& textFont() const { return m_font; }
 
   protected:
     // The value (of the active thumb) under x; see the derived classes.
@@ -66,6 +75,12 @@ class SkinSliderBase : public QWidget {
 
   private:
     int m_controlId;
+    int m_minValue = 0;
+    int m_maxValue = 100;
+    int m_step = 1;
+    bool m_showValue = false;
+    std::uint32_t m_textColor = 0xFFFFFFFF;
+    QFont m_font;
 };
 
 }  // namespace solune

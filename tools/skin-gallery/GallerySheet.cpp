@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "config/pages/MousePictureLayout.h"
+#include "shared/layout/MousePictureLayout.h"
 
 namespace solune::gallery {
 namespace {

@@ -3,11 +3,11 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "config/macros/MacroPageLayout.h"
-#include "config/pages/LightingPageLayout.h"
-#include "config/pages/MousePictureLayout.h"
-#include "config/pages/PopDlgLayout.h"
-#include "config/pages/SensorPageLayout.h"
+#include "shared/layout/MacroPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
+#include "shared/layout/MousePictureLayout.h"
+#include "shared/layout/PopDlgLayout.h"
+#include "shared/layout/SensorPageLayout.h"
 #include "tools/skingen/ArtPainter.h"
 #include "tools/skingen/SkinPalette.h"
 

@@ -2,9 +2,9 @@
 
 #include <QPainterPath>
 
-#include "config/app/MainWindowLayout.h"
-#include "config/pages/ButtonPageLayout.h"
-#include "config/pages/LightingPageLayout.h"
+#include "shared/layout/MainWindowLayout.h"
+#include "shared/layout/ButtonPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
 #include "tools/skingen/ArtPainter.h"
 #include "tools/skingen/SkinPalette.h"
 

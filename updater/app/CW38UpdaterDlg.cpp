@@ -138,8 +138,7 @@ void CW38UpdaterDlg::showScreen(int screen) {
 
 void CW38UpdaterDlg::SetProgress(int value) {
     auto apply = [this, value] {
-        m_progress->value = std::clamp(value, 0, kProgressMax);
-        m_progress->update();
+        m_progress->setValue(std::clamp(value, 0, kProgressMax));
     };
     if (onWindowThread()) {
         apply();
@@ -212,14 +211,13 @@ void CW38UpdaterDlg::placeProgress(const LayoutControl* control, int screen) {
     }
     const ControlRect& r = control->rect;
     m_progress->setGeometry(r.x, r.y, r.width, r.height);
-    m_progress->background = cut(screen, ScreenPicture::Normal, r);
-    m_progress->fill = cut(screen, ScreenPicture::Hover, r);
-    m_progress->minValue = 0;
-    m_progress->maxValue = kProgressMax;
-    m_progress->value = 0;
-    m_progress->vertical = 0;
+    m_progress->setBackground(cut(screen, ScreenPicture::Normal, r));
+    m_progress->setFill(cut(screen, ScreenPicture::Hover, r));
+    m_progress->setMinValue(0);
+    m_progress->setMaxValue(kProgressMax);
+    m_progress->setValue(0);
+    m_progress->setVertical(0);
     m_progress->show();
-    m_progress->update();
 }
 
 void CW38UpdaterDlg::layoutScreen(int number) {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "config/macros/MacroPageLayout.h"
+#include "shared/layout/MacroPageLayout.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "config/macros/widgets/EventListMenu.h"
@@ -12,7 +12,7 @@
 #include "config/pages/CPopDlg.h"
 #include "config/keycapture/KeyEventSource.h"
 #include "config/pages/PageNotices.h"
-#include "config/pages/PopDlgLayout.h"
+#include "shared/layout/PopDlgLayout.h"
 #include "platform/Clock.h"
 #include "platform/MessageSink.h"
 #include "shared/skin/CVixButton.h"
@@ -147,9 +147,8 @@ std::uint32_t CMacroSettingsDlg::Tick() const {
 }
 
 void CMacroSettingsDlg::SetChecked(CVixCheckBox* box, bool checked) {
-    if (box->checked != checked) {
-        box->checked = checked;
-        box->update();
+    if (box->isChecked() != checked) {
+        box->setChecked(checked);
     }
 }
 
@@ -294,8 +293,8 @@ void CMacroSettingsDlg::KeyCaptured(std::uint32_t virtualKey, bool released) {
     MacroRecorder& recorder = m_eventList->recorder();
     // The options as the check boxes show them now: a change made during a
     // recording counts from the next key on.
-    recorder.SetDelayOption(m_recordDelay->checked);
-    recorder.SetHoldOption(m_recordHold->checked);
+    recorder.SetDelayOption(m_recordDelay->isChecked());
+    recorder.SetHoldOption(m_recordHold->isChecked());
     const int result =
         recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
     m_eventList->update();

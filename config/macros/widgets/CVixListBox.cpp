@@ -185,7 +185,7 @@ void CVixListBox::LayOutRows() {
     if (!m_rows.empty() && BottomOf(m_rows.back()->rect) > height()) {
         const int count = static_cast<int>(m_rows.size());
         m_scroll->show();
-        m_scroll->maxValue = count;
+        m_scroll->setMaxValue(count);
         m_scroll->SetPos(count - 1);
     } else {
         m_scroll->hide();

@@ -103,8 +103,8 @@ void CVixMacroCtrl::SelectOrCreateMacro(std::int32_t id, const QString& name) {
     CommitDelayEdit();
     const CMacro& macro = m_library.SelectOrCreateMacro(id, name.toStdU16String(), ClientRect());
     if (m_scroll != nullptr) {
-        m_scroll->maxValue = static_cast<int>(macro.events.size());
-        m_scroll->SetPos(m_scroll->minValue);
+        m_scroll->setMaxValue(static_cast<int>(macro.events.size()));
+        m_scroll->SetPos(m_scroll->minValue());
     }
     update();
 }
@@ -257,9 +257,8 @@ void CVixMacroCtrl::controlNotify(int id, int value) {
         update();
     } else if (id == kNotifyRowsOverflow) {
         if (m_scroll != nullptr && !m_scroll->isHidden()) {
-            m_scroll->maxValue = value;
+            m_scroll->setMaxValue(value);
             m_scroll->SetPos(value);
-            m_scroll->update();
         }
     } else if (id == kNotifyShowRow) {
         if (m_scroll != nullptr) {

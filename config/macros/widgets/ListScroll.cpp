@@ -16,8 +16,8 @@ CVixScrollCtrl* CreateListScroll(QWidget* list, const ScrollPictures& pictures) 
     scroll->SetImages(pictures[0], pictures[1], pictures[2], pictures[3], pictures[4], pictures[5],
                       pictures[6]);
     const int v = VisibleRows(list->height());
-    scroll->minValue = v;
-    scroll->maxValue = v + 1;
+    scroll->setMinValue(v);
+    scroll->setMaxValue(v + 1);
     scroll->SetPos(v);
     return scroll;
 }

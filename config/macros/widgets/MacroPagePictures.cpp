@@ -1,6 +1,6 @@
 #include "config/macros/widgets/MacroPagePictures.h"
 
-#include "config/macros/MacroPageLayout.h"
+#include "shared/layout/MacroPageLayout.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {

@@ -106,7 +106,7 @@ TEST_F(VeskDeviceTrayTest, TheFollowUpSelectsTheMousesProfileWhileTheWindowIsAct
     PressTheMouseButtonTo(2);
     Tick(window.followTimerId());
     EXPECT_EQ(window.profiles().currentNumber(), 3);
-    EXPECT_TRUE(Control<CVixButton>("Profile3")->selected);
+    EXPECT_TRUE(Control<CVixButton>("Profile3")->isSelected());
     EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(), 7);
     EXPECT_EQ(m_pointer->calls, (Log{"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}));
 }

@@ -16,11 +16,11 @@
 #include <chrono>
 
 #include "config/app/CVESKApp.h"
-#include "config/app/MainWindowLayout.h"
+#include "shared/layout/MainWindowLayout.h"
 #include "config/device/SettingsImage.h"
 #include "config/macros/MacroFile.h"
 #include "config/macros/MacroLibrary.h"
-#include "config/macros/MacroPageLayout.h"
+#include "shared/layout/MacroPageLayout.h"
 #include "config/profiles/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"

@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-#include "config/app/MainWindowLayout.h"
+#include "shared/layout/MainWindowLayout.h"
 #include "config/app/VeskTray.h"
 #include "config/device/SettingsImage.h"
 #include "config/profiles/ProfileFile.h"
@@ -64,14 +64,14 @@ TEST_F(VeskWindowTest, EveryControlOfTheTableSitsAtItsPlaceAndTheButtonPageShows
         EXPECT_TRUE(control->isVisible()) << c.name;
     }
     EXPECT_EQ(Control<CVixStatic>("FirmwareVer")->GetText(), "1.21");
-    EXPECT_EQ(Combo("Language")->caption, "English");
+    EXPECT_EQ(Combo("Language")->caption(), "English");
     for (int k = 1; k <= 5; ++k) {
         CVixButton* profile = Button(("Profile" + std::to_string(k)).c_str());
-        EXPECT_EQ(profile->caption, QString("Profile%1").arg(k));
+        EXPECT_EQ(profile->caption(), QString("Profile%1").arg(k));
         EXPECT_TRUE(profile->isEnabled());
-        EXPECT_EQ(profile->selected, k == 1);
+        EXPECT_EQ(profile->isSelected(), k == 1);
     }
-    EXPECT_TRUE(Button("Mouse Settings")->selected);
+    EXPECT_TRUE(Button("Mouse Settings")->isSelected());
     for (int index = 0; index < VeskPages::kCount; ++index) {
         QWidget* page = m_pages->page(index);
         EXPECT_EQ(page->parentWidget(), &window);
@@ -90,7 +90,7 @@ TEST_F(VeskWindowTest, ProfileButtonsShowTheNamesAndStatesOfTheFiles) {
     disabled.enabled = 0;
     ASSERT_TRUE(SaveProfile(disabled, FileOf(4)));
     Open();
-    EXPECT_EQ(Button("Profile4")->caption, "Work");
+    EXPECT_EQ(Button("Profile4")->caption(), "Work");
     EXPECT_FALSE(Button("Profile4")->isEnabled());
     // A disabled profile's button cannot be pressed.
     ClickOn("Profile4");
@@ -116,8 +116,8 @@ TEST_F(VeskWindowTest, APageButtonStoresThePagesAndShowsItsPageAndTheShownPageDo
     EXPECT_EQ(m_log, (Log{"store buttons", "store sensor", "store lighting"}));
     EXPECT_TRUE(m_pages->page(VeskPages::kSensor)->isVisible());
     EXPECT_FALSE(m_pages->page(VeskPages::kButtons)->isVisible());
-    EXPECT_TRUE(Button("Sensor Performance")->selected);
-    EXPECT_FALSE(Button("Mouse Settings")->selected);
+    EXPECT_TRUE(Button("Sensor Performance")->isSelected());
+    EXPECT_FALSE(Button("Mouse Settings")->isSelected());
 
     m_log.clear();
     ClickOn("Sensor Performance");
@@ -128,7 +128,7 @@ TEST_F(VeskWindowTest, APageButtonStoresThePagesAndShowsItsPageAndTheShownPageDo
     EXPECT_EQ(m_log, (Log{"store buttons", "store sensor", "store lighting", "refresh"}));
     for (const char* name : {"Color Settings", "Macro Settings", "Support"}) {
         ClickOn(name);
-        EXPECT_TRUE(Button(name)->selected);
+        EXPECT_TRUE(Button(name)->isSelected());
     }
     EXPECT_EQ(window.shownPage(), VeskPages::kSupport);
     EXPECT_TRUE(m_pages->page(VeskPages::kSupport)->isVisible());
@@ -144,8 +144,8 @@ TEST_F(VeskWindowTest, AProfileButtonStoresTheCurrentProfileAndShowsTheOther) {
     EXPECT_EQ(window.profiles().profile(1).pointerSpeed, 6);
     EXPECT_EQ(window.profiles().currentNumber(), 3);
     EXPECT_EQ(speed->value(), 8);
-    EXPECT_TRUE(Button("Profile3")->selected);
-    EXPECT_FALSE(Button("Profile1")->selected);
+    EXPECT_TRUE(Button("Profile3")->isSelected());
+    EXPECT_FALSE(Button("Profile1")->isSelected());
     EXPECT_EQ(m_mouse.State().activeSlot, 0);
 }
 
@@ -230,7 +230,7 @@ TEST_F(VeskWindowTest, DisableEnableThroughTheProfileMenuGreysTheButtonAndProfil
     ChooseFromMenu("3", 4);  // "Disable/Enable"
     EXPECT_FALSE(Button("Profile3")->isEnabled());
     EXPECT_EQ(window.profiles().currentNumber(), 3);
-    EXPECT_EQ(Combo("3")->caption, "");  // the menu button keeps its look
+    EXPECT_EQ(Combo("3")->caption(), "");  // the menu button keeps its look
 
     ChooseFromMenu("1", 4);
     EXPECT_TRUE(Button("Profile1")->isEnabled());
@@ -245,7 +245,7 @@ TEST_F(VeskWindowTest, TheProfileMenuRenamesSavesExportsAndImports) {
     newName = u"Travel";
     ChooseFromMenu("2", 0);  // "Rename"
     EXPECT_EQ(m_log.back(), "rename 2");
-    EXPECT_EQ(Button("Profile2")->caption, "Travel");
+    EXPECT_EQ(Button("Profile2")->caption(), "Travel");
 
     ChooseFromMenu("2", 1);  // "Save current settings"
     Profile saved;
@@ -265,7 +265,7 @@ TEST_F(VeskWindowTest, TheProfileMenuRenamesSavesExportsAndImports) {
     m_fileDialogs->answers.push_back(m_dir / "in.profile");
     ChooseFromMenu("4", 3);  // "Import Profile"
     EXPECT_EQ(m_fileDialogs->starts.back(), m_dir / "app" / "Profiles");
-    EXPECT_EQ(Button("Profile4")->caption, "Loaded");
+    EXPECT_EQ(Button("Profile4")->caption(), "Loaded");
     EXPECT_EQ(window.profiles().profile(4).slot, 3);
     EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(), 3);
     EXPECT_EQ(window.profiles().currentNumber(), 1);
@@ -281,8 +281,8 @@ TEST_F(VeskWindowTest, ChoosingGermanChangesOnlyTheLanguageButtonsText) {
     Open();
     const QImage before = Grab(Control("Profile1"));
     ChooseFromMenu("Language", 1);
-    EXPECT_EQ(Combo("Language")->caption, "German");
-    EXPECT_EQ(Button("Profile1")->caption, "Profile1");
+    EXPECT_EQ(Combo("Language")->caption(), "German");
+    EXPECT_EQ(Button("Profile1")->caption(), "Profile1");
     EXPECT_EQ(Control<CVixStatic>("FirmwareVer")->GetText(), "1.21");
     EXPECT_EQ(Grab(Control("Profile1")), before);
     EXPECT_TRUE(m_log.size() == 3u) << "nothing stored or loaded";
@@ -363,7 +363,7 @@ TEST_F(VeskWindowTest, ImportingSomethingThatIsNoProfileFileSaysSo) {
     m_fileDialogs->answers.push_back(m_dir / "notes.profile");
     ChooseFromMenu("3", 3);  // "Import Profile"
     EXPECT_EQ(m_messages.messages, (Log{"\"notes.profile\" is not a profile file."}));
-    EXPECT_EQ(Button("Profile3")->caption, "Profile3");
+    EXPECT_EQ(Button("Profile3")->caption(), "Profile3");
 }
 
 }  // namespace

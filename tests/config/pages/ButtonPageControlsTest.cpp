@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "config/pages/ButtonPageLayout.h"
+#include "shared/layout/ButtonPageLayout.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"
@@ -19,7 +19,7 @@ class ButtonPageControls : public test::ButtonPageFixture {
     std::vector<const char*> Ticked() const {
         std::vector<const char*> ticked;
         for (const char* box : {"125", "250", "500", "1000"}) {
-            if (Control<CVixCheckBox>(box).checked) {
+            if (Control<CVixCheckBox>(box).isChecked()) {
                 ticked.push_back(box);
             }
         }
@@ -43,11 +43,11 @@ TEST_F(ButtonPageControls, BuiltPageShowsTheDefaults) {
                               "Dpi down",   "Disable Button", "Disable Button"};
     const int codes[] = {0, 1, 2, 3, 4, 5, 6, 15, 15};
     for (int k = 0; k < kButtonCount; ++k) {
-        EXPECT_EQ(Selector(k).caption, captions[k]);
-        EXPECT_EQ(Selector(k).chosenItemId, codes[k]);
+        EXPECT_EQ(Selector(k).caption(), captions[k]);
+        EXPECT_EQ(Selector(k).chosenItemId(), codes[k]);
     }
     EXPECT_EQ(Ticked(), std::vector<const char*>{"1000"});
-    EXPECT_FALSE(Control<CVixCheckBox>("Enable").checked);
+    EXPECT_FALSE(Control<CVixCheckBox>("Enable").isChecked());
     EXPECT_EQ(Control<CVixSliderCtrl>("Double Click").value(), 800);
     EXPECT_EQ(Control<CVixSliderCtrl>("Scroll Speed").value(), 1);
     EXPECT_EQ(Control<CVixSliderCtrl>("Point Acceleration").value(), 2);
@@ -100,7 +100,7 @@ TEST_F(ButtonPageControls, EnableGreysTheAccelerationSliderWhichKeepsItsValue) {
     ASSERT_EQ(slider.state(), CVixSliderCtrl::kNormal);
 
     ClickControl("Enable");
-    EXPECT_FALSE(Control<CVixCheckBox>("Enable").checked);
+    EXPECT_FALSE(Control<CVixCheckBox>("Enable").isChecked());
     EXPECT_EQ(slider.state(), CVixSliderCtrl::kDisabled);
     // A greyed slider does not follow the pointer.
     test::Click(&slider, {2, slider.height() / 2});

@@ -46,16 +46,16 @@ TEST_F(ButtonPageMenu, EverySelectorHasTheFunctionMenuInItsOrder) {
 }
 
 TEST_F(ButtonPageMenu, ChoosingThroughTheMenusSetsCaptionAndCode) {
-    Selector(5).chosenValue = 77;
+    Selector(5).SetSelection(Selector(5).caption(), Selector(5).chosenItemId(), 77);
     ASSERT_TRUE(Choose(5, "Dpi down"));
-    EXPECT_EQ(Selector(5).caption, "Dpi down");
-    EXPECT_EQ(Selector(5).chosenItemId, 6);
-    EXPECT_EQ(Selector(5).chosenValue, 77);  // the value stays as it was
+    EXPECT_EQ(Selector(5).caption(), "Dpi down");
+    EXPECT_EQ(Selector(5).chosenItemId(), 6);
+    EXPECT_EQ(Selector(5).chosenValue(), 77);  // the value stays as it was
     EXPECT_FALSE(Selector(5).menu()->isVisible());
 
     ASSERT_TRUE(Choose(8, "Profile switch roll"));
-    EXPECT_EQ(Selector(8).caption, "Profile switch roll");
-    EXPECT_EQ(Selector(8).chosenItemId, 8);
+    EXPECT_EQ(Selector(8).caption(), "Profile switch roll");
+    EXPECT_EQ(Selector(8).chosenItemId(), 8);
     EXPECT_EQ(popUpsSeen(), 0);
 }
 
@@ -65,8 +65,8 @@ TEST_F(ButtonPageMenu, TheDefaultCommandsRowChoosesNothing) {
     test::Click(menu, RowCenter(menu, 0));
     EXPECT_TRUE(menu->isVisible());
     EXPECT_TRUE(menu->GetSubMenu(255)->isVisible());
-    EXPECT_EQ(Selector(2).caption, "Scroll Click");
-    EXPECT_EQ(Selector(2).chosenItemId, 2);
+    EXPECT_EQ(Selector(2).caption(), "Scroll Click");
+    EXPECT_EQ(Selector(2).chosenItemId(), 2);
     menu->Close();
 }
 
@@ -86,13 +86,13 @@ TEST_F(ButtonPageMenu, AddedMacrosBecomeRowsUnderAssignRecordMacro) {
     CVixMenu* menu = OpenMenu(4);
     test::Click(menu, RowCenter(menu, 7));
     EXPECT_TRUE(menu->GetSubMenu(14)->isVisible());
-    EXPECT_EQ(Selector(4).chosenItemId, 4);
+    EXPECT_EQ(Selector(4).chosenItemId(), 4);
     menu->Close();
 
     ASSERT_TRUE(Choose(4, "Jump"));
-    EXPECT_EQ(Selector(4).caption, "Jump");
-    EXPECT_EQ(Selector(4).chosenItemId, 14);
-    EXPECT_EQ(Selector(4).chosenValue, 17);
+    EXPECT_EQ(Selector(4).caption(), "Jump");
+    EXPECT_EQ(Selector(4).chosenItemId(), 14);
+    EXPECT_EQ(Selector(4).chosenValue(), 17);
 
     Profile profile;
     page->StoreToProfile(profile);
@@ -108,7 +108,7 @@ TEST_F(ButtonPageMenu, AMacroIdBeyondSixteenBitsIsNotTakenForAnother) {
     macros.Add(65552, u"Far");
     page->RefreshMacroMenus();
     ASSERT_TRUE(Choose(3, "Far"));
-    EXPECT_EQ(Selector(3).chosenValue, 65552);
+    EXPECT_EQ(Selector(3).chosenValue(), 65552);
     Profile profile;
     page->StoreToProfile(profile);
     EXPECT_EQ(profile.buttons[3].function, kForward);
@@ -147,8 +147,8 @@ TEST_F(ButtonPageMenu, AfterTheLastMacroIsRemovedItsRowOpensAndChoosesNothing) {
     test::Click(menu, RowCenter(menu, 7));
     EXPECT_FALSE(sub->isVisible());
     EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(Selector(3).caption, "Forward");
-    EXPECT_EQ(Selector(3).chosenItemId, 3);
+    EXPECT_EQ(Selector(3).caption(), "Forward");
+    EXPECT_EQ(Selector(3).chosenItemId(), 3);
     menu->Close();
 }
 
@@ -175,8 +175,8 @@ TEST_F(ButtonPageMenu, TheArrowShowsOnlyWhileTheMacroSubMenuHasRows) {
 
 TEST_F(ButtonPageMenu, AssignRecordMacroWithoutMacrosFallsBackAtStore) {
     ASSERT_TRUE(Choose(6, "Assign record macro"));
-    EXPECT_EQ(Selector(6).caption, "Assign record macro");
-    EXPECT_EQ(Selector(6).chosenItemId, 14);
+    EXPECT_EQ(Selector(6).caption(), "Assign record macro");
+    EXPECT_EQ(Selector(6).chosenItemId(), 14);
 
     Profile profile;
     page->StoreToProfile(profile);
@@ -184,7 +184,7 @@ TEST_F(ButtonPageMenu, AssignRecordMacroWithoutMacrosFallsBackAtStore) {
     EXPECT_EQ(profile.buttons[6].function, kDpiDown);
     EXPECT_EQ(profile.buttons[6].parameter, 0);
     page->LoadFromProfile(profile);
-    EXPECT_EQ(Selector(6).caption, "Dpi down");
+    EXPECT_EQ(Selector(6).caption(), "Dpi down");
 }
 
 }  // namespace

@@ -16,20 +16,20 @@ class ButtonPagePopUp : public test::ButtonPageFixture {
         bool operator==(const Shown&) const = default;
     };
     Shown State(int button) {
-        return {Selector(button).caption, Selector(button).chosenItemId,
-                Selector(button).chosenValue};
+        return {Selector(button).caption(), Selector(button).chosenItemId(),
+                Selector(button).chosenValue()};
     }
 };
 
 TEST_F(ButtonPagePopUp, WithTwoLeftClicksEitherMayChangeThenTheLastOneIsGuarded) {
     ASSERT_TRUE(Choose(2, "Left Click"));
-    ASSERT_EQ(Selector(2).chosenItemId, kLeftClick);
+    ASSERT_EQ(Selector(2).chosenItemId(), kLeftClick);
 
     // Two "Left Click" buttons: the first may change.
     ASSERT_TRUE(Choose(0, "Back"));
     EXPECT_EQ(popUpsSeen(), 0);
-    EXPECT_EQ(Selector(0).caption, "Back");
-    EXPECT_EQ(Selector(0).chosenItemId, kBack);
+    EXPECT_EQ(Selector(0).caption(), "Back");
+    EXPECT_EQ(Selector(0).chosenItemId(), kBack);
 
     // Now button 3 holds the last one: the warning, and nothing changes,
     // whether the pop-up is left with OK or with Close.
@@ -37,14 +37,14 @@ TEST_F(ButtonPagePopUp, WithTwoLeftClicksEitherMayChangeThenTheLastOneIsGuarded)
     ASSERT_TRUE(Choose(2, "Scroll up"));
     EXPECT_EQ(popUpsSeen(), 1);
     EXPECT_FALSE(lastPopUpCapturedKeys());
-    EXPECT_EQ(Selector(2).caption, "Left Click");
-    EXPECT_EQ(Selector(2).chosenItemId, kLeftClick);
+    EXPECT_EQ(Selector(2).caption(), "Left Click");
+    EXPECT_EQ(Selector(2).chosenItemId(), kLeftClick);
 
     AnswerWith("Close");
     ASSERT_TRUE(Choose(2, "Single key assign..."));
     EXPECT_EQ(popUpsSeen(), 2);
     EXPECT_FALSE(lastPopUpCapturedKeys());  // the guard comes first
-    EXPECT_EQ(Selector(2).chosenItemId, kLeftClick);
+    EXPECT_EQ(Selector(2).chosenItemId(), kLeftClick);
 
     Profile profile;
     page->StoreToProfile(profile);
@@ -56,18 +56,18 @@ TEST_F(ButtonPagePopUp, TheOtherOfTwoLeftClicksMayChangeFirst) {
     ASSERT_TRUE(Choose(4, "Left Click"));
     ASSERT_TRUE(Choose(4, "Dpi up"));
     EXPECT_EQ(popUpsSeen(), 0);
-    EXPECT_EQ(Selector(4).chosenItemId, kDpiUp);
+    EXPECT_EQ(Selector(4).chosenItemId(), kDpiUp);
     AnswerWith("OK");
     ASSERT_TRUE(Choose(0, "Dpi up"));
     EXPECT_EQ(popUpsSeen(), 1);
-    EXPECT_EQ(Selector(0).chosenItemId, kLeftClick);
+    EXPECT_EQ(Selector(0).chosenItemId(), kLeftClick);
 }
 
 TEST_F(ButtonPagePopUp, LeftClickAgainOnTheOnlyLeftClickButtonWarnsNot) {
     ASSERT_TRUE(Choose(0, "Left Click"));
     EXPECT_EQ(popUpsSeen(), 0);
-    EXPECT_EQ(Selector(0).caption, "Left Click");
-    EXPECT_EQ(Selector(0).chosenItemId, kLeftClick);
+    EXPECT_EQ(Selector(0).caption(), "Left Click");
+    EXPECT_EQ(Selector(0).chosenItemId(), kLeftClick);
 }
 
 TEST_F(ButtonPagePopUp, TheLastLeftClickCannotTakeAMacro) {
@@ -76,8 +76,8 @@ TEST_F(ButtonPagePopUp, TheLastLeftClickCannotTakeAMacro) {
     AnswerWith("OK");
     ASSERT_TRUE(Choose(0, "Burst"));
     EXPECT_EQ(popUpsSeen(), 1);
-    EXPECT_EQ(Selector(0).caption, "Left Click");
-    EXPECT_EQ(Selector(0).chosenItemId, kLeftClick);
+    EXPECT_EQ(Selector(0).caption(), "Left Click");
+    EXPECT_EQ(Selector(0).chosenItemId(), kLeftClick);
 }
 
 TEST_F(ButtonPagePopUp, AKeyCapturedInThePopUpIsAssigned) {

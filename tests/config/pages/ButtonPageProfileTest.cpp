@@ -45,8 +45,8 @@ TEST_F(ButtonPageProfile, EveryFunctionWithAMenuRowRoundTrips) {
             Profile profile = Unusual();
             profile.buttons[k].function = static_cast<std::uint8_t>(code);
             const Profile stored = RoundTrip(profile);
-            EXPECT_EQ(Selector(k).caption.toStdString(), kButtonFunctions[code].menuText);
-            EXPECT_EQ(Selector(k).chosenItemId, code);
+            EXPECT_EQ(Selector(k).caption().toStdString(), kButtonFunctions[code].menuText);
+            EXPECT_EQ(Selector(k).chosenItemId(), code);
             EXPECT_EQ(stored, profile);
         }
     }
@@ -60,8 +60,8 @@ TEST_F(ButtonPageProfile, AFunctionWithoutMenuRowLeavesTheSelectorAsItWas) {
     Profile seven;
     seven.buttons[6].function = kNoFunction;
     page->LoadFromProfile(seven);
-    EXPECT_EQ(Selector(6).caption, "Forward");
-    EXPECT_EQ(Selector(6).chosenItemId, kForward);
+    EXPECT_EQ(Selector(6).caption(), "Forward");
+    EXPECT_EQ(Selector(6).chosenItemId(), kForward);
     page->StoreToProfile(seven);
     EXPECT_EQ(seven.buttons[6].function, kForward);
 }
@@ -75,8 +75,8 @@ TEST_F(ButtonPageProfile, CodesThatAreNoFunctionAreNotTakenFromADamagedProfile) 
         Profile profile;
         profile.buttons[2].function = code;
         page->LoadFromProfile(profile);
-        EXPECT_EQ(Selector(2).caption, "Scroll Click");
-        EXPECT_EQ(Selector(2).chosenItemId, kScrollClick);
+        EXPECT_EQ(Selector(2).caption(), "Scroll Click");
+        EXPECT_EQ(Selector(2).chosenItemId(), kScrollClick);
     }
 }
 
@@ -91,9 +91,9 @@ TEST_F(ButtonPageProfile, SingleKeysShowTheirKeyName) {
         Profile profile = Unusual();
         profile.buttons[3] = {3, kSingleKey, c.code, kForward};
         const Profile stored = RoundTrip(profile);
-        EXPECT_EQ(Selector(3).caption, c.caption);
-        EXPECT_EQ(Selector(3).chosenItemId, kSingleKey);
-        EXPECT_EQ(Selector(3).chosenValue, c.code);
+        EXPECT_EQ(Selector(3).caption(), c.caption);
+        EXPECT_EQ(Selector(3).chosenItemId(), kSingleKey);
+        EXPECT_EQ(Selector(3).chosenValue(), c.code);
         EXPECT_EQ(stored, profile);
     }
 }
@@ -106,9 +106,9 @@ TEST_F(ButtonPageProfile, APresentMacroIsCopiedAfresh) {
     profile.macros[5].id = 16;
 
     page->LoadFromProfile(profile);
-    EXPECT_EQ(Selector(5).caption, "Stored copy");  // the profile's copy names it
-    EXPECT_EQ(Selector(5).chosenItemId, kRecordMacro);
-    EXPECT_EQ(Selector(5).chosenValue, 16);
+    EXPECT_EQ(Selector(5).caption(), "Stored copy");  // the profile's copy names it
+    EXPECT_EQ(Selector(5).chosenItemId(), kRecordMacro);
+    EXPECT_EQ(Selector(5).chosenValue(), 16);
 
     Profile stored = profile;
     page->StoreToProfile(stored);
@@ -126,7 +126,7 @@ TEST_F(ButtonPageProfile, AnAbsentMacroFallsBackToTheDefaultFunction) {
     profile.macros[1].id = 40;
 
     page->LoadFromProfile(profile);
-    EXPECT_EQ(Selector(1).caption, "Gone");
+    EXPECT_EQ(Selector(1).caption(), "Gone");
 
     Profile stored = profile;
     page->StoreToProfile(stored);
@@ -138,7 +138,7 @@ TEST_F(ButtonPageProfile, AnAbsentMacroFallsBackToTheDefaultFunction) {
     // The macro page stores and loads right after a deletion: the selector
     // then shows the fallback.
     page->LoadFromProfile(stored);
-    EXPECT_EQ(Selector(1).caption, "Right Click");
+    EXPECT_EQ(Selector(1).caption(), "Right Click");
 }
 
 TEST_F(ButtonPageProfile, ReportIntervalsTickTheirBox) {
@@ -154,7 +154,7 @@ TEST_F(ButtonPageProfile, ReportIntervalsTickTheirBox) {
         const Profile stored = RoundTrip(profile);
         for (const char* box : {"125", "250", "500", "1000"}) {
             const bool expected = c.ticked && std::string_view(box) == c.ticked;
-            EXPECT_EQ(Control<CVixCheckBox>(box).checked, expected) << box;
+            EXPECT_EQ(Control<CVixCheckBox>(box).isChecked(), expected) << box;
         }
         EXPECT_EQ(stored, profile);  // 3 stays 3
     }
@@ -178,7 +178,7 @@ TEST_F(ButtonPageProfile, SlidersAndEnableRoundTrip) {
         const Profile stored = RoundTrip(profile);
         EXPECT_EQ(Control<CVixSliderCtrl>("Double Click").value(), c.doubleClick);
         EXPECT_EQ(Control<CVixSliderCtrl>("Scroll Speed").value(), c.lines);
-        EXPECT_EQ(Control<CVixCheckBox>("Enable").checked, c.enabled != 0);
+        EXPECT_EQ(Control<CVixCheckBox>("Enable").isChecked(), c.enabled != 0);
         CVixSliderCtrl& acceleration = Control<CVixSliderCtrl>("Point Acceleration");
         EXPECT_EQ(acceleration.value(), c.level);
         EXPECT_EQ(acceleration.state(),

@@ -5,7 +5,7 @@
 #include <QCursor>
 
 #include "config/pages/CColorSettingsDlg.h"
-#include "config/pages/LightingPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
 #include "shared/skin/CVixMouseStatic.h"
 #include "tests/config/pages/PageFixture.h"
 
@@ -62,10 +62,10 @@ TEST_F(ColorPanelTest, PickingASwatchClosesThePanelAndColoursTheZone) {
     PickSwatch(page.get(), "1", 1, 4);  // 255, 150, 0
     EXPECT_FALSE(one->panel()->isVisible());
     EXPECT_EQ(one->currentColor(), 0x000096FFu);
-    EXPECT_EQ(preview->scrollWheelColor, 0xFFFF9600u);
-    EXPECT_NE(preview->logoColor, 0xFFFF9600u);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFFFF9600u);
+    EXPECT_NE(preview->logoColor(), 0xFFFF9600u);
     PickSwatch(page.get(), "4", 3, 4);  // blue
-    EXPECT_EQ(preview->logoColor, 0xFF0000FFu);
+    EXPECT_EQ(preview->logoColor(), 0xFF0000FFu);
     Profile p;
     page->StoreToProfile(p);
     EXPECT_EQ(p.zoneColors[0], 0x000096FFu);

@@ -142,9 +142,9 @@ TEST_F(AssignKeyInAppTest, EnterAndEscapeTypedIntoThePopupAreCapturedNotObeyed) 
     });
     EXPECT_EQ(popup.DoModal(), 1);
     EXPECT_EQ(shown, (std::vector<QString>{"ENTER", "ESC", "Left SHIFT"}));
-    EXPECT_EQ(selector.caption, QStringLiteral("ESC"));
-    EXPECT_EQ(selector.chosenValue, 0x1B);
-    EXPECT_EQ(selector.chosenItemId, 13);
+    EXPECT_EQ(selector.caption(), QStringLiteral("ESC"));
+    EXPECT_EQ(selector.chosenValue(), 0x1B);
+    EXPECT_EQ(selector.chosenItemId(), 13);
 }
 
 }  // namespace

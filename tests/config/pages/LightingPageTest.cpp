@@ -24,7 +24,7 @@ class LightingPageTest : public PageFixture {
         preview = Find<CVixMouseStatic>(page.get(), "Mouse");
     }
 
-    bool Selected(const char* name) { return Find<CVixButton>(page.get(), name)->selected; }
+    bool Selected(const char* name) { return Find<CVixButton>(page.get(), name)->isSelected(); }
     bool Visible(const char* name) { return Find(page.get(), name)->isVisible(); }
     QString Text(const char* name) { return Find<CVixEdit>(page.get(), name)->text(); }
     void TypeInto(const char* name, const QString& keys) {
@@ -63,11 +63,11 @@ TEST_F(LightingPageTest, ZoneModeButtonsFormOneGroupAndSwitchThePreviewZones) {
     ClickOn(page.get(), "OFF");
     EXPECT_TRUE(Selected("OFF"));
     EXPECT_FALSE(Selected("ON"));
-    EXPECT_FALSE(preview->scrollWheelOn);
-    EXPECT_FALSE(preview->logoOn);
+    EXPECT_FALSE(preview->scrollWheelOn());
+    EXPECT_FALSE(preview->logoOn());
 
     ClickOn(page.get(), "ON");
-    EXPECT_TRUE(preview->scrollWheelOn && preview->logoOn);
+    EXPECT_TRUE(preview->scrollWheelOn() && preview->logoOn());
 
     ClickOn(page.get(), "Select");
     EXPECT_TRUE(Selected("Select"));
@@ -75,17 +75,17 @@ TEST_F(LightingPageTest, ZoneModeButtonsFormOneGroupAndSwitchThePreviewZones) {
     for (const char* name : {"Scroll Wheel", "LogoType", "1", "4"}) {
         EXPECT_TRUE(Visible(name)) << name;
     }
-    EXPECT_FALSE(preview->scrollWheelOn);
-    EXPECT_FALSE(preview->logoOn);
+    EXPECT_FALSE(preview->scrollWheelOn());
+    EXPECT_FALSE(preview->logoOn());
 
     ClickOn(page.get(), "Scroll Wheel");
-    EXPECT_TRUE(preview->scrollWheelOn);
-    EXPECT_FALSE(preview->logoOn);
+    EXPECT_TRUE(preview->scrollWheelOn());
+    EXPECT_FALSE(preview->logoOn());
     ClickOn(page.get(), "LogoType");
-    EXPECT_TRUE(preview->logoOn);
+    EXPECT_TRUE(preview->logoOn());
     EXPECT_EQ(Stored().lightingZones, 16 + 1 + 8);
     ClickOn(page.get(), "Scroll Wheel");
-    EXPECT_FALSE(preview->scrollWheelOn);
+    EXPECT_FALSE(preview->scrollWheelOn());
     EXPECT_EQ(Stored().lightingZones, 16 + 8);
 
     ClickOn(page.get(), "ON");
@@ -100,7 +100,7 @@ TEST_F(LightingPageTest, InertControlsChangeNothing) {
     // Disabled boxes take no click.
     CVixCheckBox* dpiButtons = Find<CVixCheckBox>(page.get(), "DPI Buttons");
     Click(dpiButtons, dpiButtons->rect().center());
-    EXPECT_FALSE(dpiButtons->checked);
+    EXPECT_FALSE(dpiButtons->isChecked());
     EXPECT_EQ(Stored(), before);
 }
 
@@ -108,8 +108,8 @@ TEST_F(LightingPageTest, PresetInSelectModeRecoloursBothZonesEvenAnUnlitOne) {
     ClickOn(page.get(), "Select");
     ClickOn(page.get(), "Scroll Wheel");  // the logo stays off
     ClickOn(page.get(), "32");            // 60, 100, 255
-    EXPECT_EQ(preview->scrollWheelColor, 0xFF3C64FFu);
-    EXPECT_EQ(preview->logoColor, 0xFF3C64FFu);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFF3C64FFu);
+    EXPECT_EQ(preview->logoColor(), 0xFF3C64FFu);
     EXPECT_EQ(Text("red edit"), "60");
     EXPECT_EQ(Text("green edit"), "100");
     EXPECT_EQ(Text("blue edit"), "255");
@@ -134,7 +134,7 @@ TEST_F(LightingPageTest, EveryPresetButtonSetsItsColour) {
             EXPECT_EQ(b->geometry(), QRect(QList<int>{550, 578, 605, 633, 661}[c - 1],
                                            QList<int>{118, 145, 173, 202}[r - 1], 22, 22));
             ClickOn(page.get(), name.constData());
-            EXPECT_EQ(preview->logoColor, 0xFF000000u | expected[r - 1][c - 1]) << name.constData();
+            EXPECT_EQ(preview->logoColor(), 0xFF000000u | expected[r - 1][c - 1]) << name.constData();
         }
     }
 }
@@ -144,16 +144,16 @@ TEST_F(LightingPageTest, TypedColourChangesThePreviewOnlyInOnMode) {
     TypeInto("green edit", "20");
     TypeInto("blue edit", "30");
     TickEdits();
-    EXPECT_EQ(preview->scrollWheelColor, 0xFF0A141Eu);
-    EXPECT_EQ(preview->logoColor, 0xFF0A141Eu);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFF0A141Eu);
+    EXPECT_EQ(preview->logoColor(), 0xFF0A141Eu);
 
     for (const char* mode : {"OFF", "Select"}) {
         ClickOn(page.get(), mode);
-        const std::uint32_t before = preview->logoColor;
+        const std::uint32_t before = preview->logoColor();
         TypeInto("red edit", "200");
         TickEdits();
-        EXPECT_EQ(preview->logoColor, before) << mode;
-        EXPECT_EQ(preview->scrollWheelColor, before) << mode;
+        EXPECT_EQ(preview->logoColor(), before) << mode;
+        EXPECT_EQ(preview->scrollWheelColor(), before) << mode;
         // The edits are never read by a store.
         EXPECT_EQ(Stored().zoneColors[3], ColorRefFromArgb(before)) << mode;
     }
@@ -168,7 +168,7 @@ TEST_F(LightingPageTest, ColourEditsAreCutToThreeCharactersAndAtMost255) {
     EXPECT_EQ(Text("green edit"), "255");
     EXPECT_EQ(Find<CVixEdit>(page.get(), "green edit")->cursorPosition(), 3);
     // Not a number: 0.
-    EXPECT_EQ(preview->logoColor, 0xFF64FF00u);
+    EXPECT_EQ(preview->logoColor(), 0xFF64FF00u);
 }
 
 TEST_F(LightingPageTest, ColourShiftStoresTheSavedColoursAndDisablesThePresets) {
@@ -181,7 +181,7 @@ TEST_F(LightingPageTest, ColourShiftStoresTheSavedColoursAndDisablesThePresets) 
     for (int i = 0; i < 7; ++i) {
         Tick(preview, preview->colorShiftTimerId());
     }
-    EXPECT_NE(preview->logoColor & 0xFFFFFF, 0x5000FFu);  // drifting
+    EXPECT_NE(preview->logoColor() & 0xFFFFFF, 0x5000FFu);  // drifting
     // A second click on the running shift keeps the user's colours.
     ClickOn(page.get(), "Color Shift");
     Tick(preview, preview->colorShiftTimerId());
@@ -201,8 +201,8 @@ TEST_F(LightingPageTest, ColourShiftStoresTheSavedColoursAndDisablesThePresets) 
     ClickOn(page.get(), "Solid Color");
     EXPECT_EQ(preview->colorShiftTimerId(), 0);
     EXPECT_TRUE(Find(page.get(), "11")->isEnabled());
-    EXPECT_EQ(preview->scrollWheelColor, 0xFF00FF00u);
-    EXPECT_EQ(preview->logoColor, 0xFF5000FFu);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFF00FF00u);
+    EXPECT_EQ(preview->logoColor(), 0xFF5000FFu);
     EXPECT_EQ(Stored().lightingEffect, 0x01);
 }
 
@@ -212,7 +212,7 @@ TEST_F(LightingPageTest, SolidColourClickedAgainKeepsAPickedPreset) {
     page->LoadFromProfile(p);
     ClickOn(page.get(), "22");  // green
     ClickOn(page.get(), "Solid Color");
-    EXPECT_EQ(preview->logoColor, 0xFF00FF00u);
+    EXPECT_EQ(preview->logoColor(), 0xFF00FF00u);
     EXPECT_EQ(Stored().zoneColors[3], 0x0000FF00u);
 }
 
@@ -240,16 +240,16 @@ TEST_F(LightingPageTest, ZonesSixteenLoadsAsSelectUnlitAndTwentyFiveBothTicked) 
     EXPECT_TRUE(Selected("Select"));
     EXPECT_FALSE(Selected("ON"));
     EXPECT_TRUE(Visible("Scroll Wheel"));
-    EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "Scroll Wheel")->checked);
-    EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "LogoType")->checked);
-    EXPECT_FALSE(preview->scrollWheelOn);
-    EXPECT_FALSE(preview->logoOn);
+    EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "Scroll Wheel")->isChecked());
+    EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "LogoType")->isChecked());
+    EXPECT_FALSE(preview->scrollWheelOn());
+    EXPECT_FALSE(preview->logoOn());
 
     p.lightingZones = 25;
     page->LoadFromProfile(p);
-    EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "Scroll Wheel")->checked);
-    EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "LogoType")->checked);
-    EXPECT_TRUE(preview->scrollWheelOn && preview->logoOn);
+    EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "Scroll Wheel")->isChecked());
+    EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "LogoType")->isChecked());
+    EXPECT_TRUE(preview->scrollWheelOn() && preview->logoOn());
 }
 
 TEST_F(LightingPageTest, EnterAnywhereStoresIntoTheCurrentProfileAndThePageStays) {
@@ -278,9 +278,9 @@ TEST_F(LightingPageTest, OnModeWithDifferentZoneColoursEndsWithTheLogoColourInBo
     EXPECT_EQ(Text("red edit"), "0");
     EXPECT_EQ(Text("green edit"), "0");
     EXPECT_EQ(Text("blue edit"), "255");
-    EXPECT_EQ(preview->scrollWheelColor, 0xFFFF0000u);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFFFF0000u);
     TickEdits();
-    EXPECT_EQ(preview->scrollWheelColor, 0xFF0000FFu);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFF0000FFu);
     Profile out;
     page->StoreToProfile(out);
     EXPECT_EQ(out.zoneColors[0], 0x00FF0000u);

@@ -7,7 +7,7 @@
 
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "tests/config/pages/PopDlgFixture.h"
 
 namespace solune::test {

@@ -58,8 +58,8 @@ TEST_F(SensorAnalysisTest, TheAnalysisByteBecomesTheQualityClass) {
     } cases[] = {{1, 0}, {2, 1}, {50, 9}, {51, 10}, {0, 0}, {255, 10}, {23, 4}};
     for (const auto& c : cases) {
         Analyze(c.measure);
-        EXPECT_EQ(quality->value, c.quality) << c.measure;
-        EXPECT_EQ(surface->imageIndex, c.quality) << c.measure;
+        EXPECT_EQ(quality->value(), c.quality) << c.measure;
+        EXPECT_EQ(surface->imageIndex(), c.quality) << c.measure;
         EXPECT_TRUE(sim.State().surfaceStarted);
         Profile p;
         page->StoreToProfile(p);
@@ -71,13 +71,13 @@ TEST_F(SensorAnalysisTest, TheAnalysisByteBecomesTheQualityClass) {
 
 TEST_F(SensorAnalysisTest, CancellingLeavesTheBarAtZeroAndThePictureAsItWas) {
     Analyze(40);
-    ASSERT_EQ(quality->value, 7);
+    ASSERT_EQ(quality->value(), 7);
     for (const char* button : {"Cancel", "Close"}) {
         WhenPopupOfMode(layout::kSensorMira1Mode,
                         [button](CPopDlg& first) { ClickControl(first, button); });
         ClickOn(page.get(), "Analyze Surface");
-        EXPECT_EQ(quality->value, 0) << button;
-        EXPECT_EQ(surface->imageIndex, 7) << button;
+        EXPECT_EQ(quality->value(), 0) << button;
+        EXPECT_EQ(surface->imageIndex(), 7) << button;
     }
     // Cancelled on the second and on the third step.
     WhenPopupOfMode(layout::kSensorMira1Mode, [](CPopDlg& first) {
@@ -86,11 +86,11 @@ TEST_F(SensorAnalysisTest, CancellingLeavesTheBarAtZeroAndThePictureAsItWas) {
         ClickControl(first, "OK");
     });
     ClickOn(page.get(), "Analyze Surface");
-    EXPECT_EQ(quality->value, 0);
+    EXPECT_EQ(quality->value(), 0);
     ThroughAllSteps([](CPopDlg& third) { ClickControl(third, "Close"); });
     ClickOn(page.get(), "Analyze Surface");
-    EXPECT_EQ(quality->value, 0);
-    EXPECT_EQ(surface->imageIndex, 7);
+    EXPECT_EQ(quality->value(), 0);
+    EXPECT_EQ(surface->imageIndex(), 7);
     Profile p;
     page->StoreToProfile(p);
     EXPECT_EQ(p.surfaceQuality, 0);
@@ -98,13 +98,13 @@ TEST_F(SensorAnalysisTest, CancellingLeavesTheBarAtZeroAndThePictureAsItWas) {
 
 TEST_F(SensorAnalysisTest, AFailedReadingIsShownAsClassZero) {
     Analyze(45);
-    ASSERT_EQ(quality->value, 8);
+    ASSERT_EQ(quality->value(), 8);
     Analyze(45, [this](CPopDlg& third) {
         Fault("busy", 3);  // the mouse never answers the reading
         ClickControl(third, "OK");
     });
-    EXPECT_EQ(quality->value, 0);
-    EXPECT_EQ(surface->imageIndex, 0);
+    EXPECT_EQ(quality->value(), 0);
+    EXPECT_EQ(surface->imageIndex(), 0);
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -118,8 +118,8 @@ TEST_F(SensorAnalysisTest, MouseUnpluggedIsReportedByThePopupAndNothingIsShown) 
     });
     ClickOn(page.get(), "Analyze Surface");
     EXPECT_EQ(messages.messages, (std::vector<std::string>{"SOLUNE 300 mouse not found"}));
-    EXPECT_EQ(quality->value, 0);
-    EXPECT_EQ(surface->imageIndex, 8);
+    EXPECT_EQ(quality->value(), 0);
+    EXPECT_EQ(surface->imageIndex(), 8);
 }
 
 TEST_F(SensorAnalysisTest, MouseUnpluggedDuringTheCountdownGivesClassZero) {
@@ -127,7 +127,7 @@ TEST_F(SensorAnalysisTest, MouseUnpluggedDuringTheCountdownGivesClassZero) {
         ChangeMouse([](simulator::MouseState& s) { s.plugged = false; });
         ClickControl(third, "OK");
     });
-    EXPECT_EQ(quality->value, 0);
+    EXPECT_EQ(quality->value(), 0);
     EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -67,8 +67,8 @@ TEST_F(SensorPageTest, StartsWithTheInitialValues) {
     EXPECT_EQ(Thumbs(y), (std::array<int, 3>{400, 1600, 7000}));
     EXPECT_EQ(Find<CVixSliderCtrl>(page.get(), "Point Speed")->value(), 6);
     EXPECT_EQ(Find<CVixSliderCtrl>(page.get(), "Lift Distance")->value(), 1);
-    EXPECT_EQ(Find<CVixProgressCtrl>(page.get(), "Quality Analyzer")->value, 0);
-    EXPECT_EQ(Find<CQelComboButton>(page.get(), "AngleSnap")->caption, "0");
+    EXPECT_EQ(Find<CVixProgressCtrl>(page.get(), "Quality Analyzer")->value(), 0);
+    EXPECT_EQ(Find<CQelComboButton>(page.get(), "AngleSnap")->caption(), "0");
     EXPECT_EQ(EditText(), "");
     for (const char* name : {"Step1x", "Step2x", "Step3x"}) {
         EXPECT_FALSE(LabelShown(name)) << name;
@@ -97,7 +97,7 @@ TEST_F(SensorPageTest, TickingSeparateCopiesXIntoYAndThenTheyMoveAlone) {
     p.dpiLevels = {{{800, 200}, {2000, 3000}, {5000, 6000}}};
     page->LoadFromProfile(p);
     ClickOn(page.get(), "Enable X or Y Separate Setting");  // unticks
-    EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "Enable X or Y Separate Setting")->checked);
+    EXPECT_FALSE(Find<CVixCheckBox>(page.get(), "Enable X or Y Separate Setting")->isChecked());
     // X is copied into Y as a whole: the copy of one thumb does not bring the
     // other two Y values back into X on its way.
     EXPECT_EQ(Thumbs(y), (std::array<int, 3>{800, 2000, 5000}));
@@ -132,7 +132,7 @@ TEST_F(SensorPageTest, LoadingSeparateShowsAllSixLabelsAndKeepsBothSliders) {
     p.separateXY = 1;
     p.dpiLevels = {{{800, 200}, {2000, 3000}, {400, 6000}}};
     page->LoadFromProfile(p);
-    EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "Enable X or Y Separate Setting")->checked);
+    EXPECT_TRUE(Find<CVixCheckBox>(page.get(), "Enable X or Y Separate Setting")->isChecked());
     for (const char* name : {"Step1x", "Step2x", "Step3x", "Step1xy", "Step2xy", "Step3xy"}) {
         EXPECT_TRUE(LabelShown(name)) << name;
     }
@@ -188,7 +188,7 @@ TEST_F(SensorPageTest, AngleSnapMenuChoiceIsStored) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
     const MenuRect& row = menu->row(7).rect;
     Click(menu, QPoint((row.left + row.right) / 2, (row.top + row.bottom) / 2));
-    EXPECT_EQ(combo->caption, "7");
+    EXPECT_EQ(combo->caption(), "7");
     Profile p;
     page->StoreToProfile(p);
     EXPECT_EQ(p.angleSnap, 7);

@@ -7,7 +7,7 @@
 #include "config/pages/CSupportDlg.h"
 #include "config/pages/ProfileNamer.h"
 #include "shared/skin/CVixStatic.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "tests/config/pages/PopDlgFixture.h"
 
 namespace solune::test {
@@ -38,7 +38,7 @@ TEST_F(SupportPageTest, ControlsSitAtTheirRectangles) {
         EXPECT_FALSE(control->isHidden());
     }
     EXPECT_EQ(page->findChild<CVixStatic*>("Soft Version")->GetText(), QStringLiteral("1.21"));
-    EXPECT_EQ(page->findChild<CVixStatic*>("Soft Version")->font.pixelSize(), 13);
+    EXPECT_EQ(page->findChild<CVixStatic*>("Soft Version")->textFont().pixelSize(), 13);
     EXPECT_TRUE(skinMessages.messages.empty());
 }
 

@@ -52,13 +52,13 @@ TEST_F(SurfaceAnalysisTest, TheCountdownShowsNineToZeroWithPicturesOneTwoZeroThe
         CVixStatic* time = Label(popup, "Time");
         CVixStatic* image = Label(popup, "Image");
         texts.push_back(time->GetText());
-        pictures.push_back(image->imageIndex);
+        pictures.push_back(image->imageIndex());
         EXPECT_EQ(image->imageCount(), 3);
         okEnabledDuringCountdown = popup.findChild<QWidget*>("OK")->isEnabled();
         for (int tick = 0; tick < 10; ++tick) {
             Expire(popup, popup.countdownTimerId());
             texts.push_back(time->GetText());
-            pictures.push_back(image->imageIndex);
+            pictures.push_back(image->imageIndex());
         }
         EXPECT_EQ(popup.finishTimerId() > 0, true) << "500 ms wait after 0";
         WhenPopupOfMode(layout::kSensorMira3Mode, [&](CPopDlg& third) {

@@ -94,9 +94,11 @@ TEST_F(ButtonTest, PictureFollowsTheState) {
 }
 
 TEST_F(ButtonTest, SelectedButtonShowsItsDownPictureAndSelectedColourEvenHovered) {
-    button->caption = "MMMM";
-    button->font.setPixelSize(30);
-    button->font.setBold(true);
+    button->setCaption("MMMM");
+    QFont font = button->textFont();
+    font.setPixelSize(30);
+    font.setBold(true);
+    button->setTextFont(font);
     button->setSelected(true);
     EXPECT_EQ(PictureColor(), kDown);
     EXPECT_TRUE(HasColor(test::Grab(button), QColor(0xB3, 0xD3, 0x35)));
@@ -114,9 +116,11 @@ TEST_F(ButtonTest, SelectedButtonShowsItsDownPictureAndSelectedColourEvenHovered
 }
 
 TEST_F(ButtonTest, CaptionColourOfUnselectedStates) {
-    button->caption = "MMMM";
-    button->font.setPixelSize(30);
-    button->font.setBold(true);
+    button->setCaption("MMMM");
+    QFont font = button->textFont();
+    font.setPixelSize(30);
+    font.setBold(true);
+    button->setTextFont(font);
     EXPECT_TRUE(HasColor(test::Grab(button), QColor(0xD2, 0xD2, 0xD2)));
     test::MoveTo(button, {30, 20});
     EXPECT_TRUE(HasColor(test::Grab(button), Qt::white));
@@ -129,9 +133,11 @@ TEST_F(ButtonTest, MissingPicturesDrawNothingButTheCaptionStays) {
     button->SetImages(test::Solid(120, 40, kNormal), QImage(), QImage(), QImage());
     parent.setStyleSheet("background: rgb(1, 2, 3)");
     parent.setAutoFillBackground(true);
-    button->caption = "MMMM";
-    button->font.setPixelSize(30);
-    button->font.setBold(true);
+    button->setCaption("MMMM");
+    QFont font = button->textFont();
+    font.setPixelSize(30);
+    font.setBold(true);
+    button->setTextFont(font);
     EXPECT_EQ(PictureColor(), kNormal);
     test::MoveTo(button, {30, 20});
     const QImage hovered = test::Grab(button);
@@ -148,7 +154,7 @@ TEST_F(ButtonTest, MissingPicturesDrawNothingButTheCaptionStays) {
 // Notes what the check box held when its click arrived.
 struct CheckWatcher : test::RecordingParent {
     void controlClicked(int id) override {
-        checkedAtClick.push_back(box->checked);
+        checkedAtClick.push_back(box->isChecked());
         RecordingParent::controlClicked(id);
     }
     CVixCheckBox* box = nullptr;
@@ -175,42 +181,44 @@ TEST(CheckBox, ToggleOnlyWhenReleasedOnIt) {
     test::Press(box, {15, 15});
     test::MoveTo(&parent, {200, 200});
     test::Release(&parent, {200, 200});
-    EXPECT_TRUE(box->checked);
+    EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(parent.clicks.size(), 1u);
 
     // Checked shows the down picture.
     EXPECT_EQ(test::Grab(box).pixel(5, 5), kDown);
     test::Click(box, {15, 15});
-    EXPECT_FALSE(box->checked);
+    EXPECT_FALSE(box->isChecked());
 }
 
 TEST(Static, IndexesOutOfRangeDrawOnlyFillAndBackground) {
     test::RecordingParent parent;
     auto* label = new CVixStatic(1080, &parent);
     label->setGeometry(10, 10, 60, 20);
-    label->fillColor = 0xFF0000FF;
+    label->setFillColor(0xFF0000FF);
     label->AddImage(test::Solid(60, 20, kOver));
     label->SetText("MMM");
-    label->textColor = 0xFFFF0000;
-    label->font.setPixelSize(18);
+    label->setTextColor(0xFFFF0000);
+    QFont labelFont = label->textFont();
+    labelFont.setPixelSize(18);
+    label->setTextFont(labelFont);
     parent.ShowAndWait();
 
     for (int index : {-1, 1, 7}) {
-        label->imageIndex = index;
-        label->textIndex = index;
+        label->setImageIndex(index);
+        label->setTextIndex(index);
         const QImage shown = test::Grab(label);
         EXPECT_EQ(shown.pixel(1, 1), qRgb(0, 0, 255)) << index;
         EXPECT_FALSE(HasColor(shown, Qt::red)) << index;
         EXPECT_EQ(label->GetText(), QString()) << index;
     }
-    label->imageIndex = 0;
-    label->textIndex = 0;
+    label->setImageIndex(0);
+    label->setTextIndex(0);
     const QImage shown = test::Grab(label);
     EXPECT_EQ(shown.pixel(1, 1), kOver);
     EXPECT_TRUE(HasColor(shown, Qt::red));
 
     label->SetBackgroundImage(test::Solid(60, 20, kDown));
-    label->imageIndex = -1;
+    label->setImageIndex(-1);
     EXPECT_EQ(test::Grab(label).pixel(1, 1), kDown);
 }
 
@@ -218,11 +226,11 @@ TEST(Static, SetTextReplacesOnlyTheFirstTextAndShowsIt) {
     CVixStatic label(1);
     label.SetText("first");
     label.AddText("second");
-    label.textIndex = 1;
+    label.setTextIndex(1);
     label.SetText("new");
-    EXPECT_EQ(label.textIndex, 0);
+    EXPECT_EQ(label.textIndex(), 0);
     EXPECT_EQ(label.GetText(), "new");
-    label.textIndex = 1;
+    label.setTextIndex(1);
     EXPECT_EQ(label.GetText(), "second");
 }
 

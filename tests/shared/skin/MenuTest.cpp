@@ -226,12 +226,13 @@ TEST(Menu, FamiliesWatchOutsideClicksSeparately) {
 // A parent that keeps its own caption for row 101, as a page that asks the
 // user first would.
 struct CaptionKeepingParent : test::RecordingParent {
-    void controlNotify(int id, int value) override {
-        RecordingParent::controlNotify(id, value);
-        if (combo && value == 101) {
-            combo->acceptFlag = false;
+    bool controlChosen(int id, int rowId) override {
+        RecordingParent::controlNotify(id, rowId);
+        if (combo && rowId == 101) {
             combo->SetSelection("Own", 101, 42);
+            return false;
         }
+        return true;
     }
     SkinComboButton* combo = nullptr;
 };
@@ -269,15 +270,15 @@ TEST_F(ComboTest, OpensBelowAndAChoiceBecomesTheCaption) {
 
     test::Click(menu, RowCenter(menu, 2));
     EXPECT_FALSE(menu->isVisible());
-    EXPECT_EQ(combo->caption, "Dpi up");
-    EXPECT_EQ(combo->chosenItemId, 102);
+    EXPECT_EQ(combo->caption(), "Dpi up");
+    EXPECT_EQ(combo->chosenItemId(), 102);
     EXPECT_EQ(parent.notifications,
               (std::vector<Notification>{{1010, 102}, kClosingBefore, kClosingAfter}));
     EXPECT_EQ(parent.clicks, std::vector<int>{1010});
 }
 
 TEST_F(ComboTest, OpensUpwardWhenAsked) {
-    combo->openUpward = true;
+    combo->setOpenUpward(true);
     test::Click(combo, {10, 10});
     const CVixMenu* menu = combo->menu();
     ASSERT_TRUE(menu->isVisible());
@@ -287,9 +288,14 @@ TEST_F(ComboTest, OpensUpwardWhenAsked) {
 TEST_F(ComboTest, ParentCanKeepItsOwnCaption) {
     test::Click(combo, {10, 10});
     test::Click(combo->menu(), RowCenter(combo->menu(), 1));
-    EXPECT_EQ(combo->caption, "Own");
-    EXPECT_EQ(combo->chosenValue, 42);
-    EXPECT_TRUE(combo->acceptFlag);
+    EXPECT_EQ(combo->caption(), "Own");
+    EXPECT_EQ(combo->chosenValue(), 42);
+    // The refusal holds for that choice only: the next row is taken again.
+    ticks += 1000;
+    test::Click(combo, {10, 10});
+    test::Click(combo->menu(), RowCenter(combo->menu(), 2));
+    EXPECT_EQ(combo->caption(), "Dpi up");
+    EXPECT_EQ(combo->chosenItemId(), 102);
 }
 
 TEST_F(ComboTest, ClickOnTheButtonWhileOpenClosesWithoutReopening) {
@@ -314,8 +320,8 @@ TEST_F(ComboTest, ClickOnTheButtonWhileOpenClosesWithoutReopening) {
 TEST_F(ComboTest, UnknownChoiceIsIgnored) {
     combo->controlNotify(combo->menu()->controlId(), 999);
     EXPECT_TRUE(parent.notifications.empty());
-    EXPECT_TRUE(combo->caption.isEmpty());
-    EXPECT_EQ(combo->chosenItemId, -1);
+    EXPECT_TRUE(combo->caption().isEmpty());
+    EXPECT_EQ(combo->chosenItemId(), -1);
     EXPECT_EQ(combo->GetItemText(101), "Macro...");
     EXPECT_EQ(combo->GetItemText(999), QString());
 }

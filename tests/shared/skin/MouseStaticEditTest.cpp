@@ -27,14 +27,14 @@ class MouseStaticTest : public test::GuiFixture {
         preview->setGeometry(10, 10, 205, 212);
         // The mouse picture: opaque blue, transparent over both light zones.
         QImage picture = test::Solid(205, 212, 0xFF0000FF);
-        for (const QRect& zone : {preview->scrollWheelZone, QRect(81, 105, 124, 37)}) {
+        for (const QRect& zone : {preview->scrollWheelZone(), QRect(81, 105, 124, 37)}) {
             for (int y = zone.top(); y <= zone.bottom(); ++y) {
                 for (int x = zone.left(); x <= zone.right() && x < 205; ++x) {
                     picture.setPixel(x, y, 0x00000000);
                 }
             }
         }
-        preview->picture = picture;
+        preview->setPicture(picture);
         parent.ShowAndWait();
     }
 
@@ -45,15 +45,15 @@ class MouseStaticTest : public test::GuiFixture {
 };
 
 TEST_F(MouseStaticTest, ZonesShowThroughThePictureOnlyWhenOn) {
-    preview->scrollWheelColor = 0xFFFF0000;
-    preview->logoColor = 0xFF00FF00;
+    preview->setScrollWheelColor(0xFFFF0000);
+    preview->setLogoColor(0xFF00FF00);
     QImage shown = test::Grab(preview);
     EXPECT_EQ(shown.pixel(100, 10), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(204, 120), qRgb(0, 255, 0));  // the logo light reaches the edge
     EXPECT_EQ(shown.pixel(50, 50), qRgb(0, 0, 255));
 
-    preview->scrollWheelOn = false;
-    preview->logoOn = false;
+    preview->setScrollWheelOn(false);
+    preview->setLogoOn(false);
     shown = test::Grab(preview);
     EXPECT_EQ(shown.pixel(100, 10), qRgb(0, 0, 0));
     EXPECT_EQ(shown.pixel(204, 120), qRgb(0, 0, 0));
@@ -61,9 +61,9 @@ TEST_F(MouseStaticTest, ZonesShowThroughThePictureOnlyWhenOn) {
 }
 
 TEST_F(MouseStaticTest, BrightnessIsTheAlphaOverBlack) {
-    preview->scrollWheelColor = 0xFFFF0000;
+    preview->setScrollWheelColor(0xFFFF0000);
     preview->SetBrightness(0);
-    EXPECT_EQ(preview->scrollWheelColor, 0x00FF0000u);
+    EXPECT_EQ(preview->scrollWheelColor(), 0x00FF0000u);
     EXPECT_EQ(test::Grab(preview).pixel(100, 10), qRgb(0, 0, 0));
     preview->SetBrightness(255);
     EXPECT_EQ(test::Grab(preview).pixel(100, 10), qRgb(255, 0, 0));
@@ -75,16 +75,16 @@ TEST_F(MouseStaticTest, SteadyAfterBlinkingIsFullBrightnessWithoutEffectTimer) {
     Tick(preview->effectTimerId());
     preview->SetEffect(CVixMouseStatic::kSteady);
     EXPECT_EQ(preview->effectTimerId(), 0);
-    EXPECT_EQ(Alpha(preview->scrollWheelColor), 255u);
-    EXPECT_EQ(Alpha(preview->logoColor), 255u);
+    EXPECT_EQ(Alpha(preview->scrollWheelColor()), 255u);
+    EXPECT_EQ(Alpha(preview->logoColor()), 255u);
 }
 
 TEST_F(MouseStaticTest, BlinkingTogglesEveryTick) {
     preview->SetEffect(CVixMouseStatic::kBlinking);
     Tick(preview->effectTimerId());
-    const auto first = Alpha(preview->scrollWheelColor);
+    const auto first = Alpha(preview->scrollWheelColor());
     Tick(preview->effectTimerId());
-    const auto second = Alpha(preview->scrollWheelColor);
+    const auto second = Alpha(preview->scrollWheelColor());
     EXPECT_EQ(first + second, 255u);
     EXPECT_TRUE(first == 0 || first == 255);
 }
@@ -94,7 +94,7 @@ TEST_F(MouseStaticTest, PulsatingGoesDarkTwiceEveryFifteenTicks) {
     std::vector<int> dark;
     for (int i = 0; i < 15; ++i) {
         Tick(preview->effectTimerId());
-        if (Alpha(preview->scrollWheelColor) == 0) {
+        if (Alpha(preview->scrollWheelColor()) == 0) {
             dark.push_back(i);
         }
     }
@@ -110,10 +110,10 @@ TEST_F(MouseStaticTest, HiddenPreviewKeepsItsBrightness) {
     for (int i = 0; i < 5; ++i) {
         Tick(preview->effectTimerId());
     }
-    EXPECT_EQ(Alpha(preview->scrollWheelColor), 77u);
+    EXPECT_EQ(Alpha(preview->scrollWheelColor()), 77u);
     preview->show();
     Tick(preview->effectTimerId());
-    EXPECT_NE(Alpha(preview->scrollWheelColor), 77u);
+    EXPECT_NE(Alpha(preview->scrollWheelColor()), 77u);
 }
 
 TEST_F(MouseStaticTest, BreathingRampsBetweenDarkAndFull) {
@@ -123,7 +123,7 @@ TEST_F(MouseStaticTest, BreathingRampsBetweenDarkAndFull) {
     int direction = 0;
     for (int i = 0; i < 120; ++i) {
         Tick(preview->effectTimerId());
-        const int alpha = static_cast<int>(Alpha(preview->scrollWheelColor));
+        const int alpha = static_cast<int>(Alpha(preview->scrollWheelColor()));
         ASSERT_GE(alpha, 0);
         ASSERT_LE(alpha, 255);
         if (previous >= 0) {
@@ -141,15 +141,15 @@ TEST_F(MouseStaticTest, BreathingRampsBetweenDarkAndFull) {
 }
 
 TEST_F(MouseStaticTest, ColourShiftStaysInRangeAndKeepsTheBrightness) {
-    preview->scrollWheelColor = 0x80123456;
+    preview->setScrollWheelColor(0x80123456);
     preview->StartColorShift();
     const int timer = preview->colorShiftTimerId();
-    std::uint32_t last = preview->scrollWheelColor;
+    std::uint32_t last = preview->scrollWheelColor();
     bool changed = false;
     for (int i = 0; i < 300; ++i) {
         Tick(timer);
-        const std::uint32_t c = preview->scrollWheelColor;
-        EXPECT_EQ(c, preview->logoColor);
+        const std::uint32_t c = preview->scrollWheelColor();
+        EXPECT_EQ(c, preview->logoColor());
         EXPECT_EQ(Alpha(c), 0x80u);
         // Each channel moves by at most 15 a tick; a channel that left
         // 0 … 255 would show as a jump when its byte wrapped.

@@ -125,9 +125,9 @@ TEST(Progress, HorizontalFillRevealsTheLeftPart) {
     QWidget parent;
     CVixProgressCtrl bar(1000, &parent);
     bar.setGeometry(0, 0, 334, 17);
-    bar.background = test::Solid(334, 17, kEmpty);
-    bar.fill = Gradient(334, 17);
-    bar.value = 50;
+    bar.setBackground(test::Solid(334, 17, kEmpty));
+    bar.setFill(Gradient(334, 17));
+    bar.setValue(50);
     const QImage shown = test::Grab(&bar);
     EXPECT_EQ(bar.fillSize(), 167);
     EXPECT_EQ(shown.pixel(166, 5), qRgb(166, 5, 200));
@@ -139,11 +139,11 @@ TEST(Progress, VerticalFillGrowsFromTheBottomWithTheTopRows) {
     QWidget parent;
     CVixProgressCtrl bar(1026, &parent);
     bar.setGeometry(0, 0, 20, 50);
-    bar.background = test::Solid(20, 50, kEmpty);
-    bar.fill = Gradient(20, 50);
-    bar.maxValue = 10;
-    bar.value = 3;
-    bar.vertical = 1;
+    bar.setBackground(test::Solid(20, 50, kEmpty));
+    bar.setFill(Gradient(20, 50));
+    bar.setMaxValue(10);
+    bar.setValue(3);
+    bar.setVertical(1);
     const QImage shown = test::Grab(&bar);
     EXPECT_EQ(shown.pixel(4, 34), kEmpty);
     EXPECT_EQ(shown.pixel(4, 35), qRgb(4, 0, 200));  // the fill's top row
@@ -159,11 +159,11 @@ TEST(Progress, FillOutsideThePictureShowsOnlyTheBackground) {
         QWidget parent;
         CVixProgressCtrl bar(1000, &parent);
         bar.setGeometry(0, 0, 100, 10);
-        bar.background = test::Solid(100, 10, kEmpty);
-        bar.fill = test::Solid(100, 10, 0xFFFFFFFF);
-        bar.minValue = c.minValue;
-        bar.maxValue = c.maxValue;
-        bar.value = c.value;
+        bar.setBackground(test::Solid(100, 10, kEmpty));
+        bar.setFill(test::Solid(100, 10, 0xFFFFFFFF));
+        bar.setMinValue(c.minValue);
+        bar.setMaxValue(c.maxValue);
+        bar.setValue(c.value);
         const QImage shown = test::Grab(&bar);
         EXPECT_EQ(shown.pixel(0, 0), kEmpty) << c.value;
         EXPECT_EQ(shown.pixel(99, 9), kEmpty) << c.value;
@@ -174,10 +174,10 @@ TEST(Progress, UpdaterVariantDrawsOnlyHorizontally) {
     QWidget parent;
     CVixProgressCtrl bar(1000, &parent, CVixProgressCtrl::Variant::Updater);
     bar.setGeometry(0, 0, 334, 17);
-    bar.background = test::Solid(334, 17, kEmpty);
-    bar.fill = Gradient(334, 17);
-    bar.value = 2;
-    bar.vertical = 2;  // the updater's worker stores the value here too
+    bar.setBackground(test::Solid(334, 17, kEmpty));
+    bar.setFill(Gradient(334, 17));
+    bar.setValue(2);
+    bar.setVertical(2);  // the updater's worker stores the value here too
     const QImage shown = test::Grab(&bar);
     EXPECT_EQ(shown.pixel(5, 0), qRgb(5, 0, 200));  // trunc(0.02 × 334) = 6 columns
     EXPECT_EQ(shown.pixel(6, 0), kEmpty);

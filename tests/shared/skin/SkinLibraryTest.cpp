@@ -10,7 +10,7 @@
 #include <string>
 
 #include "shared/skin/DrawTextInRect.h"
-#include "shared/skin/SkinElementTable.h"
+#include "shared/layout/SkinElementTable.h"
 #include "shared/skin/SkinFonts.h"
 #include "shared/skin/SkinLibrary.h"
 #include "tests/support/SkinTestSupport.h"

@@ -59,9 +59,9 @@ class SliderTest : public ::testing::Test {
         slider->setGeometry(40, 60, 210, 30);
         slider->SetImages(test::Solid(210, 30, 0xFF202020), test::Solid(10, 12, 0xFF00FF00),
                           test::Solid(10, 12, 0xFF0000FF), test::Solid(10, 12, 0xFF808080));
-        slider->minValue = 200;
-        slider->maxValue = 1400;
-        slider->step = 200;
+        slider->setMinValue(200);
+        slider->setMaxValue(1400);
+        slider->setStep(200);
         parent.ShowAndWait();
     }
 
@@ -139,9 +139,9 @@ TEST(Slider3D, DraggingThumbTwoTellsItsCode) {
     slider->setGeometry(20, 20, 210, 30);
     slider->SetImages(test::Solid(210, 30, 0xFF202020), test::Solid(10, 20, 0xFFFF0000),
                       test::Solid(10, 20, 0xFF00FF00), test::Solid(10, 24, 0xFF0000FF));
-    slider->minValue = 0;
-    slider->maxValue = 100;
-    slider->step = 5;
+    slider->setMinValue(0);
+    slider->setMaxValue(100);
+    slider->setStep(5);
     parent.ShowAndWait();
     slider->SetThumbPos(1, 10, false);
     slider->SetThumbPos(2, 50, true);

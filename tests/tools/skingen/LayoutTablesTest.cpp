@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "config/app/MainWindowLayout.h"
-#include "config/macros/MacroPageLayout.h"
-#include "config/pages/ButtonPageLayout.h"
-#include "config/pages/LightingPageLayout.h"
-#include "config/pages/MousePictureLayout.h"
-#include "config/pages/PopDlgLayout.h"
-#include "config/pages/RenameDlgLayout.h"
-#include "config/pages/SensorPageLayout.h"
-#include "config/pages/SupportPageLayout.h"
+#include "shared/layout/MainWindowLayout.h"
+#include "shared/layout/MacroPageLayout.h"
+#include "shared/layout/ButtonPageLayout.h"
+#include "shared/layout/LightingPageLayout.h"
+#include "shared/layout/MousePictureLayout.h"
+#include "shared/layout/PopDlgLayout.h"
+#include "shared/layout/RenameDlgLayout.h"
+#include "shared/layout/SensorPageLayout.h"
+#include "shared/layout/SupportPageLayout.h"
 #include "updater/app/UpdaterScreenLayout.h"
 
 namespace solune::layout {

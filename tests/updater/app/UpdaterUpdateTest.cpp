@@ -33,7 +33,7 @@ class UpdateWatch {
         if (ms == 500 || ms == 70) {
             OnWindowThread(&m_window, [this] {
                 progress.push_back(
-                    m_window.findChild<CVixProgressCtrl*>(QStringLiteral("progress"))->value);
+                    m_window.findChild<CVixProgressCtrl*>(QStringLiteral("progress"))->value());
             });
         } else if (ms == 6000) {
             OnWindowThread(&m_window, [this] { screenOnCompletion = m_window.currentScreen(); });
@@ -136,7 +136,7 @@ TEST_P(UpdaterProgressTest, TheBarEndsFull) {
     EXPECT_EQ(watch.progress.back(), GetParam().lastValue);
     EXPECT_TRUE(std::is_sorted(watch.progress.begin(), watch.progress.end()));
     auto* bar = Control<CVixProgressCtrl>("progress");
-    EXPECT_EQ(bar->value, GetParam().lastValue);
+    EXPECT_EQ(bar->value(), GetParam().lastValue);
     EXPECT_EQ(bar->fillSize(), GetParam().lastValue * 334 / 100);
     EXPECT_EQ(window.currentScreen(), kScreenSuccessfullyUpdate);
 }

@@ -170,11 +170,11 @@ TEST_F(EventList, TheRightButtonDoesNotChangeTheSelection) {
 TEST_F(EventList, LongMacrosScrollTheNewRowToTheBottomEdge) {
     OpenPage();
     NewMacro("Long");
-    ASSERT_EQ(events().scrollCtrl()->minValue, 11);  // 199 / 18 rows fit
+    ASSERT_EQ(events().scrollCtrl()->minValue(), 11);  // 199 / 18 rows fit
     for (int i = 0; i < 15; ++i) {
         ChooseFromMenu({"Insert mouse event", "Scroll wheel", "Down"});
     }
-    EXPECT_EQ(events().scrollCtrl()->maxValue, 14);
+    EXPECT_EQ(events().scrollCtrl()->maxValue(), 14);
     EXPECT_EQ(events().scrollCtrl()->value(), 14);
     EXPECT_EQ(current()->events.back().rect.bottom, current()->rect.bottom);
 

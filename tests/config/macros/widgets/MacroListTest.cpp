@@ -104,7 +104,7 @@ TEST_F(MacroList, LongListsScrollTheLastRowToTheBottomEdge) {
     NewMacro("Macro 11");
     NewMacro("Macro 12");
     ASSERT_FALSE(list().scrollCtrl()->isHidden());
-    EXPECT_EQ(list().scrollCtrl()->maxValue, 13);
+    EXPECT_EQ(list().scrollCtrl()->maxValue(), 13);
     EXPECT_EQ(list().scrollCtrl()->value(), 12);
     const QRect last = list().rows().back()->rect;
     EXPECT_EQ(last.y() + last.height(), list().height());

@@ -94,7 +94,7 @@ void MacroPageFixture::ClickControl(const char* name) {
 }
 
 bool MacroPageFixture::IsChecked(const char* name) {
-    return static_cast<CVixCheckBox*>(Control(name))->checked;
+    return static_cast<CVixCheckBox*>(Control(name))->isChecked();
 }
 
 void MacroPageFixture::NewMacro(const QString& name) {

@@ -11,6 +11,7 @@
 #include "config/app/UnexpectedExitSave.h"
 #include "config/app/VeskTray.h"
 #include "config/device/DeviceCommands.h"
+#include "config/pages/BuildFromLayout.h"
 #include "config/pages/ProfilePage.h"
 #include "platform/VersionText.h"
 #include "shared/skin/CVixButton.h"
@@ -29,9 +30,10 @@ using layout::LayoutControl;
 constexpr int kVersionFontHeight = 13;
 constexpr int kPageButtonCount = VeskPages::kCount;
 
-int ProfileOfMenuButton(int id) {
-    return 1021 - id;  // 1020 … 1016 are the menus of profiles 1 … 5
-}
+// Skin element 0 is the main window's background.
+constexpr int kMainBackgroundElement = 0;
+// The text colour of the version label.
+constexpr std::uint32_t kVersionTextColor = 0xFFD2D2D2;
 
 QString ToQString(const std::u16string& text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -92,66 +94,41 @@ void CVESKDlg::OnInitDialog() {
     QTimer::singleShot(0, this, [this] { m_set.TellUnreadableProfiles(); });
 }
 
-QImage CVESKDlg::Cut(int element, int state, const ControlRect& r) {
-    return m_skin.GetSkinPart(element, state, r.x, r.y, r.right(), r.bottom());
-}
-
 void CVESKDlg::BuildWindow() {
-    SetBackgroundImage(m_skin.GetSkinPart(0, 0, 0, 0, 0, 0));
-    PlaceControls();
+    const SkinPictures pictures(&m_skin, "Main_Normal.bmp");
+    SetBackgroundImage(pictures.Element(kMainBackgroundElement));
+    PlaceControls(pictures);
     FillMenus();
     m_version->SetFontHeight(kVersionFontHeight);
     m_version->SetText(QString::fromLatin1(kProgramVersionText));
     CreatePages();
 }
 
-void CVESKDlg::PlaceControls() {
-    int element = 1;  // elements 1 … 21 are the main window's controls, in table order
-    for (const LayoutControl& c : layout::kMainControls) {
-        const ControlRect& r = c.rect;
-        QWidget* control = nullptr;
-        if (c.kind == layout::ControlKind::ComboButton) {
-            auto* combo = new CVixComboButton(c.id, this);
-            combo->SetImages(Cut(element, 0, r), Cut(element, 1, r), Cut(element, 2, r));
-            combo->setShowCaption(c.id == layout::kLanguageButtonId);
-            if (c.id == layout::kLanguageButtonId) {
-                m_language = combo;
-            } else {
-                m_profileMenus[ProfileOfMenuButton(c.id) - 1] = combo;
-            }
-            control = combo;
-        } else if (c.kind == layout::ControlKind::Label) {
-            m_version = new CVixStatic(c.id, this);
-            m_version->SetBackgroundImage(Cut(element, 0, r));
-            m_version->setTextColor(0xFFD2D2D2);
-            control = m_version;
-        } else {
-            auto* button = new CVixButton(c.id, this);
-            button->SetImages(Cut(element, 0, r), Cut(element, 1, r), Cut(element, 2, r),
-                              Cut(element, 3, r));
-            if (c.id >= layout::kMouseSettingsButtonId && c.id <= layout::kSupportButtonId) {
-                m_pageButtons[c.id - layout::kMouseSettingsButtonId] = button;
-            } else if (c.id >= layout::kFirstProfileButtonId &&
-                       c.id < layout::kFirstProfileButtonId + kProfileCount) {
-                const int number = c.id - layout::kFirstProfileButtonId + 1;
-                m_profileButtons[number - 1] = button;
-                button->setTextFont(skin::MakeFont(skin::kNeoSansFace, 13));
-                ShowProfileButton(number);
-            } else if (c.id == layout::kResetButtonId) {
-                m_reset = button;
-            } else if (c.id == layout::kOkButtonId) {
-                m_ok = button;
-            } else if (c.id == layout::kApplyButtonId) {
-                m_apply = button;
-            } else {
-                m_cancel = button;
-            }
-            control = button;
-        }
-        control->setObjectName(QString::fromUtf8(c.name.data(), static_cast<int>(c.name.size())));
-        control->setGeometry(r.x, r.y, r.width, r.height);
-        ++element;
+void CVESKDlg::PlaceControls(const SkinPictures& pictures) {
+    DressRules rules;
+    rules.states = [](const LayoutControl&) { return 4; };
+    const LayoutControls controls = BuildFromLayout(layout::kMainControls, pictures, *this, rules);
+    for (int k = 0; k < kPageButtonCount; ++k) {
+        m_pageButtons[k] = controls.get<CVixButton>(layout::kMouseSettingsButtonId + k);
     }
+    for (int number = 1; number <= kProfileCount; ++number) {
+        CVixButton* button =
+            controls.get<CVixButton>(layout::kFirstProfileButtonId + number - 1);
+        m_profileButtons[number - 1] = button;
+        button->setTextFont(skin::MakeFont(skin::kNeoSansFace, 13));
+        ShowProfileButton(number);
+        m_profileMenus[number - 1] =
+            controls.get<CVixComboButton>(layout::ProfileMenuButtonId(number));
+        m_profileMenus[number - 1]->setShowCaption(false);
+    }
+    m_language = controls.get<CVixComboButton>(layout::kLanguageButtonId);
+    m_language->setShowCaption(true);
+    m_reset = controls.get<CVixButton>(layout::kResetButtonId);
+    m_ok = controls.get<CVixButton>(layout::kOkButtonId);
+    m_apply = controls.get<CVixButton>(layout::kApplyButtonId);
+    m_cancel = controls.get<CVixButton>(layout::kCancelButtonId);
+    m_version = controls.get<CVixStatic>(layout::kFirmwareVerLabelId);
+    m_version->setTextColor(kVersionTextColor);
 }
 
 void CVESKDlg::FillMenus() {
@@ -320,7 +297,7 @@ void CVESKDlg::controlNotify(int id, int value) {
         }
         return;
     }
-    const int number = ProfileOfMenuButton(id);
+    const int number = layout::ProfileOfMenuButton(id);
     if (number >= 1 && number <= kProfileCount) {
         ProfileMenuCommand(number, value);
     }

@@ -56,6 +56,7 @@ namespace solune {
 class CVixButton;
 class CVixComboButton;
 class CVixStatic;
+class SkinPictures;
 class UnexpectedExitSave;
 class VeskTray;
 
@@ -154,10 +155,9 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     void ShowBusy(bool busy);
 
     void BuildWindow();
-    void PlaceControls();
+    void PlaceControls(const SkinPictures& pictures);
     void FillMenus();
     void CreatePages();
-    QImage Cut(int element, int state, const layout::ControlRect& r);
     void ResetToDefault();
     void ApplyAndHide();
     void ExportProfile(int number);

@@ -6,10 +6,10 @@
 
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
+#include "config/pages/BuildFromLayout.h"
 #include "config/pages/DecimalText.h"
 #include "config/pages/PageNotices.h"
 #include "shared/layout/LightingPageLayout.h"
-#include "config/pages/PlacedControl.h"
 #include "config/profiles/Profile.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
@@ -19,40 +19,33 @@
 namespace solune {
 namespace {
 
-constexpr int kOnId = 1027;
-constexpr int kOffId = 1028;
-constexpr int kSelectId = 1029;
-constexpr int kWheelBoxId = 1030;
-constexpr int kDpiIndicatorId = 1031;
-constexpr int kDpiButtonsId = 1032;
-constexpr int kLogoBoxId = 1033;
-constexpr int kWheelColorId = 1034;
-constexpr int kMarker2Id = 1035;
-constexpr int kMarker3Id = 1036;
-constexpr int kLogoColorId = 1037;
-constexpr std::array<int, 4> kEffectIds = {1043, 1049, 1055, 1061};
-constexpr int kColorShiftId = 1062;
-constexpr int kSolidColorId = 1063;
-constexpr std::array<int, 3> kEditIds = {1082, 1083, 1084};
-constexpr int kPreviewId = 1085;
+using namespace layout;
 
 constexpr int kEditCheckMs = 100;
 constexpr int kColorEditMaxCharacters = 3;
 constexpr int kMaxComponent = 255;
 
-const layout::LayoutControl& ControlOf(int id) {
-    return *layout::FindControl(layout::kLightingPageControls, id);
+const LayoutControl& ControlOf(int id) {
+    return *FindControl(kLightingPageControls, id);
 }
 
-template <typename W>
-W* Placed(W* widget, int id) {
-    return PlacedControl(widget, layout::kLightingPageControls, id);
+// The effect and colour-mode buttons have no disable picture; every other
+// button and box of the page has all four.
+int StatesOf(const LayoutControl& row) {
+    const bool effect = std::find(kLightingEffectIds.begin(), kLightingEffectIds.end(), row.id) !=
+                        kLightingEffectIds.end();
+    return effect || row.id == kLightingColorShiftId || row.id == kLightingSolidColorId ? 3 : 4;
+}
+
+// The preview is the page's own class.
+QWidget* MakeOwnControl(const LayoutControl& row, QWidget& page) {
+    return row.id == kLightingPreviewId ? new CVixMouseStatic(row.id, &page) : nullptr;
 }
 
 }  // namespace
 
 CColorSettingsDlg::CColorSettingsDlg(const PageContext& context, QWidget* parent)
-    : CVixImageDialog(parent),
+    : SkinPage(parent),
       m_context(context),
       m_pictures(context.skin, "ColorSetting_Normal.bmp") {
     setObjectName(QStringLiteral("ColorSettings"));
@@ -66,97 +59,73 @@ CColorSettingsDlg::~CColorSettingsDlg() = default;
 
 void CColorSettingsDlg::Build() {
     SetBackgroundImage(m_pictures.Whole("ColorSetting_BK.bmp"));
-    BuildZoneControls();
-    BuildPresets();
-    BuildEffectControls();
-    BuildEditsAndPreview();
+    DressRules rules;
+    rules.states = StatesOf;
+    rules.make = MakeOwnControl;
+    const LayoutControls controls =
+        BuildFromLayout(kLightingPageControls, m_pictures, *this, rules);
+    SetUpZoneControls(controls);
+    SetUpPresets(controls);
+    SetUpEffectControls(controls);
+    SetUpEditsAndPreview(controls);
     ShowZoneControls(false);
 }
 
-void CColorSettingsDlg::BuildZoneControls() {
-    const PagePictures& p = m_pictures;
-    auto makeButton = [&](int id) {
-        auto* b = Placed(new CVixButton(id, this), id);
-        auto pics = p.States(ControlOf(id).rect, 4);
-        b->SetImages(pics[0], pics[1], pics[2], pics[3]);
-        return b;
-    };
-    auto makeBox = [&](int id) {
-        auto* b = Placed(new CVixCheckBox(id, this), id);
-        auto pics = p.States(ControlOf(id).rect, 4);
-        b->SetImages(pics[0], pics[1], pics[2], pics[3]);
-        return b;
-    };
-    m_on = makeButton(kOnId);
-    m_off = makeButton(kOffId);
-    m_select = makeButton(kSelectId);
+void CColorSettingsDlg::SetUpZoneControls(const LayoutControls& controls) {
+    m_on = controls.get<CVixButton>(kLightingOnId);
+    m_off = controls.get<CVixButton>(kLightingOffId);
+    m_select = controls.get<CVixButton>(kLightingSelectId);
     m_on->setSelected(true);
 
-    m_wheelBox = makeBox(kWheelBoxId);
-    m_logoBox = makeBox(kLogoBoxId);
+    m_wheelBox = controls.get<CVixCheckBox>(kLightingWheelBoxId);
+    m_logoBox = controls.get<CVixCheckBox>(kLightingLogoBoxId);
     // Zones 2 and 3 cannot be chosen: their boxes stay disabled and show only
     // their disable picture.
-    for (int id : {kDpiButtonsId, kDpiIndicatorId}) {
-        auto* b = Placed(new CVixCheckBox(id, this), id);
-        b->SetImages({}, {}, {}, p.Cut(PagePictures::kDisable, ControlOf(id).rect));
+    m_dpiButtons = controls.get<CVixCheckBox>(kLightingDpiButtonsId);
+    m_dpiIndicator = controls.get<CVixCheckBox>(kLightingDpiIndicatorId);
+    for (CVixCheckBox* b : {m_dpiButtons, m_dpiIndicator}) {
+        b->SetImages({}, {}, {},
+                     m_pictures.Cut(SkinPictures::kDisable, ControlOf(b->controlId()).rect));
         b->setEnabled(false);
-        (id == kDpiButtonsId ? m_dpiButtons : m_dpiIndicator) = b;
     }
 
-    for (int id : {kWheelColorId, kLogoColorId}) {
-        auto* b = Placed(new CVixCbnColorButton(id, this), id);
-        auto pics = p.States(ControlOf(id).rect, 3);
-        b->SetImages(pics[0], pics[1], pics[2], p.Whole("ColorPanel.bmp"));
-        (id == kWheelColorId ? m_wheelColor : m_logoColor) = b;
-    }
-    for (int id : {kMarker3Id, kMarker2Id}) {
-        auto* b = Placed(new CVixButton(id, this), id);
-        auto pics = p.States(ControlOf(id).rect, 2);
-        b->SetImages(pics[0], pics[1], {}, p.Whole("ColorPanel.bmp"));
+    m_wheelColor = controls.get<CVixCbnColorButton>(kLightingWheelColorId);
+    m_logoColor = controls.get<CVixCbnColorButton>(kLightingLogoColorId);
+    // The markers only mark zones 3 and 2 on the drawn mouse: a normal and an
+    // over picture, and the colour panel's picture in the disable place.
+    m_marker3 = controls.get<CVixButton>(kLightingMarker3Id);
+    m_marker2 = controls.get<CVixButton>(kLightingMarker2Id);
+    for (CVixButton* b : {m_marker3, m_marker2}) {
+        auto pics = m_pictures.States(ControlOf(b->controlId()).rect, 2);
+        b->SetImages(pics[0], pics[1], {}, m_pictures.Whole("ColorPanel.bmp"));
         b->setFocusPolicy(Qt::NoFocus);
-        (id == kMarker3Id ? m_marker3 : m_marker2) = b;
     }
 }
 
-void CColorSettingsDlg::BuildPresets() {
+void CColorSettingsDlg::SetUpPresets(const LayoutControls& controls) {
     for (int row = 1; row <= 4; ++row) {
         for (int column = 1; column <= 5; ++column) {
-            const int id = layout::PresetButtonId(row, column);
-            auto* b = Placed(new CVixButton(id, this), id);
-            const layout::ControlRect& r = ControlOf(id).rect;
-            b->SetImages(
-                m_pictures.Cut(PagePictures::kNormal, r), m_pictures.Cut(PagePictures::kOver, r),
-                m_pictures.Cut(PagePictures::kDown, r), m_pictures.Cut(PagePictures::kDisable, r));
-            m_presets[(row - 1) * 5 + (column - 1)] = b;
+            m_presets[(row - 1) * 5 + (column - 1)] =
+                controls.get<CVixButton>(PresetButtonId(row, column));
         }
     }
 }
 
-void CColorSettingsDlg::BuildEffectControls() {
-    auto makeButton = [this](int id) {
-        auto* b = Placed(new CVixButton(id, this), id);
-        const layout::ControlRect& r = ControlOf(id).rect;
-        b->SetImages(m_pictures.Cut(PagePictures::kNormal, r),
-                     m_pictures.Cut(PagePictures::kOver, r), m_pictures.Cut(PagePictures::kDown, r),
-                     {});
-        return b;
-    };
-    for (std::size_t i = 0; i < kEffectIds.size(); ++i) {
-        m_effects[i] = makeButton(kEffectIds[i]);
+void CColorSettingsDlg::SetUpEffectControls(const LayoutControls& controls) {
+    for (std::size_t i = 0; i < kLightingEffectIds.size(); ++i) {
+        m_effects[i] = controls.get<CVixButton>(kLightingEffectIds[i]);
     }
     m_effects[0]->setSelected(true);
-    m_colorShiftButton = makeButton(kColorShiftId);
-    m_solidColorButton = makeButton(kSolidColorId);
+    m_colorShiftButton = controls.get<CVixButton>(kLightingColorShiftId);
+    m_solidColorButton = controls.get<CVixButton>(kLightingSolidColorId);
     m_solidColorButton->setSelected(true);
 }
 
-void CColorSettingsDlg::BuildEditsAndPreview() {
-    for (std::size_t i = 0; i < kEditIds.size(); ++i) {
-        auto* e = Placed(new CVixEdit(kEditIds[i], this), kEditIds[i]);
-        e->setBackground(m_pictures.Cut(PagePictures::kNormal, ControlOf(kEditIds[i]).rect));
-        m_edits[i] = e;
+void CColorSettingsDlg::SetUpEditsAndPreview(const LayoutControls& controls) {
+    for (std::size_t i = 0; i < kLightingEditIds.size(); ++i) {
+        m_edits[i] = controls.get<CVixEdit>(kLightingEditIds[i]);
     }
-    m_preview = Placed(new CVixMouseStatic(kPreviewId, this), kPreviewId);
+    m_preview = controls.get<CVixMouseStatic>(kLightingPreviewId);
     m_preview->setPicture(m_pictures.Whole("Mouse.png").copy());
     m_savedWheel = m_preview->scrollWheelColor();
     m_savedLogo = m_preview->logoColor();
@@ -192,7 +161,6 @@ void CColorSettingsDlg::LoadZoneMode(std::int32_t zones) {
     m_on->setSelected(zones == kLightingOn);
     m_off->setSelected(zones == kLightingOff);
     m_select->setSelected(oneByOne);
-    m_preview->update();
 }
 
 void CColorSettingsDlg::LoadColorShift(std::int32_t& effect) {
@@ -263,48 +231,47 @@ void CColorSettingsDlg::StoreToProfile(Profile& profile) {
 // ---- controls -------------------------------------------------------------
 
 void CColorSettingsDlg::controlClicked(int id) {
-    if (id == kOnId || id == kOffId || id == kSelectId) {
+    if (id == kLightingOnId || id == kLightingOffId || id == kLightingSelectId) {
         SelectZoneMode(id);
-    } else if (id == kWheelBoxId || id == kLogoBoxId) {
+    } else if (id == kLightingWheelBoxId || id == kLightingLogoBoxId) {
         ZoneBoxClicked();
-    } else if (layout::PresetColorOf(id)) {
+    } else if (PresetColorOf(id)) {
         PresetClicked(id);
-    } else if (std::find(kEffectIds.begin(), kEffectIds.end(), id) != kEffectIds.end()) {
+    } else if (std::find(kLightingEffectIds.begin(), kLightingEffectIds.end(), id) != kLightingEffectIds.end()) {
         SelectEffect(id);
-    } else if (id == kColorShiftId) {
+    } else if (id == kLightingColorShiftId) {
         StartColorShift();
-    } else if (id == kSolidColorId) {
+    } else if (id == kLightingSolidColorId) {
         StopColorShift();
     }
 }
 
 void CColorSettingsDlg::controlNotify(int id, int value) {
-    if (id == kWheelColorId || id == kLogoColorId) {
+    if (id == kLightingWheelColorId || id == kLightingLogoColorId) {
         const std::uint32_t argb = ArgbFromColorRef(static_cast<std::uint32_t>(value));
-        if (id == kWheelColorId) {
+        if (id == kLightingWheelColorId) {
             m_preview->setScrollWheelColor(argb);
             m_savedWheel = argb;
         } else {
             m_preview->setLogoColor(argb);
             m_savedLogo = argb;
         }
-        m_preview->update();
         return;
     }
-    CVixImageDialog::controlNotify(id, value);
+    SkinPage::controlNotify(id, value);
 }
 
 void CColorSettingsDlg::SelectZoneMode(int id) {
-    m_on->setSelected(id == kOnId);
-    m_off->setSelected(id == kOffId);
-    m_select->setSelected(id == kSelectId);
-    ShowZoneControls(id == kSelectId);
-    if (id == kSelectId) {
+    m_on->setSelected(id == kLightingOnId);
+    m_off->setSelected(id == kLightingOffId);
+    m_select->setSelected(id == kLightingSelectId);
+    ShowZoneControls(id == kLightingSelectId);
+    if (id == kLightingSelectId) {
         m_wheelBox->setChecked(false);
         m_logoBox->setChecked(false);
     }
-    m_preview->setScrollWheelOn(id == kOnId);
-    m_preview->setLogoOn(id == kOnId);
+    m_preview->setScrollWheelOn(id == kLightingOnId);
+    m_preview->setLogoOn(id == kLightingOnId);
 }
 
 void CColorSettingsDlg::ZoneBoxClicked() {
@@ -320,15 +287,15 @@ void CColorSettingsDlg::ShowZoneControls(bool show) {
 }
 
 void CColorSettingsDlg::PresetClicked(int id) {
-    const layout::Rgb& rgb = *layout::PresetColorOf(id);
+    const Rgb& rgb = *PresetColorOf(id);
     SetPreviewColors(ArgbFromRgb(rgb.red, rgb.green, rgb.blue));
     ShowColorInEdits(rgb.red, rgb.green, rgb.blue);
 }
 
 void CColorSettingsDlg::SelectEffect(int id) {
-    for (std::size_t i = 0; i < kEffectIds.size(); ++i) {
-        m_effects[i]->setSelected(kEffectIds[i] == id);
-        if (kEffectIds[i] == id) {
+    for (std::size_t i = 0; i < kLightingEffectIds.size(); ++i) {
+        m_effects[i]->setSelected(kLightingEffectIds[i] == id);
+        if (kLightingEffectIds[i] == id) {
             m_preview->SetEffect(static_cast<int>(i));
         }
     }
@@ -388,7 +355,7 @@ void CColorSettingsDlg::timerEvent(QTimerEvent* event) {
         CheckColorEdits();
         return;
     }
-    CVixImageDialog::timerEvent(event);
+    SkinPage::timerEvent(event);
 }
 
 void CColorSettingsDlg::CheckColorEdits() {
@@ -430,12 +397,7 @@ void CColorSettingsDlg::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (event->key() == Qt::Key_Escape) {
-        // The page is not a dialog to close.
-        event->accept();
-        return;
-    }
-    CVixImageDialog::keyPressEvent(event);
+    SkinPage::keyPressEvent(event);
 }
 
 }  // namespace solune

@@ -32,16 +32,17 @@
 //
 // Keys: Enter anywhere on the page stores the page into the current profile
 // (the window hears it through PageContext::notices) and the page stays
-// open; Escape does nothing.
+// open; Escape does nothing (it goes on to the main window, which ignores
+// it).
 
 #include <QString>
 #include <array>
 #include <cstdint>
 
 #include "config/pages/PageContext.h"
-#include "config/pages/PagePictures.h"
 #include "config/pages/ProfilePage.h"
-#include "shared/skin/CVixImageDialog.h"
+#include "shared/skin/SkinPage.h"
+#include "shared/skin/SkinPictures.h"
 
 namespace solune {
 
@@ -50,8 +51,9 @@ class CVixCheckBox;
 class CVixCbnColorButton;
 class CVixEdit;
 class CVixMouseStatic;
+class LayoutControls;
 
-class CColorSettingsDlg : public CVixImageDialog, public ProfilePage {
+class CColorSettingsDlg : public SkinPage, public ProfilePage {
   public:
     explicit CColorSettingsDlg(const PageContext& context, QWidget* parent = nullptr);
     ~CColorSettingsDlg() override;
@@ -73,10 +75,10 @@ class CColorSettingsDlg : public CVixImageDialog, public ProfilePage {
 
   private:
     void Build();
-    void BuildZoneControls();
-    void BuildPresets();
-    void BuildEffectControls();
-    void BuildEditsAndPreview();
+    void SetUpZoneControls(const LayoutControls& controls);
+    void SetUpPresets(const LayoutControls& controls);
+    void SetUpEffectControls(const LayoutControls& controls);
+    void SetUpEditsAndPreview(const LayoutControls& controls);
 
     void LoadZoneMode(std::int32_t zones);
     void LoadColorShift(std::int32_t& effect);
@@ -95,7 +97,7 @@ class CColorSettingsDlg : public CVixImageDialog, public ProfilePage {
     void CheckColorEdits();
 
     PageContext m_context;
-    PagePictures m_pictures;
+    SkinPictures m_pictures;
 
     CVixButton* m_on = nullptr;
     CVixButton* m_off = nullptr;

@@ -1,6 +1,7 @@
 #include "config/pages/CMouseSettingsDlg.h"
 
 #include "shared/layout/ButtonPageLayout.h"
+#include "config/pages/BuildFromLayout.h"
 #include "config/pages/CPopDlg.h"
 #include "config/pages/FunctionMenu.h"
 #include "config/pages/KeyName.h"
@@ -13,35 +14,11 @@
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixSliderCtrl.h"
-#include "shared/layout/SkinElementTable.h"
-#include "shared/skin/SkinLibrary.h"
 
 namespace solune {
 namespace {
 
-// Markers Bn1 … Bn9: Bn8 (1039) and Bn9 (1041) have no row in the layout.
-constexpr std::array<int, 9> kMarkerIds = {1032, 1033, 1013, 1034, 1037, 1035, 1036, 1039, 1041};
 constexpr int kPlacedMarkers = 7;
-
-const layout::LayoutControl& Control(int id) {
-    for (const layout::LayoutControl& control : layout::kButtonPageControls) {
-        if (control.id == id) {
-            return control;
-        }
-    }
-    static const layout::LayoutControl none{};
-    return none;
-}
-
-QString NameOf(const layout::LayoutControl& control) {
-    return QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size()));
-}
-
-// Names the widget after its layout row and moves it to its rectangle.
-void Place(QWidget& widget, const layout::LayoutControl& control) {
-    widget.setObjectName(NameOf(control));
-    widget.setGeometry(control.rect.x, control.rect.y, control.rect.width, control.rect.height);
-}
 
 QString KeyText(std::int16_t code) {
     return QString::fromStdString(KeyName(static_cast<std::uint16_t>(code)));
@@ -51,31 +28,23 @@ QString KeyText(std::int16_t code) {
 
 CMouseSettingsDlg::CMouseSettingsDlg(const PageContext& context, MacroDirectory& macros,
                                      QWidget* parent)
-    : CVixImageDialog(parent),
-      m_context(context),
-      m_macros(macros),
-      m_pictures(WindowPictures::Load(context.skin, "MouseSetting", true)) {
-    // A page is a child window of the main window, not a dialog window of
-    // its own (QDialog makes itself one).
-    setWindowFlags(Qt::Widget);
+    : SkinPage(parent), m_context(context), m_macros(macros) {
     setObjectName(QStringLiteral("MouseSettings"));
-    SetBackgroundImage(m_pictures.normal);
-    BuildSelectors();
-    BuildMarkers();
-    BuildBoxesAndSliders();
+    const SkinPictures pictures(context.skin, "MouseSetting_Normal.bmp");
+    SetBackgroundImage(pictures.Whole("MouseSetting_Normal.bmp"));
+    const LayoutControls controls =
+        BuildFromLayout(layout::kButtonPageControls, pictures, *this);
+    SetUpSelectors(controls);
+    SetUpMarkers(controls);
+    SetUpBoxesAndSliders(controls);
     RefreshMacroMenus();
 }
 
 CMouseSettingsDlg::~CMouseSettingsDlg() = default;
 
-void CMouseSettingsDlg::BuildSelectors() {
+void CMouseSettingsDlg::SetUpSelectors(const LayoutControls& controls) {
     for (int k = 0; k < kButtonCount; ++k) {
-        const layout::LayoutControl& control = Control(layout::kFunctionSelectorIds[k]);
-        auto* selector = new CVixComboButton(control.id, this);
-        Place(*selector, control);
-        selector->SetImages(m_pictures.Cut(m_pictures.normal, control),
-                            m_pictures.Cut(m_pictures.over, control),
-                            m_pictures.Cut(m_pictures.down, control));
+        auto* selector = controls.get<CVixComboButton>(layout::kFunctionSelectorIds[k]);
         selector->UseNeoSansFont();
         BuildFunctionMenu(*selector);
         ShowMenuRow(*selector, kDefaultButtonFunctions[k]);
@@ -83,45 +52,30 @@ void CMouseSettingsDlg::BuildSelectors() {
     }
 }
 
-void CMouseSettingsDlg::BuildMarkers() {
+void CMouseSettingsDlg::SetUpMarkers(const LayoutControls& controls) {
     for (int k = 0; k < kButtonCount; ++k) {
-        auto* marker = new CVixButton(kMarkerIds[k], this);
         if (k < kPlacedMarkers) {
-            const layout::LayoutControl& control = Control(kMarkerIds[k]);
-            Place(*marker, control);
-            m_pictures.DressButton(*marker, control);
-        } else {
-            marker->setObjectName(QStringLiteral("Bn%1").arg(k + 1));
-            marker->setGeometry(0, 0, 0, 0);
-            marker->hide();
+            m_markers[k] = controls.get<CVixButton>(layout::kMarkerIds[k]);
+            continue;
         }
+        auto* marker = new CVixButton(layout::kMarkerIds[k], this);
+        marker->setObjectName(QStringLiteral("Bn%1").arg(k + 1));
+        marker->setGeometry(0, 0, 0, 0);
+        marker->hide();
         m_markers[k] = marker;
     }
 }
 
-void CMouseSettingsDlg::BuildBoxesAndSliders() {
+void CMouseSettingsDlg::SetUpBoxesAndSliders(const LayoutControls& controls) {
     for (std::size_t i = 0; i < ReportRateGroup::kBoxes.size(); ++i) {
-        const layout::LayoutControl& control = Control(ReportRateGroup::kBoxes[i].id);
-        auto* box = new CVixCheckBox(control.id, this);
-        Place(*box, control);
-        DressBox(*box, control);
-        m_rateBoxes[i] = box;
+        m_rateBoxes[i] = controls.get<CVixCheckBox>(ReportRateGroup::kBoxes[i].id);
     }
     m_reportRate = std::make_unique<ReportRateGroup>(m_rateBoxes);
     m_reportRate->Show(kPolling1000Hz);
 
-    const layout::LayoutControl& enable = Control(PointerSliders::kEnableId);
-    m_enable = new CVixCheckBox(enable.id, this);
-    Place(*m_enable, enable);
-    DressBox(*m_enable, enable);
+    m_enable = controls.get<CVixCheckBox>(PointerSliders::kEnableId);
     for (std::size_t i = 0; i < PointerSliders::kRanges.size(); ++i) {
-        const layout::LayoutControl& control = Control(PointerSliders::kRanges[i].id);
-        auto* slider = new CVixSliderCtrl(control.id, this);
-        Place(*slider, control);
-        const QImage thumb = SkinSlot("Slider_Normal.bmp");
-        slider->SetImages(m_pictures.Cut(m_pictures.normal, control), thumb, thumb,
-                          SkinSlot("Slider_Disable.bmp"));
-        m_sliders[i] = slider;
+        m_sliders[i] = controls.get<CVixSliderCtrl>(PointerSliders::kRanges[i].id);
     }
     m_pointer = std::make_unique<PointerSliders>(*m_enable, m_sliders);
     m_pointer->Start();
@@ -136,16 +90,6 @@ void CMouseSettingsDlg::RefreshMacroMenus() {
             AddMacroRow(*selector, row);
         }
     }
-}
-
-QImage CMouseSettingsDlg::SkinSlot(std::string_view file) const {
-    return m_context.skin ? m_context.skin->Picture(skin::SlotOf(file)) : QImage();
-}
-
-void CMouseSettingsDlg::DressBox(CVixCheckBox& box, const layout::LayoutControl& control) const {
-    box.SetImages(m_pictures.Cut(m_pictures.normal, control),
-                  m_pictures.Cut(m_pictures.over, control),
-                  m_pictures.Cut(m_pictures.down, control), QImage());
 }
 
 bool CMouseSettingsDlg::IsLastLeftClick(int button) const {
@@ -190,7 +134,7 @@ bool CMouseSettingsDlg::controlChosen(int id, int rowId) {
             return HandleChoice(k, rowId);
         }
     }
-    return CVixImageDialog::controlChosen(id, rowId);
+    return SkinPage::controlChosen(id, rowId);
 }
 
 void CMouseSettingsDlg::controlNotify(int id, int value) {
@@ -199,7 +143,7 @@ void CMouseSettingsDlg::controlNotify(int id, int value) {
             return;
         }
     }
-    CVixImageDialog::controlNotify(id, value);
+    SkinPage::controlNotify(id, value);
 }
 
 void CMouseSettingsDlg::controlClicked(int id) {

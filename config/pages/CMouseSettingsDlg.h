@@ -43,8 +43,7 @@
 
 #include "config/pages/PageContext.h"
 #include "config/pages/ProfilePage.h"
-#include "config/pages/WindowPictures.h"
-#include "shared/skin/CVixImageDialog.h"
+#include "shared/skin/SkinPage.h"
 
 namespace solune {
 
@@ -52,11 +51,12 @@ class CVixButton;
 class CVixCheckBox;
 class CVixComboButton;
 class CVixSliderCtrl;
+class LayoutControls;
 class MacroDirectory;
 class PointerSliders;
 class ReportRateGroup;
 
-class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
+class CMouseSettingsDlg : public SkinPage, public ProfilePage {
   public:
     // `context` is copied; its pointers and `macros` are borrowed and must
     // outlive the page. Builds the page (its size is that of its background
@@ -92,19 +92,10 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
     // returns its DoModal result.
     virtual int OpenPopUp(int mode, CVixComboButton* target);
 
-    // Enter and Escape reach these through the dialog's key handling, which
-    // keeps the keys on the page; neither closes it.
-    void accept() override {}
-    void reject() override {}
-
   private:
-    // A whole picture of the skin ("Slider_Normal.bmp"); null without a skin.
-    QImage SkinSlot(std::string_view file) const;
-    // The normal, over and down regions under the box; no disable picture.
-    void DressBox(CVixCheckBox& box, const layout::LayoutControl& control) const;
-    void BuildSelectors();
-    void BuildMarkers();
-    void BuildBoxesAndSliders();
+    void SetUpSelectors(const LayoutControls& controls);
+    void SetUpMarkers(const LayoutControls& controls);
+    void SetUpBoxesAndSliders(const LayoutControls& controls);
     // Whether selector `button` takes row `choice` over itself.
     bool HandleChoice(int button, int choice);
     bool IsLastLeftClick(int button) const;
@@ -113,7 +104,6 @@ class CMouseSettingsDlg : public CVixImageDialog, public ProfilePage {
 
     PageContext m_context;
     MacroDirectory& m_macros;
-    WindowPictures m_pictures;  // "MouseSetting_Normal.bmp", "_Over", "_Down"
     std::array<CVixComboButton*, 9> m_selectors{};
     std::array<CVixButton*, 9> m_markers{};
     std::array<CVixCheckBox*, 4> m_rateBoxes{};

@@ -4,13 +4,14 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <string>
+#include <utility>
 
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/keycapture/KeyEventSource.h"
 #include "config/pages/KeyName.h"
 #include "config/pages/PopUps.h"
-#include "config/pages/WindowPictures.h"
+#include "config/pages/BuildFromLayout.h"
 #include "platform/MessageSink.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixComboButton.h"
@@ -82,13 +83,23 @@ void CPopDlg::BuildControls() {
     if (m_layout == nullptr) {
         return;
     }
-    m_pictures = WindowPictures::Load(m_context.skin, m_layout->name, false);
-    if (m_context.skin != nullptr) {
-        SetBackgroundImage(m_pictures.normal);
-    }
-    for (CVixButton* button : {m_ok, m_cancel, m_close}) {
-        if (const layout::LayoutControl* control = Control(button->controlId())) {
-            m_pictures.DressButton(*button, *control);
+    const std::string normalFile = std::string(m_layout->name) + "_Normal.bmp";
+    const SkinPictures pictures(m_context.skin, normalFile);
+    SetBackgroundImage(pictures.Whole(normalFile));
+    DressRules rules;
+    rules.normalAsDown = true;
+    const std::pair<int, QWidget*> controls[] = {{layout::kPopOkId, m_ok},
+                                                 {layout::kPopCancelId, m_cancel},
+                                                 {layout::kPopCloseId, m_close},
+                                                 {layout::kPopTimeId, m_text},
+                                                 {layout::kPopImageId, m_picture}};
+    for (const layout::LayoutControl& row : m_layout->controls) {
+        for (const auto& [id, control] : controls) {
+            if (id == row.id) {
+                PlaceControl(*control, row);
+                DressControl(*control, row, pictures, rules);
+                control->show();
+            }
         }
     }
     if (m_mode == layout::kSensorMira2Mode) {
@@ -99,14 +110,8 @@ void CPopDlg::BuildControls() {
     }
 }
 
-const layout::LayoutControl* CPopDlg::Control(int id) const {
-    return layout::FindControl(m_layout->controls, id);
-}
-
 void CPopDlg::PrepareAnimation() {
-    m_pictures.DressLabel(*m_text, *Control(layout::kPopTimeId));
     m_text->SetText(QString::fromLatin1(kCountdownStart));
-    m_pictures.DressLabel(*m_picture, *Control(layout::kPopImageId));
     if (m_context.skin != nullptr) {
         for (int frame = 1; frame <= kAnimationFrames; ++frame) {
             const std::string file = "TQA2-" + std::to_string(frame) + ".bmp";
@@ -117,7 +122,6 @@ void CPopDlg::PrepareAnimation() {
 }
 
 void CPopDlg::PrepareKeyName() {
-    m_pictures.DressLabel(*m_text, *Control(layout::kPopTimeId));
     m_text->SetFontHeight(kKeyNameFontHeight);
     m_text->setCenterText(true);
 }

@@ -57,7 +57,6 @@
 
 #include "config/pages/PageContext.h"
 #include "shared/layout/PopDlgLayout.h"
-#include "config/pages/WindowPictures.h"
 #include "shared/skin/CVixImageDialog.h"
 
 namespace solune {
@@ -107,7 +106,6 @@ class CPopDlg : public CVixImageDialog {
 
   private:
     void BuildControls();
-    const layout::LayoutControl* Control(int id) const;
     void PrepareAnimation();
     void PrepareKeyName();
     void RunAnswerGivenInAdvance();
@@ -125,7 +123,6 @@ class CPopDlg : public CVixImageDialog {
     int m_mode;
     PageContext m_context;
     const layout::PopMode* m_layout;
-    WindowPictures m_pictures;
     CVixButton* m_ok;
     CVixButton* m_cancel;
     CVixButton* m_close;

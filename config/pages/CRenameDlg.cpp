@@ -2,19 +2,15 @@
 
 #include <QKeyEvent>
 
+#include "config/pages/BuildFromLayout.h"
 #include "config/pages/ProfileNamer.h"
 #include "shared/layout/RenameDlgLayout.h"
-#include "config/pages/WindowPictures.h"
-#include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixEdit.h"
 
 namespace solune {
 
 namespace {
 
-constexpr int kOkId = 1072;
-constexpr int kCancelId = 1073;
-constexpr int kCloseId = 1074;
 constexpr int kFirstProfile = 1;
 constexpr int kLastProfile = 5;
 
@@ -29,22 +25,11 @@ CRenameDlg::CRenameDlg(int profileNumber, ProfileNamer* namer, QWidget* parent, 
 }
 
 void CRenameDlg::BuildControls(SkinLibrary* skin) {
-    const WindowPictures pictures = WindowPictures::Load(skin, "ReName", true);
-    if (skin != nullptr) {
-        SetBackgroundImage(pictures.normal);
-    }
-    for (const layout::LayoutControl& control : layout::kRenameDlgControls) {
-        if (control.kind == layout::ControlKind::Edit) {
-            m_name = new CVixEdit(control.id, this);
-            m_name->setObjectName(QStringLiteral("Name"));
-            pictures.DressEdit(*m_name, control);
-            continue;
-        }
-        auto* button = new CVixButton(control.id, this);
-        button->setObjectName(
-            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
-        pictures.DressButton(*button, control);
-    }
+    const SkinPictures pictures(skin, "ReName_Normal.bmp");
+    SetBackgroundImage(pictures.Whole("ReName_Normal.bmp"));
+    const LayoutControls controls = BuildFromLayout(layout::kRenameDlgControls, pictures, *this);
+    m_name = controls.get<CVixEdit>(layout::kRenameEditId);
+    m_name->setObjectName(QStringLiteral("Name"));
 }
 
 void CRenameDlg::showEvent(QShowEvent* event) {
@@ -53,9 +38,9 @@ void CRenameDlg::showEvent(QShowEvent* event) {
 }
 
 void CRenameDlg::controlClicked(int id) {
-    if (id == kOkId) {
+    if (id == layout::kRenameOkId) {
         accept();
-    } else if (id == kCancelId || id == kCloseId) {
+    } else if (id == layout::kRenameCancelId || id == layout::kRenameCloseId) {
         reject();
     }
 }

@@ -1,13 +1,12 @@
 #include "config/pages/CSensorDlg.h"
 
-#include <QKeyEvent>
 #include <QTimerEvent>
 #include <algorithm>
 #include <string>
 
 #include "config/device/DeviceCommands.h"
 #include "config/pages/DecimalText.h"
-#include "config/pages/PlacedControl.h"
+#include "config/pages/BuildFromLayout.h"
 #include "shared/layout/PopDlgLayout.h"
 #include "shared/layout/SensorPageLayout.h"
 #include "config/pages/SurfaceQuality.h"
@@ -26,21 +25,7 @@
 namespace solune {
 namespace {
 
-constexpr int kSaveId = 1019;
-constexpr int kTestId = 1020;
-constexpr int kAnalyzeId = 1021;
-constexpr int kXAxisId = 1022;
-constexpr int kYAxisId = 1023;
-constexpr int kPointSpeedId = 1024;
-constexpr int kLiftDistanceId = 1025;
-constexpr int kQualityId = 1026;
-constexpr int kSurfaceId = 1027;
-constexpr int kDefinedModeId = 1087;
-constexpr int kDefinedEditId = 1088;
-constexpr int kAngleSnapId = 1095;
-constexpr std::array<int, 3> kXLabelIds = {1089, 1091, 1092};
-constexpr std::array<int, 3> kYLabelIds = {1090, 1093, 1094};
-constexpr std::array<int, 3> kColumnIds = {1096, 1097, 1098};
+using namespace layout;
 
 constexpr int kMinDpi = 50;
 constexpr int kMaxDpi = 7000;
@@ -53,13 +38,19 @@ constexpr int kStepLabelFontHeight = 13;
 constexpr int kEditCheckMs = 70;
 constexpr int kLabelRefreshMs = 50;
 
-const layout::ControlRect& RectOf(int id) {
-    return layout::FindControl(layout::kSensorPageControls, id)->rect;
+const ControlRect& RectOf(int id) {
+    return FindControl(kSensorPageControls, id)->rect;
 }
 
-template <typename W>
-W* Placed(W* widget, int id) {
-    return PlacedControl(widget, layout::kSensorPageControls, id);
+// The page's own classes: the number edit and the small combo button.
+QWidget* MakeOwnControl(const LayoutControl& row, QWidget& page) {
+    if (row.id == kSensorDefinedEditId) {
+        return new CQelNUMEdit(row.id, &page);
+    }
+    if (row.id == kSensorAngleSnapId) {
+        return new CQelComboButton(row.id, &page);
+    }
+    return nullptr;
 }
 
 // Picture name of quality class `c`: "0.bmp", "10.bmp" … "100.bmp".
@@ -70,7 +61,7 @@ std::string SurfacePictureFile(int c) {
 }  // namespace
 
 CSensorDlg::CSensorDlg(const PageContext& context, QWidget* parent)
-    : CVixImageDialog(parent), m_context(context), m_pictures(context.skin, "Sensor_Normal.bmp") {
+    : SkinPage(parent), m_context(context), m_pictures(context.skin, "Sensor_Normal.bmp") {
     setObjectName(QStringLiteral("Sensor"));
     Build();
     m_editTimer = startTimer(kEditCheckMs);
@@ -84,41 +75,27 @@ CSensorDlg::~CSensorDlg() = default;
 
 void CSensorDlg::Build() {
     SetBackgroundImage(m_pictures.Whole("Sensor_Normal.bmp"));
-    BuildButtons();
-    BuildSliders();
-    BuildQuality();
-    BuildLabels();
-    BuildEditAndAngleSnap();
+    DressRules rules;
+    rules.make = MakeOwnControl;
+    const LayoutControls controls = BuildFromLayout(kSensorPageControls, m_pictures, *this, rules);
+    m_separate = controls.get<CVixCheckBox>(kSensorSeparateId);
+    m_definedMode = controls.get<CVixCheckBox>(kSensorDefinedModeId);
+    SetUpSliders(controls);
+    SetUpQuality(controls);
+    SetUpLabels(controls);
+    SetUpEditAndAngleSnap(controls);
 }
 
-void CSensorDlg::BuildButtons() {
-    const PagePictures& p = m_pictures;
-    for (int id : {kSeparateId, kDefinedModeId}) {
-        auto* box = Placed(new CVixCheckBox(id, this), id);
-        auto pics = p.States(RectOf(id), 3);
-        box->SetImages(pics[0], pics[1], pics[2], {});
-        (id == kSeparateId ? m_separate : m_definedMode) = box;
-    }
-    for (int id : {kAnalyzeId, kTestId, kSaveId}) {
-        auto* button = Placed(new CVixButton(id, this), id);
-        auto pics = p.States(RectOf(id), 3);
-        button->SetImages(pics[0], pics[1], pics[2], {});
-    }
-}
-
-void CSensorDlg::BuildSliders() {
-    const PagePictures& p = m_pictures;
-    for (int id : {kXAxisId, kYAxisId}) {
-        auto* slider = Placed(new CVixSliderCtrl3D(id, this), id);
-        slider->SetImages(p.Cut(PagePictures::kNormal, RectOf(id)), p.Whole("Slider1.bmp"),
-                          p.Whole("Slider2.bmp"), p.Whole("Slider3.bmp"));
+void CSensorDlg::SetUpSliders(const LayoutControls& controls) {
+    m_xAxis = controls.get<CVixSliderCtrl3D>(kSensorXAxisId);
+    m_yAxis = controls.get<CVixSliderCtrl3D>(kSensorYAxisId);
+    for (CVixSliderCtrl3D* slider : {m_xAxis, m_yAxis}) {
         slider->setMinValue(kMinDpi);
         slider->setMaxValue(kMaxDpi);
         slider->setStep(kDpiStep);
         for (int thumb = 1; thumb <= 3; ++thumb) {
             slider->SetThumbPos(thumb, kInitialDpi[thumb - 1], false);
         }
-        (id == kXAxisId ? m_xAxis : m_yAxis) = slider;
     }
     struct Plain {
         int id;
@@ -126,53 +103,46 @@ void CSensorDlg::BuildSliders() {
         int max;
         int initial;
     };
-    for (const Plain& s : {Plain{kPointSpeedId, 1, 10, 6}, Plain{kLiftDistanceId, 1, 32, 1}}) {
-        auto* slider = Placed(new CVixSliderCtrl(s.id, this), s.id);
-        slider->SetImages(p.Cut(PagePictures::kNormal, RectOf(s.id)), p.Whole("Slider_Normal.bmp"),
-                          p.Whole("Slider_Normal.bmp"), p.Whole("Slider_Disable.bmp"));
+    for (const Plain& s :
+         {Plain{kSensorPointSpeedId, 1, 10, 6}, Plain{kSensorLiftDistanceId, 1, 32, 1}}) {
+        auto* slider = controls.get<CVixSliderCtrl>(s.id);
         slider->setMinValue(s.min);
         slider->setMaxValue(s.max);
         slider->setStep(1);
-        (s.id == kPointSpeedId ? m_pointSpeed : m_liftDistance) = slider;
+        (s.id == kSensorPointSpeedId ? m_pointSpeed : m_liftDistance) = slider;
         slider->SetPos(s.initial);
     }
 }
 
-void CSensorDlg::BuildQuality() {
-    m_quality = Placed(new CVixProgressCtrl(kQualityId, this), kQualityId);
-    m_quality->setBackground(m_pictures.Cut(PagePictures::kNormal, RectOf(kQualityId)));
-    m_quality->setFill(m_pictures.Cut(PagePictures::kDown, RectOf(kQualityId)));
+void CSensorDlg::SetUpQuality(const LayoutControls& controls) {
+    m_quality = controls.get<CVixProgressCtrl>(kSensorQualityId);
     m_quality->setMinValue(0);
     m_quality->setMaxValue(kQualityClassCount - 1);
     m_quality->setValue(0);
     m_quality->setVertical(1);
 
-    m_surface = Placed(new CVixStatic(kSurfaceId, this), kSurfaceId);
+    m_surface = controls.get<CVixStatic>(kSensorSurfaceId);
     m_surface->SetBackgroundImage(m_pictures.Extra(SurfacePictureFile(0)));
     for (int c = 0; c < kQualityClassCount; ++c) {
         m_surface->AddImage(m_pictures.Extra(SurfacePictureFile(c)));
     }
 }
 
-void CSensorDlg::BuildLabels() {
+void CSensorDlg::SetUpLabels(const LayoutControls& controls) {
     for (std::size_t i = 0; i < 3; ++i) {
-        for (int id : {kXLabelIds[i], kYLabelIds[i]}) {
-            auto* label = Placed(new CVixStatic(id, this), id);
+        m_xLabels[i] = controls.get<CVixStatic>(kSensorXLabelIds[i]);
+        m_yLabels[i] = controls.get<CVixStatic>(kSensorYLabelIds[i]);
+        for (CVixStatic* label : {m_xLabels[i], m_yLabels[i]}) {
             label->SetFontHeight(kStepLabelFontHeight);
-            label->SetBackgroundImage(m_pictures.Cut(PagePictures::kNormal, RectOf(id)));
-            (id == kXLabelIds[i] ? m_xLabels[i] : m_yLabels[i]) = label;
-            label->setVisible(id == kYLabelIds[i]);
+            label->setVisible(label == m_yLabels[i]);
         }
     }
 }
 
-void CSensorDlg::BuildEditAndAngleSnap() {
-    m_definedEdit = Placed(new CQelNUMEdit(kDefinedEditId, this), kDefinedEditId);
-    m_definedEdit->setBackground(m_pictures.Cut(PagePictures::kNormal, RectOf(kDefinedEditId)));
+void CSensorDlg::SetUpEditAndAngleSnap(const LayoutControls& controls) {
+    m_definedEdit = controls.get<CQelNUMEdit>(kSensorDefinedEditId);
 
-    m_angleSnap = Placed(new CQelComboButton(kAngleSnapId, this), kAngleSnapId);
-    auto pics = m_pictures.States(RectOf(kAngleSnapId), 3);
-    m_angleSnap->SetImages(pics[0], pics[1], pics[2]);
+    m_angleSnap = controls.get<CQelComboButton>(kSensorAngleSnapId);
     m_angleSnap->CreateFixedMenu();
     m_angleSnap->UseNeoSansFont();
     for (int level = 0; level < kAngleSnapLevels; ++level) {
@@ -181,10 +151,8 @@ void CSensorDlg::BuildEditAndAngleSnap() {
     m_angleSnap->setCaption(m_angleSnap->GetItemText(0));
     m_angleSnap->setChosenItemId(0);
 
-    for (std::size_t i = 0; i < kColumnIds.size(); ++i) {
-        m_columns[i] = Placed(new CVixStatic(kColumnIds[i], this), kColumnIds[i]);
-        m_columns[i]->SetBackgroundImage(
-            m_pictures.Cut(PagePictures::kNormal, RectOf(kColumnIds[i])));
+    for (std::size_t i = 0; i < kSensorColumnIds.size(); ++i) {
+        m_columns[i] = controls.get<CVixStatic>(kSensorColumnIds[i]);
         // The columns lie behind the step labels.
         m_columns[i]->lower();
     }
@@ -238,21 +206,21 @@ void CSensorDlg::StoreToProfile(Profile& profile) {
 // ---- controls -------------------------------------------------------------
 
 void CSensorDlg::controlNotify(int id, int value) {
-    if (id == kXAxisId || id == kYAxisId) {
+    if (id == kSensorXAxisId || id == kSensorYAxisId) {
         LinkSliders(id);
-    } else if (id == kSeparateId) {
+    } else if (id == kSensorSeparateId) {
         LayOutStepLabels();
     } else {
-        CVixImageDialog::controlNotify(id, value);
+        SkinPage::controlNotify(id, value);
     }
 }
 
 void CSensorDlg::controlClicked(int id) {
-    if (id == kSeparateId) {
+    if (id == kSensorSeparateId) {
         SeparateClicked();
-    } else if (id == kTestId || id == kSaveId) {
+    } else if (id == kSensorTestId || id == kSensorSaveId) {
         LiftOffCommand(id);
-    } else if (id == kAnalyzeId) {
+    } else if (id == kSensorAnalyzeId) {
         AnalyzeSurface();
     }
     // "Eanble Defined mode" only toggles its own tick.
@@ -262,8 +230,8 @@ void CSensorDlg::LinkSliders(int fromId) {
     if (m_separate->isChecked()) {
         return;
     }
-    CVixSliderCtrl3D* from = fromId == kXAxisId ? m_xAxis : m_yAxis;
-    CVixSliderCtrl3D* to = fromId == kXAxisId ? m_yAxis : m_xAxis;
+    CVixSliderCtrl3D* from = fromId == kSensorXAxisId ? m_xAxis : m_yAxis;
+    CVixSliderCtrl3D* to = fromId == kSensorXAxisId ? m_yAxis : m_xAxis;
     for (int k = 1; k <= 3; ++k) {
         to->SetThumbPos(k, from->thumbValue(k), false);
     }
@@ -283,17 +251,16 @@ void CSensorDlg::SeparateClicked() {
 
 void CSensorDlg::LayOutStepLabels() {
     const bool separate = m_separate->isChecked();
-    const int state = separate ? PagePictures::kDown : PagePictures::kNormal;
+    const int state = separate ? SkinPictures::kDown : SkinPictures::kNormal;
     for (std::size_t i = 0; i < 3; ++i) {
-        m_columns[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kColumnIds[i])));
-        m_yLabels[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kYLabelIds[i])));
+        m_columns[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kSensorColumnIds[i])));
+        m_yLabels[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kSensorYLabelIds[i])));
         if (separate) {
-            m_xLabels[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kXLabelIds[i])));
+            m_xLabels[i]->SetBackgroundImage(m_pictures.Cut(state, RectOf(kSensorXLabelIds[i])));
         }
         m_xLabels[i]->setVisible(separate);
         m_yLabels[i]->setVisible(true);
     }
-    update();
 }
 
 void CSensorDlg::LiftOffCommand(int id) {
@@ -302,7 +269,7 @@ void CSensorDlg::LiftOffCommand(int id) {
         return;
     }
     const auto value = static_cast<std::uint8_t>(ClampLiftOff(m_liftDistance->value()));
-    const bool save = id == kSaveId;
+    const bool save = id == kSensorSaveId;
     const CommandResult result = save ? SaveLiftOff(*link, value) : TestLiftOff(*link, value);
     if (result != CommandResult::Done && m_context.messages) {
         m_context.messages->showMessage(save ? "Save_LOD failed." : "Test_LOD failed.");
@@ -311,8 +278,7 @@ void CSensorDlg::LiftOffCommand(int id) {
 
 void CSensorDlg::AnalyzeSurface() {
     m_quality->setValue(0);
-    m_quality->repaint();
-    CPopDlg popup(layout::kSensorMira1Mode, m_context, this);
+    CPopDlg popup(kSensorMira1Mode, m_context, this);
     popup.SetTimings(m_popupTimings);
     if (popup.DoModal() != 1) {
         // "Surface" keeps its picture; the bar stays at 0.
@@ -340,7 +306,7 @@ void CSensorDlg::timerEvent(QTimerEvent* event) {
     } else if (m_labelTimer != 0 && event->timerId() == m_labelTimer) {
         ShowStepValues();
     } else {
-        CVixImageDialog::timerEvent(event);
+        SkinPage::timerEvent(event);
     }
 }
 
@@ -379,16 +345,6 @@ void CSensorDlg::ShowStepValues() {
         }
         show(m_yLabels[k - 1], m_yAxis->thumbValue(k));
     }
-}
-
-void CSensorDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Escape) {
-        // The page is not a dialog to accept or close.
-        event->accept();
-        return;
-    }
-    CVixImageDialog::keyPressEvent(event);
 }
 
 }  // namespace solune

@@ -39,16 +39,17 @@
 //    (X labels only while separate).
 // Number texts are plain decimal, independent of the locale.
 //
-// Keys: Enter and Escape do nothing on the page.
+// Keys: Enter and Escape do nothing on the page (they go on to the main
+// window, which ignores them).
 
 #include <array>
 #include <cstdint>
 
 #include "config/pages/CPopDlg.h"
 #include "config/pages/PageContext.h"
-#include "config/pages/PagePictures.h"
 #include "config/pages/ProfilePage.h"
-#include "shared/skin/CVixImageDialog.h"
+#include "shared/skin/SkinPage.h"
+#include "shared/skin/SkinPictures.h"
 
 namespace solune {
 
@@ -60,12 +61,10 @@ class CVixProgressCtrl;
 class CVixSliderCtrl;
 class CVixSliderCtrl3D;
 class CVixStatic;
+class LayoutControls;
 
-class CSensorDlg : public CVixImageDialog, public ProfilePage {
+class CSensorDlg : public SkinPage, public ProfilePage {
   public:
-    // "Enable X or Y Separate Setting"; its notice lays out the step labels.
-    static constexpr int kSeparateId = 1018;
-
     explicit CSensorDlg(const PageContext& context, QWidget* parent = nullptr);
     ~CSensorDlg() override;
 
@@ -83,15 +82,13 @@ class CSensorDlg : public CVixImageDialog, public ProfilePage {
 
   protected:
     void timerEvent(QTimerEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Build();
-    void BuildButtons();
-    void BuildSliders();
-    void BuildQuality();
-    void BuildLabels();
-    void BuildEditAndAngleSnap();
+    void SetUpSliders(const LayoutControls& controls);
+    void SetUpQuality(const LayoutControls& controls);
+    void SetUpLabels(const LayoutControls& controls);
+    void SetUpEditAndAngleSnap(const LayoutControls& controls);
 
     void LinkSliders(int fromId);
     void SeparateClicked();
@@ -103,7 +100,7 @@ class CSensorDlg : public CVixImageDialog, public ProfilePage {
     void ShowStepValues();
 
     PageContext m_context;
-    PagePictures m_pictures;
+    SkinPictures m_pictures;
 
     CVixCheckBox* m_separate = nullptr;
     CVixCheckBox* m_definedMode = nullptr;

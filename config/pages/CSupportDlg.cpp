@@ -1,31 +1,23 @@
 #include "config/pages/CSupportDlg.h"
 
-#include <QKeyEvent>
-
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
+#include "config/pages/BuildFromLayout.h"
 #include "config/pages/SupportLinks.h"
 #include "shared/layout/SupportPageLayout.h"
-#include "config/pages/WindowPictures.h"
 #include "platform/VersionText.h"
-#include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
 
 namespace solune {
 
 namespace {
 
-constexpr int kFirmVersionId = 1082;
-constexpr int kSoftVersionId = 1081;
 constexpr int kVersionFontHeight = 13;
 
 }  // namespace
 
 CSupportDlg::CSupportDlg(const PageContext& context, QWidget* parent)
-    : CVixImageDialog(parent), m_context(context), m_openUrl(OpenUrlInBackground) {
-    if (parent != nullptr) {
-        setWindowFlags(Qt::Widget);
-    }
+    : SkinPage(parent), m_context(context), m_openUrl(OpenUrlInBackground) {
     setWindowTitle(QStringLiteral("Support"));
     BuildControls();
     m_softVersion->SetText(QString::fromLatin1(kSoftVersionText));
@@ -33,24 +25,14 @@ CSupportDlg::CSupportDlg(const PageContext& context, QWidget* parent)
 }
 
 void CSupportDlg::BuildControls() {
-    const WindowPictures pictures = WindowPictures::Load(m_context.skin, "Support", true);
-    if (m_context.skin != nullptr) {
-        SetBackgroundImage(pictures.normal);
-    }
-    for (const layout::LayoutControl& control : layout::kSupportPageControls) {
-        const QString name =
-            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size()));
-        if (control.kind == layout::ControlKind::Label) {
-            auto* label = new CVixStatic(control.id, this);
-            label->setObjectName(name);
-            label->SetFontHeight(kVersionFontHeight);
-            pictures.DressLabel(*label, control);
-            (control.id == kFirmVersionId ? m_firmVersion : m_softVersion) = label;
-        } else {
-            auto* button = new CVixButton(control.id, this);
-            button->setObjectName(name);
-            pictures.DressButton(*button, control);
-        }
+    const SkinPictures pictures(m_context.skin, "Support_Normal.bmp");
+    SetBackgroundImage(pictures.Whole("Support_Normal.bmp"));
+    const LayoutControls controls =
+        BuildFromLayout(layout::kSupportPageControls, pictures, *this);
+    m_firmVersion = controls.get<CVixStatic>(layout::kSupportFirmVersionId);
+    m_softVersion = controls.get<CVixStatic>(layout::kSupportSoftVersionId);
+    for (CVixStatic* label : {m_firmVersion, m_softVersion}) {
+        label->SetFontHeight(kVersionFontHeight);
     }
 }
 
@@ -83,16 +65,6 @@ void CSupportDlg::controlClicked(int id) {
     if (!url.empty() && m_openUrl) {
         m_openUrl(url);
     }
-}
-
-void CSupportDlg::keyPressEvent(QKeyEvent* event) {
-    // Enter and Escape do nothing here; other keys go on to the parent.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace solune

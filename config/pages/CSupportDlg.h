@@ -9,7 +9,8 @@
 // version in hundredths as VersionText ("0.00" when the request fails).
 // Afterwards the main window keeps the label current with SetFirmwareText.
 //
-// The page ignores Enter and Escape. It has no profile values.
+// The page ignores Enter and Escape (they go on to the window it lies in).
+// It has no profile values.
 //
 // Object names for tests: "FQA", "Online Support", "Check Updates",
 // "Check Firmware", "Firm Version", "Soft Version".
@@ -18,13 +19,13 @@
 
 #include "config/pages/PageContext.h"
 #include "platform/OpenUrl.h"
-#include "shared/skin/CVixImageDialog.h"
+#include "shared/skin/SkinPage.h"
 
 namespace solune {
 
 class CVixStatic;
 
-class CSupportDlg : public CVixImageDialog {
+class CSupportDlg : public SkinPage {
   public:
     static constexpr char kSoftVersionText[] = "1.21";
 
@@ -42,12 +43,6 @@ class CSupportDlg : public CVixImageDialog {
 
     // ControlParent: the four link buttons.
     void controlClicked(int id) override;
-
-    // Escape and the system close do nothing on a page.
-    void reject() override {}
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildControls();

@@ -12,6 +12,8 @@
 
 #include <array>
 
+#include "shared/layout/ButtonPageLayout.h"
+
 namespace solune {
 
 class CVixCheckBox;
@@ -27,11 +29,11 @@ class PointerSliders {
         int step;
         int startValue;
     };
-    static constexpr int kEnableId = 1040;
+    static constexpr int kEnableId = layout::kAccelerationEnableId;
     static constexpr std::array<Range, 3> kRanges = {{
-        {1014, 200, 1400, 200, 800},  // "Double Click"
-        {1015, 1, 6, 1, 1},           // "Scroll Speed"
-        {1016, 1, 3, 1, 2},           // "Point Acceleration"
+        {layout::kDoubleClickSliderId, 200, 1400, 200, 800},
+        {layout::kScrollSpeedSliderId, 1, 6, 1, 1},
+        {layout::kAccelerationSliderId, 1, 3, 1, 2},
     }};
 
     // Borrowed controls, owned by the page; sliders in kRanges order.

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "shared/layout/ButtonPageLayout.h"
+
 namespace solune {
 
 class CVixCheckBox;
@@ -20,7 +22,10 @@ class ReportRateGroup {
     };
     // In the order the page stores them: "125" (8 ms), "250" (4), "500" (2),
     // "1000" (1).
-    static constexpr std::array<Box, 4> kBoxes = {{{1028, 8}, {1027, 4}, {1029, 2}, {1030, 1}}};
+    static constexpr std::array<Box, 4> kBoxes = {{{layout::kRate125Id, 8},
+                                                   {layout::kRate250Id, 4},
+                                                   {layout::kRate500Id, 2},
+                                                   {layout::kRate1000Id, 1}}};
 
     // The boxes, in kBoxes order (borrowed; owned by the page).
     explicit ReportRateGroup(std::array<CVixCheckBox*, 4> boxes);

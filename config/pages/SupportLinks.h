@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "shared/layout/SupportPageLayout.h"
+
 namespace solune {
 
 inline constexpr std::string_view kUrlScheme = "https://";
@@ -20,10 +22,10 @@ struct SupportLink {
 };
 
 inline constexpr auto kSupportLinks = std::to_array<SupportLink>({
-    {1086, kSupportSiteHost, "/categories/20013662-frequently-asked-questions"},  // "FQA"
-    {1071, kSupportSiteHost, "/home"},                                           // "Online Support"
-    {1072, kMainSiteHost, "/"},                                                  // "Check Updates"
-    {1073, kSupportSiteHost, "/categories/20014118-software-manual-downloads"},  // "Check Firmware"
+    {layout::kSupportFaqId, kSupportSiteHost, "/categories/20013662-frequently-asked-questions"},
+    {layout::kSupportOnlineId, kSupportSiteHost, "/home"},
+    {layout::kSupportUpdatesId, kMainSiteHost, "/"},
+    {layout::kSupportFirmwareId, kSupportSiteHost, "/categories/20014118-software-manual-downloads"},
 });
 
 // The address that button `buttonId` opens; empty for any other id.

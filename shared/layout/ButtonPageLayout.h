@@ -9,37 +9,73 @@
 
 namespace solune::layout {
 
-// The function selectors of buttons 1 … 9, in button order.
-inline constexpr std::array<int, 9> kFunctionSelectorIds = {1012, 1021, 1022, 1023, 1024,
-                                                            1025, 1026, 1031, 1038};
+// The control ids of the button page.
+enum ButtonPageControl : int {
+    kFunction1Id = 1012,
+    kFunction2Id = 1021,
+    kFunction3Id = 1022,
+    kFunction4Id = 1023,
+    kFunction5Id = 1024,
+    kFunction6Id = 1025,
+    kFunction7Id = 1026,
+    kFunction8Id = 1031,
+    kFunction9Id = 1038,
+    kMarkerBn1Id = 1032,
+    kMarkerBn2Id = 1033,
+    kMarkerBn3Id = 1013,
+    kMarkerBn4Id = 1034,
+    kMarkerBn5Id = 1037,
+    kMarkerBn6Id = 1035,
+    kMarkerBn7Id = 1036,
+    kMarkerBn8Id = 1039,  // bound but never placed
+    kMarkerBn9Id = 1041,  // bound but never placed
+    kRate125Id = 1028,
+    kRate250Id = 1027,
+    kRate500Id = 1029,
+    kRate1000Id = 1030,
+    kAccelerationEnableId = 1040,
+    kDoubleClickSliderId = 1014,
+    kScrollSpeedSliderId = 1015,
+    kAccelerationSliderId = 1016,
+};
 
-// "Bn8" (1039) and "Bn9" (1041) are bound but never placed, so they have no
-// row here and no artwork.
+// The function selectors of buttons 1 … 9, in button order.
+inline constexpr std::array<int, 9> kFunctionSelectorIds = {
+    kFunction1Id, kFunction2Id, kFunction3Id, kFunction4Id, kFunction5Id,
+    kFunction6Id, kFunction7Id, kFunction8Id, kFunction9Id};
+
+// The markers "Bn1" … "Bn9", in button order.
+inline constexpr std::array<int, 9> kMarkerIds = {kMarkerBn1Id, kMarkerBn2Id, kMarkerBn3Id,
+                                                  kMarkerBn4Id, kMarkerBn5Id, kMarkerBn6Id,
+                                                  kMarkerBn7Id, kMarkerBn8Id, kMarkerBn9Id};
+
+// "Bn8" and "Bn9" are bound but never placed, so they have no row here and
+// no artwork.
 inline constexpr auto kButtonPageControls = std::to_array<LayoutControl>({
-    {1012, "Function1", ControlKind::ComboButton, {57, 41, 182, 22}, ""},
-    {1021, "Function2", ControlKind::ComboButton, {57, 74, 182, 25}, ""},
-    {1022, "Function3", ControlKind::ComboButton, {57, 107, 182, 25}, ""},
-    {1023, "Function4", ControlKind::ComboButton, {57, 139, 182, 25}, ""},
-    {1024, "Function5", ControlKind::ComboButton, {57, 171, 182, 25}, ""},
-    {1025, "Function6", ControlKind::ComboButton, {57, 203, 182, 25}, ""},
-    {1026, "Function7", ControlKind::ComboButton, {57, 235, 182, 25}, ""},
-    {1031, "Function8", ControlKind::ComboButton, {57, 267, 182, 25}, ""},
-    {1038, "Function9", ControlKind::ComboButton, {57, 299, 182, 25}, ""},
-    {1032, "Bn1", ControlKind::Marker, {268, 38, 25, 25}, "1"},
-    {1033, "Bn2", ControlKind::Marker, {463, 38, 27, 24}, "2"},
-    {1013, "Bn3", ControlKind::Marker, {465, 65, 25, 22}, "3"},
-    {1034, "Bn4", ControlKind::Marker, {252, 97, 25, 23}, "4"},
-    {1037, "Bn5", ControlKind::Marker, {254, 124, 24, 22}, "5"},
-    {1035, "Bn6", ControlKind::Marker, {254, 152, 22, 22}, "6"},
-    {1036, "Bn7", ControlKind::Marker, {483, 152, 24, 21}, "7"},
-    {1028, "125", ControlKind::CheckBox, {272, 330, 44, 17}, "125"},
-    {1027, "250", ControlKind::CheckBox, {340, 330, 41, 17}, "250"},
-    {1029, "500", ControlKind::CheckBox, {401, 330, 38, 17}, "500"},
-    {1030, "1000", ControlKind::CheckBox, {459, 330, 45, 17}, "1000"},
-    {1040, "Enable", ControlKind::CheckBox, {540, 312, 59, 16}, "Enable"},
-    {1014, "Double Click", ControlKind::Slider, {560, 70, 176, 17}, ""},
-    {1015, "Scroll Speed", ControlKind::Slider, {545, 171, 200, 17}, ""},
-    {1016, "Point Acceleration", ControlKind::Slider, {545, 271, 200, 15}, ""},
+    {kFunction1Id, "Function1", ControlKind::ComboButton, {57, 41, 182, 22}, ""},
+    {kFunction2Id, "Function2", ControlKind::ComboButton, {57, 74, 182, 25}, ""},
+    {kFunction3Id, "Function3", ControlKind::ComboButton, {57, 107, 182, 25}, ""},
+    {kFunction4Id, "Function4", ControlKind::ComboButton, {57, 139, 182, 25}, ""},
+    {kFunction5Id, "Function5", ControlKind::ComboButton, {57, 171, 182, 25}, ""},
+    {kFunction6Id, "Function6", ControlKind::ComboButton, {57, 203, 182, 25}, ""},
+    {kFunction7Id, "Function7", ControlKind::ComboButton, {57, 235, 182, 25}, ""},
+    {kFunction8Id, "Function8", ControlKind::ComboButton, {57, 267, 182, 25}, ""},
+    {kFunction9Id, "Function9", ControlKind::ComboButton, {57, 299, 182, 25}, ""},
+    {kMarkerBn1Id, "Bn1", ControlKind::Marker, {268, 38, 25, 25}, "1"},
+    {kMarkerBn2Id, "Bn2", ControlKind::Marker, {463, 38, 27, 24}, "2"},
+    {kMarkerBn3Id, "Bn3", ControlKind::Marker, {465, 65, 25, 22}, "3"},
+    {kMarkerBn4Id, "Bn4", ControlKind::Marker, {252, 97, 25, 23}, "4"},
+    {kMarkerBn5Id, "Bn5", ControlKind::Marker, {254, 124, 24, 22}, "5"},
+    {kMarkerBn6Id, "Bn6", ControlKind::Marker, {254, 152, 22, 22}, "6"},
+    {kMarkerBn7Id, "Bn7", ControlKind::Marker, {483, 152, 24, 21}, "7"},
+    {kRate125Id, "125", ControlKind::CheckBox, {272, 330, 44, 17}, "125"},
+    {kRate250Id, "250", ControlKind::CheckBox, {340, 330, 41, 17}, "250"},
+    {kRate500Id, "500", ControlKind::CheckBox, {401, 330, 38, 17}, "500"},
+    {kRate1000Id, "1000", ControlKind::CheckBox, {459, 330, 45, 17}, "1000"},
+    {kAccelerationEnableId, "Enable", ControlKind::CheckBox, {540, 312, 59, 16}, "Enable"},
+    {kDoubleClickSliderId, "Double Click", ControlKind::Slider, {560, 70, 176, 17}, ""},
+    {kScrollSpeedSliderId, "Scroll Speed", ControlKind::Slider, {545, 171, 200, 17}, ""},
+    {kAccelerationSliderId, "Point Acceleration", ControlKind::Slider, {545, 271, 200, 15}, ""},
 });
 
 inline constexpr auto kButtonPageTexts = std::to_array<StaticText>({

@@ -30,27 +30,61 @@ inline constexpr std::array<int, 5> kPresetColumnX = {550, 578, 605, 633, 661};
 inline constexpr std::array<int, 4> kPresetRowY = {118, 145, 173, 202};
 inline constexpr int kPresetSize = 22;
 
-// The preset button of row r and column c (both from 1): id 1038 + 6 (r − 1)
-// + (c − 1), caption the two digits r and c.
+// The control ids of the lighting page. The presets have ids of their own,
+// PresetButtonId.
+enum LightingPageControl : int {
+    kLightingOnId = 1027,
+    kLightingOffId = 1028,
+    kLightingSelectId = 1029,
+    kLightingWheelBoxId = 1030,
+    kLightingDpiIndicatorId = 1031,
+    kLightingDpiButtonsId = 1032,
+    kLightingLogoBoxId = 1033,
+    kLightingWheelColorId = 1034,
+    kLightingMarker2Id = 1035,
+    kLightingMarker3Id = 1036,
+    kLightingLogoColorId = 1037,
+    kLightingFirstPresetId = 1038,  // the preset of row 1, column 1
+    kLightingSolidId = 1043,
+    kLightingBlinkingId = 1049,
+    kLightingPulsatingId = 1055,
+    kLightingBreathingId = 1061,
+    kLightingColorShiftId = 1062,
+    kLightingSolidColorId = 1063,
+    kLightingRedEditId = 1082,
+    kLightingGreenEditId = 1083,
+    kLightingBlueEditId = 1084,
+    kLightingPreviewId = 1085,
+};
+
+// The effect buttons, in effect order (solid, blinking, pulsating,
+// breathing), and the red, green and blue edits.
+inline constexpr std::array<int, 4> kLightingEffectIds = {
+    kLightingSolidId, kLightingBlinkingId, kLightingPulsatingId, kLightingBreathingId};
+inline constexpr std::array<int, 3> kLightingEditIds = {kLightingRedEditId, kLightingGreenEditId,
+                                                        kLightingBlueEditId};
+
+// The preset button of row r and column c (both from 1): six ids per row
+// from kLightingFirstPresetId, caption the two digits r and c.
 constexpr int PresetButtonId(int row, int column) {
-    return 1038 + 6 * (row - 1) + (column - 1);
+    return kLightingFirstPresetId + 6 * (row - 1) + (column - 1);
 }
 constexpr ControlRect PresetButtonRect(int row, int column) {
     return {kPresetColumnX[column - 1], kPresetRowY[row - 1], kPresetSize, kPresetSize};
 }
 
 inline constexpr auto kLightingPageControls = std::to_array<LayoutControl>({
-    {1027, "ON", ControlKind::Button, {46, 68, 154, 20}, "ON"},
-    {1028, "OFF", ControlKind::Button, {46, 88, 168, 20}, "OFF"},
-    {1029, "Select", ControlKind::Button, {46, 108, 82, 21}, "Select"},
-    {1030, "Scroll Wheel", ControlKind::CheckBox, {106, 146, 108, 18}, "Scroll Wheel"},
-    {1033, "LogoType", ControlKind::CheckBox, {106, 164, 108, 19}, "Logo"},
-    {1032, "DPI Buttons", ControlKind::CheckBox, {106, 183, 108, 20}, "DPI Buttons"},
-    {1031, "DPI Indicator", ControlKind::CheckBox, {106, 203, 108, 18}, "DPI Indicator"},
-    {1034, "1", ControlKind::ColorButton, {73, 145, 17, 16}, ""},
-    {1037, "4", ControlKind::ColorButton, {73, 166, 17, 16}, ""},
-    {1036, "3", ControlKind::Marker, {73, 186, 17, 16}, "3"},
-    {1035, "2", ControlKind::Marker, {73, 205, 17, 15}, "2"},
+    {kLightingOnId, "ON", ControlKind::Button, {46, 68, 154, 20}, "ON"},
+    {kLightingOffId, "OFF", ControlKind::Button, {46, 88, 168, 20}, "OFF"},
+    {kLightingSelectId, "Select", ControlKind::Button, {46, 108, 82, 21}, "Select"},
+    {kLightingWheelBoxId, "Scroll Wheel", ControlKind::CheckBox, {106, 146, 108, 18}, "Scroll Wheel"},
+    {kLightingLogoBoxId, "LogoType", ControlKind::CheckBox, {106, 164, 108, 19}, "Logo"},
+    {kLightingDpiButtonsId, "DPI Buttons", ControlKind::CheckBox, {106, 183, 108, 20}, "DPI Buttons"},
+    {kLightingDpiIndicatorId, "DPI Indicator", ControlKind::CheckBox, {106, 203, 108, 18}, "DPI Indicator"},
+    {kLightingWheelColorId, "1", ControlKind::ColorButton, {73, 145, 17, 16}, ""},
+    {kLightingLogoColorId, "4", ControlKind::ColorButton, {73, 166, 17, 16}, ""},
+    {kLightingMarker3Id, "3", ControlKind::Marker, {73, 186, 17, 16}, "3"},
+    {kLightingMarker2Id, "2", ControlKind::Marker, {73, 205, 17, 15}, "2"},
     {PresetButtonId(1, 1), "11", ControlKind::Button, PresetButtonRect(1, 1), ""},
     {PresetButtonId(1, 2), "12", ControlKind::Button, PresetButtonRect(1, 2), ""},
     {PresetButtonId(1, 3), "13", ControlKind::Button, PresetButtonRect(1, 3), ""},
@@ -71,16 +105,16 @@ inline constexpr auto kLightingPageControls = std::to_array<LayoutControl>({
     {PresetButtonId(4, 3), "43", ControlKind::Button, PresetButtonRect(4, 3), ""},
     {PresetButtonId(4, 4), "44", ControlKind::Button, PresetButtonRect(4, 4), ""},
     {PresetButtonId(4, 5), "45", ControlKind::Button, PresetButtonRect(4, 5), ""},
-    {1043, "Solid", ControlKind::Button, {46, 256, 81, 28}, "Solid"},
-    {1049, "Blinking", ControlKind::Button, {46, 284, 81, 19}, "Blinking"},
-    {1055, "Pulsating", ControlKind::Button, {46, 303, 81, 19}, "Pulsating"},
-    {1061, "Breathing", ControlKind::Button, {46, 323, 81, 20}, "Breathing"},
-    {1062, "Color Shift", ControlKind::Button, {544, 67, 86, 19}, "Color Shift"},
-    {1063, "Solid Color", ControlKind::Button, {544, 87, 86, 20}, "Solid Color"},
-    {1082, "red edit", ControlKind::Edit, {552, 266, 36, 15}, ""},
-    {1083, "green edit", ControlKind::Edit, {599, 266, 37, 15}, ""},
-    {1084, "blue edit", ControlKind::Edit, {645, 266, 36, 15}, ""},
-    {1085, "Mouse", ControlKind::Picture, {257, 75, 205, 212}, ""},
+    {kLightingSolidId, "Solid", ControlKind::Button, {46, 256, 81, 28}, "Solid"},
+    {kLightingBlinkingId, "Blinking", ControlKind::Button, {46, 284, 81, 19}, "Blinking"},
+    {kLightingPulsatingId, "Pulsating", ControlKind::Button, {46, 303, 81, 19}, "Pulsating"},
+    {kLightingBreathingId, "Breathing", ControlKind::Button, {46, 323, 81, 20}, "Breathing"},
+    {kLightingColorShiftId, "Color Shift", ControlKind::Button, {544, 67, 86, 19}, "Color Shift"},
+    {kLightingSolidColorId, "Solid Color", ControlKind::Button, {544, 87, 86, 20}, "Solid Color"},
+    {kLightingRedEditId, "red edit", ControlKind::Edit, {552, 266, 36, 15}, ""},
+    {kLightingGreenEditId, "green edit", ControlKind::Edit, {599, 266, 37, 15}, ""},
+    {kLightingBlueEditId, "blue edit", ControlKind::Edit, {645, 266, 36, 15}, ""},
+    {kLightingPreviewId, "Mouse", ControlKind::Picture, {257, 75, 205, 212}, ""},
 });
 
 // The preset colour of a preset button id, or nullptr for any other id.

@@ -10,14 +10,17 @@
 
 namespace solune::layout {
 
-inline constexpr int kMacroListId = 1069;
-inline constexpr int kEventListId = 1070;
-inline constexpr int kNewMacroId = 1064;
-inline constexpr int kDeleteMacroId = 1065;
-inline constexpr int kRecordDelayId = 1066;
-inline constexpr int kRecordHoldId = 1071;
-inline constexpr int kStartRecordId = 1067;
-inline constexpr int kStopRecordId = 1068;
+// The control ids of the macro page.
+enum MacroPageControl : int {
+    kMacroListId = 1069,
+    kEventListId = 1070,
+    kNewMacroId = 1064,
+    kDeleteMacroId = 1065,
+    kRecordDelayId = 1066,
+    kRecordHoldId = 1071,
+    kStartRecordId = 1067,
+    kStopRecordId = 1068,
+};
 
 // "Stop Record" sits where "Start Record" sits (it is hidden at start) but
 // takes its pictures from its own place lower down in the page pictures.

@@ -12,11 +12,14 @@
 
 namespace solune::layout {
 
-inline constexpr int kPopOkId = 1076;
-inline constexpr int kPopCancelId = 1077;
-inline constexpr int kPopCloseId = 1078;
-inline constexpr int kPopTimeId = 1079;
-inline constexpr int kPopImageId = 1080;
+// The control ids of the pop-up dialog.
+enum PopDlgControl : int {
+    kPopOkId = 1076,
+    kPopCancelId = 1077,
+    kPopCloseId = 1078,
+    kPopTimeId = 1079,
+    kPopImageId = 1080,
+};
 
 inline constexpr int kLeftClickWarnMode = 145;
 inline constexpr int kDeleteMacroMode = 148;

@@ -8,11 +8,19 @@
 
 namespace solune::layout {
 
+// The control ids of the rename dialog.
+enum RenameDlgControl : int {
+    kRenameOkId = 1072,
+    kRenameCancelId = 1073,
+    kRenameCloseId = 1074,
+    kRenameEditId = 1075,
+};
+
 inline constexpr auto kRenameDlgControls = std::to_array<LayoutControl>({
-    {1072, "OK", ControlKind::Button, {273, 130, 55, 25}, "OK"},
-    {1073, "Cancel", ControlKind::Button, {336, 130, 55, 25}, "Cancel"},
-    {1074, "Close", ControlKind::CloseButton, {376, 0, 21, 22}, ""},
-    {1075, "name edit", ControlKind::Edit, {112, 44, 199, 15}, ""},
+    {kRenameOkId, "OK", ControlKind::Button, {273, 130, 55, 25}, "OK"},
+    {kRenameCancelId, "Cancel", ControlKind::Button, {336, 130, 55, 25}, "Cancel"},
+    {kRenameCloseId, "Close", ControlKind::CloseButton, {376, 0, 21, 22}, ""},
+    {kRenameEditId, "name edit", ControlKind::Edit, {112, 44, 199, 15}, ""},
 });
 
 inline constexpr auto kRenameDlgTexts = std::to_array<StaticText>({

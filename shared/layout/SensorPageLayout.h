@@ -10,29 +10,65 @@
 
 namespace solune::layout {
 
+// The control ids of the sensor page.
+enum SensorPageControl : int {
+    kSensorSeparateId = 1018,
+    kSensorSaveId = 1019,
+    kSensorTestId = 1020,
+    kSensorAnalyzeId = 1021,
+    kSensorXAxisId = 1022,
+    kSensorYAxisId = 1023,
+    kSensorPointSpeedId = 1024,
+    kSensorLiftDistanceId = 1025,
+    kSensorQualityId = 1026,
+    kSensorSurfaceId = 1027,
+    kSensorDefinedModeId = 1087,
+    kSensorDefinedEditId = 1088,
+    kSensorStep1xId = 1089,
+    kSensorStep1xyId = 1090,
+    kSensorStep2xId = 1091,
+    kSensorStep3xId = 1092,
+    kSensorStep2xyId = 1093,
+    kSensorStep3xyId = 1094,
+    kSensorAngleSnapId = 1095,
+    kSensorColumn1Id = 1096,
+    kSensorColumn2Id = 1097,
+    kSensorColumn3Id = 1098,
+};
+
+// The step labels of the X slider and the Y slider, and the columns behind
+// them, stage by stage.
+inline constexpr std::array<int, 3> kSensorXLabelIds = {kSensorStep1xId, kSensorStep2xId,
+                                                        kSensorStep3xId};
+inline constexpr std::array<int, 3> kSensorYLabelIds = {kSensorStep1xyId, kSensorStep2xyId,
+                                                        kSensorStep3xyId};
+inline constexpr std::array<int, 3> kSensorColumnIds = {kSensorColumn1Id, kSensorColumn2Id,
+                                                        kSensorColumn3Id};
+
+// In the order the page makes them (their tab order).
 inline constexpr auto kSensorPageControls = std::to_array<LayoutControl>({
-    {1018, "Enable X or Y Separate Setting", ControlKind::CheckBox, {35, 73, 16, 17}, ""},
-    {1087, "Eanble Defined mode", ControlKind::CheckBox, {584, 14, 140, 26}, "Enable Defined Mode"},
-    {1088, "edit", ControlKind::Edit, {706, 69, 44, 18}, ""},
-    {1095, "AngleSnap", ControlKind::ComboButton, {698, 37, 54, 21}, ""},
-    {1022, "Xaxis", ControlKind::Slider3D, {78, 102, 595, 16}, ""},
-    {1023, "Yaxis", ControlKind::Slider3D, {78, 121, 595, 15}, ""},
-    {1024, "Point Speed", ControlKind::Slider, {444, 211, 288, 17}, ""},
-    {1025, "Lift Distance", ControlKind::Slider, {424, 278, 329, 17}, ""},
-    {1026, "Quality Analyzer", ControlKind::Progress, {36, 207, 101, 107}, ""},
-    {1027, "Surface", ControlKind::Picture, {233, 210, 96, 47}, ""},
-    {1021, "Analyze Surface", ControlKind::Button, {230, 296, 104, 25}, "Analyze Surface"},
-    {1020, "Test", ControlKind::Button, {636, 314, 54, 25}, "Test"},
-    {1019, "Save", ControlKind::Button, {697, 314, 56, 25}, "Save"},
-    {1089, "Step1x", ControlKind::Label, {280, 36, 52, 21}, ""},
-    {1091, "Step2x", ControlKind::Label, {366, 36, 52, 21}, ""},
-    {1092, "Step3x", ControlKind::Label, {454, 36, 52, 21}, ""},
-    {1090, "Step1xy", ControlKind::Label, {281, 67, 51, 20}, ""},
-    {1093, "Step2xy", ControlKind::Label, {367, 67, 51, 20}, ""},
-    {1094, "Step3xy", ControlKind::Label, {455, 67, 51, 20}, ""},
-    {1096, "XYaxisBK1", ControlKind::Label, {241, 29, 35, 64}, "1"},
-    {1097, "XYaxisBK2", ControlKind::Label, {337, 29, 26, 64}, "2"},
-    {1098, "XYaxisBK3", ControlKind::Label, {426, 29, 25, 64}, "3"},
+    {kSensorSeparateId, "Enable X or Y Separate Setting", ControlKind::CheckBox, {35, 73, 16, 17}, ""},
+    {kSensorDefinedModeId, "Eanble Defined mode", ControlKind::CheckBox, {584, 14, 140, 26}, "Enable Defined Mode"},
+    {kSensorAnalyzeId, "Analyze Surface", ControlKind::Button, {230, 296, 104, 25}, "Analyze Surface"},
+    {kSensorTestId, "Test", ControlKind::Button, {636, 314, 54, 25}, "Test"},
+    {kSensorSaveId, "Save", ControlKind::Button, {697, 314, 56, 25}, "Save"},
+    {kSensorXAxisId, "Xaxis", ControlKind::Slider3D, {78, 102, 595, 16}, ""},
+    {kSensorYAxisId, "Yaxis", ControlKind::Slider3D, {78, 121, 595, 15}, ""},
+    {kSensorPointSpeedId, "Point Speed", ControlKind::Slider, {444, 211, 288, 17}, ""},
+    {kSensorLiftDistanceId, "Lift Distance", ControlKind::Slider, {424, 278, 329, 17}, ""},
+    {kSensorQualityId, "Quality Analyzer", ControlKind::Progress, {36, 207, 101, 107}, ""},
+    {kSensorSurfaceId, "Surface", ControlKind::Picture, {233, 210, 96, 47}, ""},
+    {kSensorStep1xId, "Step1x", ControlKind::Label, {280, 36, 52, 21}, ""},
+    {kSensorStep1xyId, "Step1xy", ControlKind::Label, {281, 67, 51, 20}, ""},
+    {kSensorStep2xId, "Step2x", ControlKind::Label, {366, 36, 52, 21}, ""},
+    {kSensorStep2xyId, "Step2xy", ControlKind::Label, {367, 67, 51, 20}, ""},
+    {kSensorStep3xId, "Step3x", ControlKind::Label, {454, 36, 52, 21}, ""},
+    {kSensorStep3xyId, "Step3xy", ControlKind::Label, {455, 67, 51, 20}, ""},
+    {kSensorDefinedEditId, "edit", ControlKind::Edit, {706, 69, 44, 18}, ""},
+    {kSensorAngleSnapId, "AngleSnap", ControlKind::ComboButton, {698, 37, 54, 21}, ""},
+    {kSensorColumn1Id, "XYaxisBK1", ControlKind::Label, {241, 29, 35, 64}, "1"},
+    {kSensorColumn2Id, "XYaxisBK2", ControlKind::Label, {337, 29, 26, 64}, "2"},
+    {kSensorColumn3Id, "XYaxisBK3", ControlKind::Label, {426, 29, 25, 64}, "3"},
 });
 
 // The "Surface" picture's size: "0.bmp", "10.bmp" … "100.bmp" are drawn to it.

@@ -8,13 +8,23 @@
 
 namespace solune::layout {
 
+// The control ids of the support page.
+enum SupportPageControl : int {
+    kSupportFaqId = 1086,
+    kSupportOnlineId = 1071,
+    kSupportUpdatesId = 1072,
+    kSupportFirmwareId = 1073,
+    kSupportFirmVersionId = 1082,
+    kSupportSoftVersionId = 1081,
+};
+
 inline constexpr auto kSupportPageControls = std::to_array<LayoutControl>({
-    {1086, "FQA", ControlKind::Button, {139, 122, 125, 25}, "FAQ"},
-    {1071, "Online Support", ControlKind::Button, {139, 274, 125, 24}, "Online Support"},
-    {1072, "Check Updates", ControlKind::Button, {504, 122, 141, 25}, "Check Updates"},
-    {1073, "Check Firmware", ControlKind::Button, {508, 274, 137, 24}, "Check Firmware"},
-    {1082, "Firm Version", ControlKind::Label, {630, 301, 30, 14}, ""},
-    {1081, "Soft Version", ControlKind::Label, {630, 314, 30, 13}, ""},
+    {kSupportFaqId, "FQA", ControlKind::Button, {139, 122, 125, 25}, "FAQ"},
+    {kSupportOnlineId, "Online Support", ControlKind::Button, {139, 274, 125, 24}, "Online Support"},
+    {kSupportUpdatesId, "Check Updates", ControlKind::Button, {504, 122, 141, 25}, "Check Updates"},
+    {kSupportFirmwareId, "Check Firmware", ControlKind::Button, {508, 274, 137, 24}, "Check Firmware"},
+    {kSupportFirmVersionId, "Firm Version", ControlKind::Label, {630, 301, 30, 14}, ""},
+    {kSupportSoftVersionId, "Soft Version", ControlKind::Label, {630, 314, 30, 13}, ""},
 });
 
 inline constexpr auto kSupportPageTexts = std::to_array<StaticText>({

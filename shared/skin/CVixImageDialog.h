@@ -1,6 +1,6 @@
 #pragma once
-// The base of every skinned window: it paints its whole client area from one
-// background picture and takes its size from that picture.
+// The base of every skinned dialog window: it paints its whole client area
+// from one background picture and takes its size from that picture.
 //
 // It hosts skinned controls (ControlParent). News from controls reaches the
 // derived window's controlNotify; the base passes kMenuClosing on to its own
@@ -10,6 +10,7 @@
 #include <QImage>
 
 #include "shared/skin/ControlParent.h"
+#include "shared/skin/SkinBackground.h"
 
 namespace solune {
 
@@ -17,11 +18,9 @@ class CVixImageDialog : public QDialog, public ControlParent {
   public:
     explicit CVixImageDialog(QWidget* parent = nullptr, Qt::WindowFlags flags = {});
 
-    // Keeps a copy of `image` as the background (the caller keeps its own) and
-    // resizes the window to exactly the picture's size, keeping its top-left
-    // corner. A null image removes the background and keeps the size.
+    // See SkinBackground::Set.
     void SetBackgroundImage(const QImage& image);
-    const QImage& backgroundImage() const { return m_background; }
+    const QImage& backgroundImage() const { return m_background.image(); }
 
     // Runs the window modally: 1 when it was accepted (the OK path), else 2.
     int DoModal();
@@ -29,12 +28,11 @@ class CVixImageDialog : public QDialog, public ControlParent {
     void controlNotify(int id, int value) override;
 
   protected:
-    // Draws the background scaled to the client area (smooth scaling); without
-    // a background, the dialog's default look.
+    // Draws the background; without a background, the dialog's default look.
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage m_background;
+    SkinBackground m_background;
 };
 
 }  // namespace solune

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "shared/skin/ControlNotify.h"
+
 namespace solune {
 
 ControlParent* FindControlParent(const QWidget* widget) {
@@ -11,6 +13,15 @@ ControlParent* FindControlParent(const QWidget* widget) {
         }
     }
     return nullptr;
+}
+
+void PassMenuClosing(const QWidget& widget, int id, int value) {
+    if (id != notify::kMenuClosing) {
+        return;
+    }
+    if (ControlParent* parent = FindControlParent(&widget)) {
+        parent->controlNotify(id, value);
+    }
 }
 
 }  // namespace solune

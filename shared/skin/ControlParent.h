@@ -37,4 +37,8 @@ class ControlParent {
 // ancestor lives.
 ControlParent* FindControlParent(const QWidget* widget);
 
+// Passes the news kMenuClosing on to the nearest ControlParent above
+// `widget` (so that it reaches the main window); any other news is dropped.
+void PassMenuClosing(const QWidget& widget, int id, int value);
+
 }  // namespace solune

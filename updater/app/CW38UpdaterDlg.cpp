@@ -187,7 +187,6 @@ void CW38UpdaterDlg::placeButton(CVixButton& button, const LayoutControl* contro
     QImage down = normal;
     button.SetImages(std::move(normal), std::move(over), std::move(down), QImage());
     button.show();
-    button.update();
 }
 
 void CW38UpdaterDlg::placeLabel(CVixStatic& label, const LayoutControl* control, int screen,
@@ -238,7 +237,6 @@ void CW38UpdaterDlg::layoutScreen(int number) {
     placeLabel(*m_fileVersion, find(layout::kUpdaterFileVersionId), number,
                m_flow.Package().FileVersionText());
     placeProgress(find(layout::kUpdaterProgressId), number);
-    update();
 }
 
 void CW38UpdaterDlg::controlClicked(int id) {

@@ -19,13 +19,16 @@
 
 namespace solune::layout {
 
-inline constexpr int kUpdaterProgressId = 1000;
-inline constexpr int kUpdaterOkId = 1001;
-inline constexpr int kUpdaterCancelId = 1002;
-inline constexpr int kUpdaterCloseId = 1003;
-inline constexpr int kUpdaterVersionId = 1007;
-inline constexpr int kUpdaterMouseVersionId = 1008;
-inline constexpr int kUpdaterFileVersionId = 1009;
+// The control ids of the updater window.
+enum UpdaterControl : int {
+    kUpdaterProgressId = 1000,
+    kUpdaterOkId = 1001,
+    kUpdaterCancelId = 1002,
+    kUpdaterCloseId = 1003,
+    kUpdaterVersionId = 1007,
+    kUpdaterMouseVersionId = 1008,
+    kUpdaterFileVersionId = 1009,
+};
 
 inline constexpr std::string_view kUpdaterSkinFolder = "SOLUNE300Updater_Skins";
 inline constexpr std::string_view kUpdaterVersionText = "V1.08";

@@ -7,6 +7,7 @@
 #include "config/pages/CColorSettingsDlg.h"
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
+#include "shared/layout/LightingPageLayout.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
@@ -130,7 +131,7 @@ TEST_F(LightingPageTest, EveryPresetButtonSetsItsColour) {
             const QByteArray name = QByteArray::number(r * 10 + c);
             CVixButton* b = Find<CVixButton>(page.get(), name.constData());
             ASSERT_NE(b, nullptr);
-            EXPECT_EQ(b->controlId(), 1038 + 6 * (r - 1) + (c - 1));
+            EXPECT_EQ(b->controlId(), layout::PresetButtonId(r, c));
             EXPECT_EQ(b->geometry(), QRect(QList<int>{550, 578, 605, 633, 661}[c - 1],
                                            QList<int>{118, 145, 173, 202}[r - 1], 22, 22));
             ClickOn(page.get(), name.constData());

@@ -107,16 +107,24 @@ TEST(LayoutTables, ProfileButtonsShowTheirNamesThemselves) {
 }
 
 TEST(LayoutTables, ProfileMenuButtonsRunBackwardsFromProfileOne) {
-    const int expected[5] = {1020, 1019, 1018, 1017, 1016};
+    const int expected[5] = {kFirstProfileMenuId, kProfile2MenuId, kProfile3MenuId,
+                             kProfile4MenuId, kLastProfileMenuId};
     for (int profile = 1; profile <= 5; ++profile) {
+        EXPECT_EQ(expected[profile - 1], kFirstProfileMenuId + 1 - profile);
         EXPECT_EQ(ProfileMenuButtonId(profile), expected[profile - 1]);
+        EXPECT_EQ(ProfileOfMenuButton(expected[profile - 1]), profile);
         EXPECT_NE(FindControl(kMainControls, expected[profile - 1]), nullptr);
     }
 }
 
 TEST(LayoutTables, PresetButtonIdsSkipEverySixth) {
-    const std::vector<int> expected = {1038, 1039, 1040, 1041, 1042, 1044, 1045, 1046, 1047, 1048,
-                                       1050, 1051, 1052, 1053, 1054, 1056, 1057, 1058, 1059, 1060};
+    // Five ids in a row, then one left out before the next row.
+    const std::vector<int> offsets = {0,  1,  2,  3,  4,  6,  7,  8,  9,  10,
+                                      12, 13, 14, 15, 16, 18, 19, 20, 21, 22};
+    std::vector<int> expected;
+    for (int offset : offsets) {
+        expected.push_back(kLightingFirstPresetId + offset);
+    }
     std::vector<int> ids;
     for (const LayoutControl& c : kLightingPageControls) {
         if (PresetColorOf(c.id) != nullptr) {

@@ -1,0 +1,37 @@
+#pragma once
+// The base of the main window's pages: a child widget (not a dialog) that
+// paints its whole client area from one background picture and takes its
+// size from that picture.
+//
+// It hosts skinned controls (ControlParent). News from controls reaches the
+// derived page's controlNotify; the base passes kMenuClosing on to the
+// window the page lies in, so that it reaches the main window, and ignores
+// the rest. Keys the page does not handle go on to that window; a page has
+// nothing to accept or close, so Enter and Escape never end it.
+
+#include <QImage>
+#include <QWidget>
+
+#include "shared/skin/ControlParent.h"
+#include "shared/skin/SkinBackground.h"
+
+namespace solune {
+
+class SkinPage : public QWidget, public ControlParent {
+  public:
+    explicit SkinPage(QWidget* parent = nullptr);
+
+    // See SkinBackground::Set.
+    void SetBackgroundImage(const QImage& image);
+    const QImage& backgroundImage() const { return m_background.image(); }
+
+    void controlNotify(int id, int value) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    SkinBackground m_background;
+};
+
+}  // namespace solune

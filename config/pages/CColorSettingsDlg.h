@@ -32,8 +32,7 @@
 //
 // Keys: Enter anywhere on the page stores the page into the current profile
 // (the window hears it through PageContext::notices) and the page stays
-// open; Escape does nothing (it goes on to the main window, which ignores
-// it).
+// open; Escape does nothing (SkinPage).
 
 #include <QString>
 #include <array>

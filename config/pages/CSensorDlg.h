@@ -39,8 +39,7 @@
 //    (X labels only while separate).
 // Number texts are plain decimal, independent of the locale.
 //
-// Keys: Enter and Escape do nothing on the page (they go on to the main
-// window, which ignores them).
+// Keys: Enter and Escape do nothing on the page (SkinPage).
 
 #include <array>
 #include <cstdint>

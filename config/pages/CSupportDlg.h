@@ -9,8 +9,7 @@
 // version in hundredths as VersionText ("0.00" when the request fails).
 // Afterwards the main window keeps the label current with SetFirmwareText.
 //
-// The page ignores Enter and Escape (they go on to the window it lies in).
-// It has no profile values.
+// The page ignores Enter and Escape (SkinPage). It has no profile values.
 //
 // Object names for tests: "FQA", "Online Support", "Check Updates",
 // "Check Firmware", "Firm Version", "Soft Version".

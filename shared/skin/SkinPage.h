@@ -6,8 +6,10 @@
 // It hosts skinned controls (ControlParent). News from controls reaches the
 // derived page's controlNotify; the base passes kMenuClosing on to the
 // window the page lies in, so that it reaches the main window, and ignores
-// the rest. Keys the page does not handle go on to that window; a page has
-// nothing to accept or close, so Enter and Escape never end it.
+// the rest. A page has nothing to accept or close: Enter and Escape end on
+// the page and do nothing (the window it lies in does not see them), other
+// keys the page does not handle go on to that window, and a close request
+// leaves the page as it is (the main window shows and hides its pages).
 
 #include <QImage>
 #include <QWidget>
@@ -29,6 +31,8 @@ class SkinPage : public QWidget, public ControlParent {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     SkinBackground m_background;

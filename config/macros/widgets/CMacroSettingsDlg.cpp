@@ -8,7 +8,7 @@
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "config/macros/widgets/EventListMenu.h"
 #include "config/macros/widgets/MacroPageNotify.h"
-#include "config/macros/widgets/MacroPagePictures.h"
+#include "config/pages/BuildFromLayout.h"
 #include "config/pages/CPopDlg.h"
 #include "config/keycapture/KeyEventSource.h"
 #include "config/pages/PageNotices.h"
@@ -23,14 +23,24 @@ namespace {
 
 constexpr char kStartHookFailed[] = "start hook failed!";
 
-QRect RectOf(const layout::ControlRect& r) {
-    return QRect(r.x, r.y, r.width, r.height);
+// Skin element 114 is the page's background.
+constexpr int kPageBackgroundElement = 114;
+
+// The two lists are the page's own classes.
+QWidget* MakeList(const layout::LayoutControl& row, QWidget& page) {
+    if (row.id == layout::kMacroListId) {
+        return new CVixListBox(row.id, &page);
+    }
+    if (row.id == layout::kEventListId) {
+        return new CVixMacroCtrl(row.id, &page);
+    }
+    return nullptr;
 }
 
 }  // namespace
 
 CMacroSettingsDlg::CMacroSettingsDlg(const PageContext& context, QWidget* parent)
-    : CVixImageDialog(parent, parent != nullptr ? Qt::Widget : Qt::Dialog), m_context(context) {
+    : SkinPage(parent), m_context(context) {
     setObjectName(QStringLiteral("CMacroSettingsDlg"));
     BuildControls();
     m_eventList->SetMacroFolder(m_context.macroFolder);
@@ -51,48 +61,26 @@ CMacroSettingsDlg::~CMacroSettingsDlg() {
 }
 
 void CMacroSettingsDlg::BuildControls() {
-    MacroPagePictures pictures(m_context.skin);
-    SetBackgroundImage(pictures.Background());
-    for (const layout::LayoutControl& c : layout::kMacroPageControls) {
-        QWidget* widget = nullptr;
-        const layout::ControlRect art = c.artRect();
-        if (c.kind == layout::ControlKind::List) {
-            if (c.id == layout::kMacroListId) {
-                widget = m_macroList = new CVixListBox(c.id, this);
-                m_macroList->SetBackground(pictures.ControlPicture(0, art));
-            } else {
-                widget = m_eventList = new CVixMacroCtrl(c.id, this);
-                m_eventList->SetBackground(pictures.ControlPicture(0, art));
-            }
-        } else if (c.kind == layout::ControlKind::CheckBox) {
-            auto* box = new CVixCheckBox(c.id, this);
-            box->SetImages(pictures.ControlPicture(0, art), pictures.ControlPicture(1, art),
-                           pictures.ControlPicture(2, art), {});
-            (c.id == layout::kRecordDelayId ? m_recordDelay : m_recordHold) = box;
-            widget = box;
-        } else {
-            auto* button = new CVixButton(c.id, this);
-            button->SetImages(pictures.ControlPicture(0, art), pictures.ControlPicture(1, art),
-                              pictures.ControlPicture(2, art), {});
-            widget = button;
-            switch (c.id) {
-                case layout::kNewMacroId:
-                    m_newMacro = button;
-                    break;
-                case layout::kDeleteMacroId:
-                    m_delete = button;
-                    break;
-                case layout::kStartRecordId:
-                    m_startRecord = button;
-                    break;
-                default:
-                    m_stopRecord = button;
-                    break;
-            }
-        }
-        widget->setObjectName(QString::fromLatin1(c.name.data(), c.name.size()));
-        widget->setGeometry(RectOf(c.rect));
-    }
+    const SkinPictures pictures(m_context.skin, "MacroSetting_Normal.bmp");
+    SetBackgroundImage(pictures.Element(kPageBackgroundElement));
+    DressRules rules;
+    rules.make = MakeList;
+    const LayoutControls controls =
+        BuildFromLayout(layout::kMacroPageControls, pictures, *this, rules);
+    m_macroList = controls.get<CVixListBox>(layout::kMacroListId);
+    m_eventList = controls.get<CVixMacroCtrl>(layout::kEventListId);
+    const auto listBackground = [&pictures](int id) {
+        return pictures.Cut(SkinPictures::kNormal,
+                            layout::FindControl(layout::kMacroPageControls, id)->artRect());
+    };
+    m_macroList->SetBackground(listBackground(layout::kMacroListId));
+    m_eventList->SetBackground(listBackground(layout::kEventListId));
+    m_newMacro = controls.get<CVixButton>(layout::kNewMacroId);
+    m_delete = controls.get<CVixButton>(layout::kDeleteMacroId);
+    m_recordDelay = controls.get<CVixCheckBox>(layout::kRecordDelayId);
+    m_recordHold = controls.get<CVixCheckBox>(layout::kRecordHoldId);
+    m_startRecord = controls.get<CVixButton>(layout::kStartRecordId);
+    m_stopRecord = controls.get<CVixButton>(layout::kStopRecordId);
     m_stopRecord->hide();
     const ScrollPictures scroll = pictures.Scroll();
     m_macroList->CreateScrollCtrl(scroll);
@@ -170,7 +158,7 @@ void CMacroSettingsDlg::controlNotify(int id, int value) {
             }
             break;
         default:
-            CVixImageDialog::controlNotify(id, value);
+            SkinPage::controlNotify(id, value);
             break;
     }
 }

@@ -23,7 +23,7 @@
 // past what it can read back, and so are rows that the macro's file has no
 // room for (recording stops then).
 //
-// Enter and Escape never close the page.
+// Enter and Escape never close the page (SkinPage).
 
 #include <cstdint>
 #include <optional>
@@ -32,7 +32,7 @@
 #include "config/macros/MacroLibrary.h"
 #include "config/pages/MacroDirectory.h"
 #include "config/pages/PageContext.h"
-#include "shared/skin/CVixImageDialog.h"
+#include "shared/skin/SkinPage.h"
 
 namespace solune {
 
@@ -41,7 +41,7 @@ class CVixCheckBox;
 class CVixListBox;
 class CVixMacroCtrl;
 
-class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
+class CMacroSettingsDlg : public SkinPage, public MacroDirectory {
   public:
     // `context` is copied; the objects it points to must outlive the page.
     // With a parent the page is a child widget of it.
@@ -66,10 +66,6 @@ class CMacroSettingsDlg : public CVixImageDialog, public MacroDirectory {
 
     void controlNotify(int id, int value) override;
     void controlClicked(int id) override;
-
-    // OK and Cancel (Enter, Escape) do nothing.
-    void accept() override {}
-    void reject() override {}
 
   protected:
     // Key presses and releases aimed at the page or its controls.

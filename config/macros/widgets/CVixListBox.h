@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "config/macros/widgets/CBoxItem.h"
-#include "config/macros/widgets/MacroPagePictures.h"
+#include "shared/skin/SkinPictures.h"
 #include "shared/skin/ControlParent.h"
 
 namespace solune {

@@ -26,7 +26,7 @@
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/MacroOwner.h"
 #include "config/macros/MacroRecorder.h"
-#include "config/macros/widgets/MacroPagePictures.h"
+#include "shared/skin/SkinPictures.h"
 #include "shared/skin/ControlParent.h"
 
 namespace solune {

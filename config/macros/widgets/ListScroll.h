@@ -5,7 +5,7 @@
 // end of its range, v = the number of whole rows that fit (client height ÷
 // 18), means no scrolling.
 
-#include "config/macros/widgets/MacroPagePictures.h"
+#include "shared/skin/SkinPictures.h"
 
 class QWidget;
 

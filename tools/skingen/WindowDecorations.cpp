@@ -76,7 +76,7 @@ void DecorateLightingPage(QPainter& p, ArtState state) {
     }
     // The inert zones have only a disable picture, so while they are enabled
     // the page background shows through them: it carries their greyed look.
-    for (int id : {1031, 1032}) {
+    for (int id : {layout::kLightingDpiIndicatorId, layout::kLightingDpiButtonsId}) {
         if (const layout::LayoutControl* c =
                 layout::FindControl(layout::kLightingPageControls, id)) {
             DrawControl(p, *c, ArtState::Disable, {});

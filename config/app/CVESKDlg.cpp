@@ -316,7 +316,7 @@ void CVESKDlg::controlNotify(int id, int value) {
         if (value == kTrayConfigMouse) {
             ShowAndRaise();
         } else if (value == kTrayExit) {
-            ExitProgram();
+            ExitProgram(ExitRequest::FromUser);
         }
         return;
     }
@@ -407,7 +407,7 @@ void CVESKDlg::ShowAndRaise() {
     activateWindow();
 }
 
-void CVESKDlg::ExitProgram() {
+void CVESKDlg::ExitProgram(ExitRequest request) {
     if (m_exitRequested) {
         return;
     }
@@ -421,8 +421,11 @@ void CVESKDlg::ExitProgram() {
         m_tray->Remove();
     }
     m_pages->StopRecording();
-    SaveMacros();
+    const std::string problem = MacroSaveProblem(SaveMacros());
     hide();
+    if (request == ExitRequest::FromUser && !problem.empty()) {
+        m_env.messages->showMessage(problem);
+    }
     QCoreApplication::exit(0);
 }
 
@@ -433,7 +436,7 @@ void CVESKDlg::WatchTerminationSignals(int descriptor) {
     auto* watch = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
     connect(watch, &QSocketNotifier::activated, this, [this, watch] {
         watch->setEnabled(false);
-        ExitProgram();
+        ExitProgram(ExitRequest::FromSystem);
     });
 }
 
@@ -517,7 +520,7 @@ void CVESKDlg::closeEvent(QCloseEvent* event) {
         m_tray && m_tray->icon().isVisible() && (!m_env.trayAvailable || m_env.trayAvailable());
     if (!trayShown) {
         // Without a notification area nothing else could end the program.
-        ExitProgram();
+        ExitProgram(ExitRequest::FromUser);
     }
 }
 

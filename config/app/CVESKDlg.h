@@ -95,9 +95,15 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // Shows the window (also when it was hidden) above the others and makes
     // it active: a second start's request and the tray's "Config Mouse".
     void ShowAndRaise();
+    // Who asked the program to end: the user (the tray's "Exit", closing the
+    // window without a notification area) or the system (a termination
+    // signal, a tool that drives the window).
+    enum class ExitRequest { FromUser, FromSystem };
     // Ends the program in order: tray icon removed, macros saved, event loop
-    // left with status 0.
-    void ExitProgram();
+    // left with status 0. When the user asked and the macros could not be
+    // saved, the user is told why before the program ends; a signal gets no
+    // box, as nobody may be there to close it.
+    void ExitProgram(ExitRequest request);
 
     bool controlChosen(int id, int rowId) override;
     void controlNotify(int id, int value) override;

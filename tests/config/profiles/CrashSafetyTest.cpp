@@ -5,8 +5,8 @@
 // its two versions, and the next save leaves no temporary file or folder
 // behind. Each kill waits at most 3 ms after the
 // child's first whole round; every save is flushed to disk, so on a slow or
-// busy disk the test stops after 50 seconds with the kills made so far (at
-// least 50 must have been made).
+// busy disk the test makes its first 50 kills whatever they take and then
+// stops once 50 seconds have gone by.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -190,7 +190,8 @@ void killSavesAtRandom(const LibraryShape& shape, std::chrono::seconds budget) {
     std::uniform_int_distribution<int> delay(0, kMaxDelayMicroseconds);
     const auto end = std::chrono::steady_clock::now() + budget;
     int kills = 0;
-    for (int kill = 0; kill < kKills && std::chrono::steady_clock::now() < end; ++kill) {
+    for (int kill = 0;
+         kill < kKills && (kill < kLeastKills || std::chrono::steady_clock::now() < end); ++kill) {
         int ready[2];
         ASSERT_EQ(::pipe(ready), 0);
         const pid_t child = ::fork();
@@ -220,7 +221,6 @@ void killSavesAtRandom(const LibraryShape& shape, std::chrono::seconds budget) {
         ++kills;
     }
     testing::Test::RecordProperty("kills", kills);
-    EXPECT_GE(kills, kLeastKills);
 }
 
 TEST(CrashSafety, KilledSavesLeaveAWholeVersionAndNoTemporaries) {

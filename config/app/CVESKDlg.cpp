@@ -47,17 +47,21 @@ CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
       m_skin(m_skinFailure, m_env.skinFolder),
       m_backend(m_env.makeBackend ? m_env.makeBackend() : nullptr),
       m_link(m_backend ? std::make_unique<HidLink>(*m_backend, m_clock) : nullptr),
-      m_set(m_link.get(), *m_env.pointer, *m_env.messages) {
+      m_set(m_link.get(), *m_env.pointer, *m_env.messages),
+      m_macros(DataFolder(m_env.userDataFolder) / "Macros", m_env.saveMacros) {
     setWindowTitle(QString::fromLatin1(kMainWindowTitle));
     setObjectName(QString::fromLatin1(kMainWindowTitle));
     m_set.LoadAllProfiles(DataFolder(m_env.userDataFolder));
+    m_macros.Load();
     m_context.link = m_link.get();
     m_context.messages = m_env.messages.get();
     m_context.keys = m_env.keys.get();
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
     m_context.notices = this;
-    m_context.macroFolder = DataFolder(m_env.userDataFolder) / "Macros";
+    m_context.macros = &m_macros.library();
+    m_context.recorder = &m_macros.recorder();
+    m_context.macroDirectory = &m_macros;
 }
 
 CVESKDlg::~CVESKDlg() {
@@ -271,7 +275,7 @@ void CVESKDlg::ShowProfileButton(int number) {
 }
 
 MacroSaveResult CVESKDlg::SaveMacros() {
-    return m_pages->SaveAllMacros();
+    return m_macros.Save();
 }
 
 void CVESKDlg::ShowBusy(bool busy) {

@@ -49,11 +49,9 @@ QString KeyText(std::int16_t code) {
 
 }  // namespace
 
-CMouseSettingsDlg::CMouseSettingsDlg(const PageContext& context, MacroDirectory& macros,
-                                     QWidget* parent)
+CMouseSettingsDlg::CMouseSettingsDlg(const PageContext& context, QWidget* parent)
     : CVixImageDialog(parent),
       m_context(context),
-      m_macros(macros),
       m_pictures(WindowPictures::Load(context.skin, "MouseSetting", true)) {
     // A page is a child window of the main window, not a dialog window of
     // its own (QDialog makes itself one).
@@ -131,7 +129,10 @@ void CMouseSettingsDlg::RefreshMacroMenus() {
     for (CVixComboButton* selector : m_selectors) {
         ClearMacroRows(*selector);
     }
-    for (const MacroListRow& row : m_macros.MacroRows()) {
+    if (m_context.macroDirectory == nullptr) {
+        return;
+    }
+    for (const MacroListRow& row : m_context.macroDirectory->MacroRows()) {
         for (CVixComboButton* selector : m_selectors) {
             AddMacroRow(*selector, row);
         }
@@ -246,8 +247,8 @@ void CMouseSettingsDlg::StoreButton(int button, Profile& profile) const {
     // A macro id beyond 16 bits cannot be kept in the profile; its low bits
     // could name another macro, so such a button falls back instead.
     std::optional<ButtonMacro> macro;
-    if (entry.parameter == selector.chosenValue()) {
-        macro = m_macros.MacroById(entry.parameter);
+    if (entry.parameter == selector.chosenValue() && m_context.macroDirectory != nullptr) {
+        macro = m_context.macroDirectory->MacroById(entry.parameter);
     }
     profile.AssignMacro(entry, macro ? &*macro : nullptr);
 }

@@ -30,17 +30,17 @@ QRect RectOf(const layout::ControlRect& r) {
 }  // namespace
 
 CMacroSettingsDlg::CMacroSettingsDlg(const PageContext& context, QWidget* parent)
-    : CVixImageDialog(parent, parent != nullptr ? Qt::Widget : Qt::Dialog), m_context(context) {
+    : CVixImageDialog(parent, parent != nullptr ? Qt::Widget : Qt::Dialog),
+      m_context(context),
+      m_library(*context.macros),
+      m_recorder(*context.recorder) {
     setObjectName(QStringLiteral("CMacroSettingsDlg"));
     BuildControls();
-    m_eventList->SetMacroFolder(m_context.macroFolder);
     m_eventList->BuildContextMenu(Tick());
-    m_eventList->LoadAllMacros();
-    for (const auto& macro : m_eventList->library().macros()) {
-        m_macroList->AddRow(QString::fromStdU16String(macro->name), macro->id);
-    }
+    m_macroList->SetMacroMaker(
+        [this](std::int32_t id, const QString& text) { return MakeMacro(id, text); });
+    m_macroList->ShowLibrary();
     TellLoadProblems();
-    m_macroList->SetNameCheck([this](const QString& name) { return CanAddMacro(name); });
     qApp->installEventFilter(this);
 }
 
@@ -58,10 +58,10 @@ void CMacroSettingsDlg::BuildControls() {
         const layout::ControlRect art = c.artRect();
         if (c.kind == layout::ControlKind::List) {
             if (c.id == layout::kMacroListId) {
-                widget = m_macroList = new CVixListBox(c.id, this);
+                widget = m_macroList = new CVixListBox(c.id, m_library, this);
                 m_macroList->SetBackground(pictures.ControlPicture(0, art));
             } else {
-                widget = m_eventList = new CVixMacroCtrl(c.id, this);
+                widget = m_eventList = new CVixMacroCtrl(c.id, m_library, m_recorder, this);
                 m_eventList->SetBackground(pictures.ControlPicture(0, art));
             }
         } else if (c.kind == layout::ControlKind::CheckBox) {
@@ -100,20 +100,20 @@ void CMacroSettingsDlg::BuildControls() {
 }
 
 void CMacroSettingsDlg::TellLoadProblems() {
-    const MacroLibrary& library = m_eventList->library();
-    if (!library.NeedsAcknowledgement() || m_context.messages == nullptr) {
+    if (!m_library.NeedsAcknowledgement() || m_context.messages == nullptr) {
         return;
     }
-    m_context.messages->showMessage(LoadProblemMessage(library.loadReport()));
-    m_eventList->AcknowledgeLoadProblems();
+    m_context.messages->showMessage(LoadProblemMessage(m_library.loadReport()));
+    m_library.AcknowledgeLoadProblems();
 }
 
-bool CMacroSettingsDlg::CanAddMacro(const QString& name) {
-    if (m_eventList->library().CanAddMacro(name.toStdU16String())) {
-        return true;
+bool CMacroSettingsDlg::MakeMacro(std::int32_t id, const QString& text) {
+    if (!m_library.CanAddMacro(text.toStdU16String())) {
+        ShowMessage(kMacroLibraryFullText);
+        return false;
     }
-    ShowMessage(kMacroLibraryFullText);
-    return false;
+    m_eventList->CreateMacro(id, text);
+    return true;
 }
 
 void CMacroSettingsDlg::ShowMessage(const char* text) {
@@ -122,24 +122,8 @@ void CMacroSettingsDlg::ShowMessage(const char* text) {
     }
 }
 
-MacroSaveResult CMacroSettingsDlg::SaveAllMacros() {
-    return m_eventList->SaveAllMacros();
-}
-
-std::vector<MacroListRow> CMacroSettingsDlg::MacroRows() const {
-    std::vector<MacroListRow> rows;
-    for (const auto& row : m_macroList->rows()) {
-        rows.push_back(MacroListRow{row->name.toStdU16String(), row->id});
-    }
-    return rows;
-}
-
-std::optional<ButtonMacro> CMacroSettingsDlg::MacroById(std::int32_t id) const {
-    return m_eventList->MacroById(id);
-}
-
 bool CMacroSettingsDlg::recording() const {
-    return m_eventList->recording();
+    return m_recorder.recording();
 }
 
 std::uint32_t CMacroSettingsDlg::Tick() const {
@@ -201,11 +185,11 @@ void CMacroSettingsDlg::controlClicked(int id) {
 }
 
 void CMacroSettingsDlg::SelectMacro(std::int32_t id) {
-    const CBoxItem* row = m_macroList->SelectedRow();
+    const CMacro* row = m_macroList->SelectedMacro();
     if (row == nullptr) {
         return;
     }
-    m_eventList->SelectOrCreateMacro(id, row->name);
+    m_eventList->SelectOrCreateMacro(id, QString::fromStdU16String(row->listText));
     const CMacro* macro = m_eventList->currentMacro();
     if (macro != nullptr && macro->IsHoldMacro()) {
         SetChecked(m_recordDelay, false);
@@ -245,17 +229,16 @@ void CMacroSettingsDlg::StartRecording(RecordStart how) {
     // A name being typed becomes its macro first, so the recording goes into
     // it and no other macro's rows are touched.
     m_macroList->CommitNameEdit();
-    MacroRecorder& recorder = m_eventList->recorder();
     const std::uint32_t tick = Tick();
     switch (how) {
         case RecordStart::Button:
-            recorder.StartRecord(tick);
+            m_recorder.StartRecord(tick);
             break;
         case RecordStart::BeforeEvent:
-            recorder.StartRecordBeforeEvent(tick);
+            m_recorder.StartRecordBeforeEvent(tick);
             break;
         case RecordStart::AfterEvent:
-            recorder.StartRecordAfterEvent(tick);
+            m_recorder.StartRecordAfterEvent(tick);
             break;
     }
     m_startRecord->hide();
@@ -282,7 +265,7 @@ void CMacroSettingsDlg::StopRecording() {
     m_stopRecord->hide();
     m_recordHold->setEnabled(true);
     m_recordDelay->setEnabled(true);
-    m_eventList->recorder().StopRecord();
+    m_recorder.StopRecord();
     if (m_keysStarted && m_context.keys != nullptr) {
         m_context.keys->Stop();
     }
@@ -290,13 +273,12 @@ void CMacroSettingsDlg::StopRecording() {
 }
 
 void CMacroSettingsDlg::KeyCaptured(std::uint32_t virtualKey, bool released) {
-    MacroRecorder& recorder = m_eventList->recorder();
     // The options as the check boxes show them now: a change made during a
     // recording counts from the next key on.
-    recorder.SetDelayOption(m_recordDelay->isChecked());
-    recorder.SetHoldOption(m_recordHold->isChecked());
+    m_recorder.SetDelayOption(m_recordDelay->isChecked());
+    m_recorder.SetHoldOption(m_recordHold->isChecked());
     const int result =
-        recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
+        m_recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
     m_eventList->update();
     if (result == kKeyMacroFull) {
         StopRecording();

@@ -256,8 +256,8 @@ TEST_F(VeskDeviceTrayTest, AnEndTheUserAskedForSaysWhyTheMacrosWereNotSaved) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         trayAvailable = c.end != End::Close;
+        macroSave = MacroSaveResult::Failed;
         CVESKDlg& window = Open();
-        m_pages->macroSave = MacroSaveResult::Failed;
         m_messages.messages.clear();
         if (c.end == End::TrayExit) {
             window.tray().Activated(QSystemTrayIcon::Context, QPoint(600, 400));

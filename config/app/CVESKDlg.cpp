@@ -49,17 +49,21 @@ CVESKDlg::CVESKDlg(VeskEnvironment env, QWidget* parent)
       m_skin(m_skinFailure, m_env.skinFolder),
       m_backend(m_env.makeBackend ? m_env.makeBackend() : nullptr),
       m_link(m_backend ? std::make_unique<HidLink>(*m_backend, m_clock) : nullptr),
-      m_set(m_link.get(), *m_env.pointer, *m_env.messages) {
+      m_set(m_link.get(), *m_env.pointer, *m_env.messages),
+      m_macros(DataFolder(m_env.userDataFolder) / "Macros", m_env.saveMacros) {
     setWindowTitle(QString::fromLatin1(kMainWindowTitle));
     setObjectName(QString::fromLatin1(kMainWindowTitle));
     m_set.LoadAllProfiles(DataFolder(m_env.userDataFolder));
+    m_macros.Load();
     m_context.link = m_link.get();
     m_context.messages = m_env.messages.get();
     m_context.keys = m_env.keys.get();
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
     m_context.notices = this;
-    m_context.macroFolder = DataFolder(m_env.userDataFolder) / "Macros";
+    m_context.macros = &m_macros.library();
+    m_context.recorder = &m_macros.recorder();
+    m_context.macroDirectory = &m_macros;
 }
 
 CVESKDlg::~CVESKDlg() {
@@ -248,7 +252,7 @@ void CVESKDlg::ShowProfileButton(int number) {
 }
 
 MacroSaveResult CVESKDlg::SaveMacros() {
-    return m_pages->SaveAllMacros();
+    return m_macros.Save();
 }
 
 void CVESKDlg::ShowBusy(bool busy) {
@@ -293,7 +297,7 @@ void CVESKDlg::controlNotify(int id, int value) {
         if (value == kTrayConfigMouse) {
             ShowAndRaise();
         } else if (value == kTrayExit) {
-            ExitProgram();
+            ExitProgram(ExitRequest::FromUser);
         }
         return;
     }
@@ -384,7 +388,7 @@ void CVESKDlg::ShowAndRaise() {
     activateWindow();
 }
 
-void CVESKDlg::ExitProgram() {
+void CVESKDlg::ExitProgram(ExitRequest request) {
     if (m_exitRequested) {
         return;
     }
@@ -398,8 +402,11 @@ void CVESKDlg::ExitProgram() {
         m_tray->Remove();
     }
     m_pages->StopRecording();
-    SaveMacros();
+    const std::string problem = MacroSaveProblem(SaveMacros());
     hide();
+    if (request == ExitRequest::FromUser && !problem.empty()) {
+        m_env.messages->showMessage(problem);
+    }
     QCoreApplication::exit(0);
 }
 
@@ -410,7 +417,7 @@ void CVESKDlg::WatchTerminationSignals(int descriptor) {
     auto* watch = new QSocketNotifier(descriptor, QSocketNotifier::Read, this);
     connect(watch, &QSocketNotifier::activated, this, [this, watch] {
         watch->setEnabled(false);
-        ExitProgram();
+        ExitProgram(ExitRequest::FromSystem);
     });
 }
 
@@ -494,7 +501,7 @@ void CVESKDlg::closeEvent(QCloseEvent* event) {
         m_tray && m_tray->icon().isVisible() && (!m_env.trayAvailable || m_env.trayAvailable());
     if (!trayShown) {
         // Without a notification area nothing else could end the program.
-        ExitProgram();
+        ExitProgram(ExitRequest::FromUser);
     }
 }
 

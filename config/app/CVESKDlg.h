@@ -3,8 +3,10 @@
 // ("SOLUNE300") drawn from the Main pictures, with the five page buttons, the
 // five profile buttons and their menu buttons, "Reset to Default", the
 // language button, "OK", "Apply", "Cancel", the version label "1.21" and the
-// five pages at kPageRect. It owns the profile set, the tray icon and its
-// menu, the follow-up timer and the reaction to the mouse's plugging.
+// five pages at kPageRect. It owns the model (the profile set and the macro
+// model: library and recorder), the tray icon and its menu, the follow-up
+// timer and the reaction to the mouse's plugging. The pages borrow the macro
+// library, the recorder and the macro directory through their context.
 //
 // Controls are found by object name: the layout table's texts ("Mouse
 // Settings", "Profile1" … "Profile5", "1" … "5", "Language", "OK", "Apply",
@@ -26,7 +28,8 @@
 // still saved on the way out (UnexpectedExitSave).
 //
 // Profile files that exist but could not be read are named in one message
-// once the event loop runs after OnInitDialog.
+// once the event loop runs after OnInitDialog; the macro page names what the
+// macro library's load could not read when it is made.
 //
 // The pages and controls borrow what the environment holds (key source,
 // message sink, skin, device link): the window deletes them first when it is
@@ -37,6 +40,7 @@
 #include <array>
 #include <memory>
 
+#include "config/app/MacroModel.h"
 #include "config/app/VeskEnvironment.h"
 #include "config/app/VeskPages.h"
 #include "config/device/HidLink.h"
@@ -75,7 +79,7 @@ inline constexpr const char* kLanguages[] = {"English",  "German",  "Spanish",  
 
 class CVESKDlg : public CVixImageDialog, private PageNotices {
   public:
-    // Loads the five profiles from the data folder (LoadAllProfiles).
+    // Loads the five profiles and the macro library from the data folder.
     explicit CVESKDlg(VeskEnvironment env, QWidget* parent = nullptr);
     ~CVESKDlg() override;
 
@@ -96,15 +100,22 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // Shows the window (also when it was hidden) above the others and makes
     // it active: a second start's request and the tray's "Config Mouse".
     void ShowAndRaise();
+    // Who asked the program to end: the user (the tray's "Exit", closing the
+    // window without a notification area) or the system (a termination
+    // signal, a tool that drives the window).
+    enum class ExitRequest { FromUser, FromSystem };
     // Ends the program in order: tray icon removed, macros saved, event loop
-    // left with status 0.
-    void ExitProgram();
+    // left with status 0. When the user asked and the macros could not be
+    // saved, the user is told why before the program ends; a signal gets no
+    // box, as nobody may be there to close it.
+    void ExitProgram(ExitRequest request);
 
     bool controlChosen(int id, int rowId) override;
     void controlNotify(int id, int value) override;
     void controlClicked(int id) override;
 
     ProfileSet& profiles() { return m_set; }
+    MacroModel& macros() { return m_macros; }
     VeskPages& pages() { return *m_pages; }
     VeskTray& tray() { return *m_tray; }
     HidLink* link() { return m_link.get(); }
@@ -144,7 +155,8 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // "Apply": the pages stored into the current profile, then the set's
     // steps, with the busy pointer while the mouse is written.
     void Apply();
-    // The macro library into its folder: at Apply and when the program ends.
+    // The macro library into its folder: at Apply and when the program ends
+    // (the one path of both).
     MacroSaveResult SaveMacros();
     // The follow-up tick (see ProfileSet::FollowDeviceProfile).
     void FollowDeviceProfile();
@@ -175,6 +187,7 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     std::unique_ptr<HidBackend> m_backend;
     std::unique_ptr<HidLink> m_link;
     ProfileSet m_set;
+    MacroModel m_macros;
     PageContext m_context;
     std::unique_ptr<VeskPages> m_pages;
     std::unique_ptr<VeskTray> m_tray;

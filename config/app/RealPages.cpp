@@ -25,7 +25,7 @@ class RealPages final : public VeskPages {
         m_lighting = new CColorSettingsDlg(context);
         m_macros = new CMacroSettingsDlg(context);
         m_support = new CSupportDlg(context);
-        m_buttons = new CMouseSettingsDlg(context, *m_macros);
+        m_buttons = new CMouseSettingsDlg(context);
         m_pages = {m_buttons, m_sensor, m_lighting, m_macros, m_support};
     }
     ~RealPages() override {
@@ -48,7 +48,6 @@ class RealPages final : public VeskPages {
         return *m_buttons;
     }
     void RefreshMacroMenus() override { m_buttons->RefreshMacroMenus(); }
-    MacroSaveResult SaveAllMacros() override { return m_macros->SaveAllMacros(); }
     void StopRecording() override {
         if (m_pages[kMacros]) {
             m_macros->StopRecording();

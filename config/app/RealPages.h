@@ -15,7 +15,8 @@ namespace solune {
 struct PageContext;
 
 // The five pages, made in VeskPages::kCreationOrder; the button page reads
-// the macro page's library and the macro page updates the button page.
+// the context's macro directory and the macro page shows the context's
+// library.
 std::unique_ptr<VeskPages> MakeRealPages(const PageContext& context);
 
 // The reset warning pop-up; true when the user confirmed.

@@ -60,6 +60,6 @@ int main(int argc, char** argv) {
                 pages.slowest, kRounds);
     std::printf("profile switch: median %.2f ms, slowest %.2f ms (%d switches)\n", profiles.median,
                 profiles.slowest, kRounds);
-    window.ExitProgram();
+    window.ExitProgram(solune::CVESKDlg::ExitRequest::FromSystem);
     return 0;
 }

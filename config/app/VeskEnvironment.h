@@ -2,8 +2,9 @@
 // The outside world of the configuration program's main window: where the
 // pictures, the program and the user's data are, how the mouse is reached,
 // the clock, the message boxes, the desktop's pointer settings, key capture,
-// the file dialogs, the pages, the reset warning and the rename dialog, and
-// whether the desktop has a notification area. The program uses ForProgram();
+// the file dialogs, the pages, the reset warning and the rename dialog, how
+// the macro library is written, and whether the desktop has a notification
+// area. The program uses ForProgram();
 // tests hand in the virtual mouse, a virtual clock, recorders and pages of
 // their own.
 
@@ -14,6 +15,7 @@
 #include <string>
 
 #include "config/app/FileDialogs.h"
+#include "config/app/MacroModel.h"
 #include "config/app/VeskPages.h"
 #include "config/keycapture/KeyEventSource.h"
 #include "config/pages/PageContext.h"
@@ -38,6 +40,9 @@ struct VeskEnvironment {
     std::string keysReason;                // why the desktop-wide source was not chosen (or empty)
     std::unique_ptr<FileDialogs> fileDialogs;
     PageFactory makePages;
+    // Writes the macro library at Apply and at the end (empty: into its
+    // folder, MacroLibrary::SaveAllMacros).
+    MacroLibrarySave saveMacros;
 
     // The reset warning: true when the user confirmed.
     std::function<bool(const PageContext& context, QWidget* parent)> confirmReset;

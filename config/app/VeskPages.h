@@ -1,14 +1,13 @@
 #pragma once
 // The five pages that the main window hosts, as the window sees them: five
 // page windows, the three that edit a profile, and the few calls the window
-// makes on particular pages. The program's pages come from RealPages; tests
-// hand in simple pages of their own.
+// makes on particular pages. The pages hold no model data of their own: the
+// macro library they show is the window's (PageContext). The program's pages
+// come from RealPages; tests hand in simple pages of their own.
 
 #include <QString>
 #include <functional>
 #include <memory>
-
-#include "config/macros/MacroLibrary.h"
 
 class QWidget;
 
@@ -36,8 +35,6 @@ class VeskPages {
 
     // The button page's macro menus follow the macro library.
     virtual void RefreshMacroMenus() = 0;
-    // The macro page writes the macro library to its folder; how that went.
-    virtual MacroSaveResult SaveAllMacros() = 0;
     // A recording on the macro page ends as "Stop Record" ends it, so no key
     // typed elsewhere is recorded while the window is not shown. Pages without
     // a recorder have nothing to stop.

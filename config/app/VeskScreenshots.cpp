@@ -34,6 +34,6 @@ int main(int argc, char** argv) {
             ++written;
         }
     }
-    window.ExitProgram();
+    window.ExitProgram(solune::CVESKDlg::ExitRequest::FromSystem);
     return written == 5 ? 0 : 1;
 }

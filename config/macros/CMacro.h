@@ -29,8 +29,9 @@ inline constexpr int kNoRow = -1;
 
 struct CMacro {
     CMacro() = default;
+    // A macro that enters the list as `name`: its list text is the name.
     CMacro(MacroOwner* owner, MacroRect rect, std::int32_t id, std::u16string name)
-        : owner(owner), rect(rect), id(id), name(std::move(name)) {}
+        : owner(owner), rect(rect), id(id), name(std::move(name)), listText(this->name) {}
 
     // The control that holds the macro; borrowed, may be null (then nothing is
     // notified). It must outlive the macro's editing calls.
@@ -40,6 +41,11 @@ struct CMacro {
     MacroRect rect;
     std::int32_t id = 0;  // unique in the library
     std::u16string name;  // display name and base of the file name
+    // The text the macro-name list and the button page's menus show: the name
+    // the macro had when it entered the list (made there, or loaded). A save
+    // that gives the macro a distinguishing "1" changes `name` only, so the
+    // list keeps showing what the user saw. Not part of the macro's file.
+    std::u16string listText;
     std::vector<CEventItem> events;
 
     // One more than the largest serial of the rows, compared unsigned (1 for a

@@ -27,6 +27,13 @@ MacroLibrary::MacroLibrary(MacroOwner* owner, MacroFileWriter writer, MacroFileR
 
 MacroLibrary::~MacroLibrary() = default;
 
+void MacroLibrary::SetOwner(MacroOwner* owner) {
+    m_owner = owner;
+    for (const auto& macro : m_macros) {
+        macro->owner = owner;
+    }
+}
+
 void MacroLibrary::SetMacroFolder(fs::path folder) {
     m_folder = std::move(folder);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The macro library: every macro the user has recorded, the folder it is kept
-// in and the macro being edited. The event list control owns one; it has no
-// window of its own, so tests and the command line use it directly.
+// in and the macro being edited. The configuration program's window keeps one
+// in its model and the macro page's lists show it; it has no window of its
+// own, so tests and the command line use it directly.
 //
 // The folder on disk. One ".macro" file per macro and "macroList.dat", the
 // index, listing them in library order. A save writes only what changed since
@@ -89,15 +90,21 @@ enum class MacroSaveResult {
 
 class MacroLibrary {
   public:
-    // `owner` receives the notifications of the library's macros (borrowed for
-    // the library's life; may be null). `writer` and `reader` do the file
-    // work of a save and a load.
+    // `owner` receives the notifications of the library's macros (borrowed
+    // until SetOwner replaces it; may be null). `writer` and `reader` do the
+    // file work of a save and a load.
     explicit MacroLibrary(MacroOwner* owner = nullptr, MacroFileWriter writer = {},
                           MacroFileReader reader = {});
     ~MacroLibrary();
 
     MacroLibrary(const MacroLibrary&) = delete;
     MacroLibrary& operator=(const MacroLibrary&) = delete;
+
+    // The control that shows the library (the event list) receives the
+    // notifications of every macro from now on, those made later included;
+    // null: nobody. The control calls it with null before it goes.
+    void SetOwner(MacroOwner* owner);
+    MacroOwner* owner() const { return m_owner; }
 
     void SetMacroFolder(std::filesystem::path folder);
     const std::filesystem::path& macroFolder() const { return m_folder; }
@@ -108,7 +115,8 @@ class MacroLibrary {
     // name inside the macro folder: a path elsewhere is never read, and a
     // library whose folder moved still loads. A file listed more than once is
     // loaded at its first place only. A macro whose id an earlier macro has
-    // gets a new one (NewMacroId). The report is kept (loadReport()).
+    // gets a new one (NewMacroId). A loaded macro's list text is its name.
+    // The report is kept (loadReport()).
     MacroLoadReport LoadAllMacros();
 
     // With false, a load changes nothing on disk: no damaged copy is made and
@@ -138,8 +146,8 @@ class MacroLibrary {
     std::optional<ButtonMacro> MacroById(std::int32_t id) const;
 
     // Makes the first macro with this id current; when there is none, first
-    // appends a new one (no rows, the given name and the control's client
-    // rectangle). Returns the current macro.
+    // appends a new one (no rows, the given name as its name and list text,
+    // and the control's client rectangle). Returns the current macro.
     CMacro& SelectOrCreateMacro(std::int32_t id, std::u16string name, MacroRect clientRect);
 
     // Removes and destroys the first macro with this id; when it was current,
@@ -212,10 +220,10 @@ class MacroLibrary {
     CMacro* m_current = nullptr;
 
     std::unordered_map<const CMacro*, DiskFile> m_disk;
-    std::vector<std::filesystem::path> m_deletedFiles;   // removed at the next save
-    std::set<std::filesystem::path> m_keptNames;         // ".macro" entries not read
-    std::vector<std::uint8_t> m_indexOnDisk;             // empty: write the index
-    bool m_indexBlocked = false;  // a damaged index could not be moved aside
+    std::vector<std::filesystem::path> m_deletedFiles;  // removed at the next save
+    std::set<std::filesystem::path> m_keptNames;        // ".macro" entries not read
+    std::vector<std::uint8_t> m_indexOnDisk;            // empty: write the index
+    bool m_indexBlocked = false;                        // a damaged index could not be moved aside
     MacroLoadReport m_report;
     bool m_mustTell = false;
     bool m_keepDamaged = true;

@@ -146,6 +146,7 @@ bool MacroLibrary::loadFile(const fs::path& name, MacroLoadReport& report,
     if (result == OwnFileRead::Done) {
         DataStream stream{std::span<const std::uint8_t>(bytes)};
         if (ReadMacro(stream, *macro) == MacroFileStatus::Complete) {
+            macro->listText = macro->name;
             const CMacro* added = &AppendMacro(std::move(macro));
             m_disk[added] = DiskFile{name, std::move(bytes)};
             ++report.loaded;

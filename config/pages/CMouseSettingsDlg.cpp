@@ -26,9 +26,8 @@ QString KeyText(std::int16_t code) {
 
 }  // namespace
 
-CMouseSettingsDlg::CMouseSettingsDlg(const PageContext& context, MacroDirectory& macros,
-                                     QWidget* parent)
-    : SkinPage(parent), m_context(context), m_macros(macros) {
+CMouseSettingsDlg::CMouseSettingsDlg(const PageContext& context, QWidget* parent)
+    : SkinPage(parent), m_context(context) {
     setObjectName(QStringLiteral("MouseSettings"));
     const SkinPictures pictures(context.skin, "MouseSetting_Normal.bmp");
     SetBackgroundImage(pictures.Whole("MouseSetting_Normal.bmp"));
@@ -85,7 +84,10 @@ void CMouseSettingsDlg::RefreshMacroMenus() {
     for (CVixComboButton* selector : m_selectors) {
         ClearMacroRows(*selector);
     }
-    for (const MacroListRow& row : m_macros.MacroRows()) {
+    if (m_context.macroDirectory == nullptr) {
+        return;
+    }
+    for (const MacroListRow& row : m_context.macroDirectory->MacroRows()) {
         for (CVixComboButton* selector : m_selectors) {
             AddMacroRow(*selector, row);
         }
@@ -190,8 +192,8 @@ void CMouseSettingsDlg::StoreButton(int button, Profile& profile) const {
     // A macro id beyond 16 bits cannot be kept in the profile; its low bits
     // could name another macro, so such a button falls back instead.
     std::optional<ButtonMacro> macro;
-    if (entry.parameter == selector.chosenValue()) {
-        macro = m_macros.MacroById(entry.parameter);
+    if (entry.parameter == selector.chosenValue() && m_context.macroDirectory != nullptr) {
+        macro = m_context.macroDirectory->MacroById(entry.parameter);
     }
     profile.AssignMacro(entry, macro ? &*macro : nullptr);
 }

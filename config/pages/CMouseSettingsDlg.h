@@ -3,7 +3,7 @@
 // USB report rate, the double-click time, the wheel's scroll speed and pointer
 // acceleration, for the profile on screen. The page keeps these values in its
 // controls only; LoadFromProfile shows a profile and StoreToProfile writes the
-// controls back (the main window and the macro page call them).
+// controls back (the main window calls them).
 //
 // Controls (object names, for the main window and the tests): the selectors
 // "Function1" … "Function9" (CVixComboButton, the function menu of
@@ -27,8 +27,8 @@
 //  - "Single key assign..." opens the AssignKey pop-up bound to the selector,
 //    which sets caption, function 13 and key code on OK and leaves the
 //    selector as it was on Cancel or Close;
-//  - a macro row (id above 15) shows the macro's name, function 14 and the
-//    macro id;
+//  - a macro row (id above 15) shows the macro's list text, function 14 and
+//    the macro id;
 //  - any other row is taken over by the selector (its chosen value stays).
 //
 // News: kMenuClosing from a selector's menu goes on to the parent window;
@@ -52,20 +52,19 @@ class CVixCheckBox;
 class CVixComboButton;
 class CVixSliderCtrl;
 class LayoutControls;
-class MacroDirectory;
 class PointerSliders;
 class ReportRateGroup;
 
 class CMouseSettingsDlg : public SkinPage, public ProfilePage {
   public:
-    // `context` is copied; its pointers and `macros` are borrowed and must
-    // outlive the page. Builds the page (its size is that of its background
-    // picture) and fills the macro rows.
-    CMouseSettingsDlg(const PageContext& context, MacroDirectory& macros,
-                      QWidget* parent = nullptr);
+    // `context` is copied; its pointers are borrowed and must outlive the
+    // page. Builds the page (its size is that of its background picture) and
+    // fills the macro rows from the context's macro directory.
+    explicit CMouseSettingsDlg(const PageContext& context, QWidget* parent = nullptr);
     ~CMouseSettingsDlg() override;
 
-    // Rebuilds the macro rows of all nine function menus from the macro list.
+    // Rebuilds the macro rows of all nine function menus from the macro
+    // directory's rows (none without a directory).
     void RefreshMacroMenus();
 
     // Refreshes the macro rows, then shows the profile: functions (a code
@@ -103,7 +102,6 @@ class CMouseSettingsDlg : public SkinPage, public ProfilePage {
     void StoreButton(int button, Profile& profile) const;
 
     PageContext m_context;
-    MacroDirectory& m_macros;
     std::array<CVixComboButton*, 9> m_selectors{};
     std::array<CVixButton*, 9> m_markers{};
     std::array<CVixCheckBox*, 4> m_rateBoxes{};

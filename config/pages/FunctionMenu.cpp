@@ -33,7 +33,7 @@ void ClearMacroRows(CVixComboButton& selector) {
 }
 
 void AddMacroRow(CVixComboButton& selector, const MacroListRow& row) {
-    selector.AddSubItem(kRecordMacro, row.id, QString::fromStdU16String(row.name));
+    selector.AddSubItem(kRecordMacro, row.id, QString::fromStdU16String(row.listText));
 }
 
 bool ShowMenuRow(CVixComboButton& selector, int code) {

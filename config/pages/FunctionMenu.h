@@ -10,7 +10,7 @@
 //   "Single key assign..." (13), "Assign record macro" (14),
 //   "Disable Button" (15);
 //   one row per macro under "Assign record macro" (RefreshMacroRows), id =
-//   the macro's id, text = its name.
+//   the macro's id, text = the text of its row in the macro-name list.
 // A row id is the function code a button stores; code 7 has no row. Macro
 // ids are always above 15, which is what tells a macro row from the fixed
 // ones.

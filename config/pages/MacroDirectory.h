@@ -1,7 +1,8 @@
 #pragma once
 // The narrow view of the macro library that the button page reads: the rows of
-// the macro page's macro-name list, in list order, and a lookup by id. The
-// macro page implements it; tests implement it over a library of their own.
+// the macro page's macro-name list, in list order, with the text the list
+// shows, and a lookup by id. The main window's macro model implements it;
+// tests implement it over a library of their own.
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,7 @@
 namespace solune {
 
 struct MacroListRow {
-    std::u16string name;
+    std::u16string listText;  // as the macro-name list shows it
     std::int32_t id = 0;
 };
 

@@ -3,13 +3,14 @@
 // to each of them at construction. Every pointer is borrowed and outlives the
 // windows that hold it; a null pointer means "not available".
 
-#include <filesystem>
-
 namespace solune {
 
 class Clock;
 class HidLink;
 class KeyEventSource;
+class MacroDirectory;
+class MacroLibrary;
+class MacroRecorder;
 class MessageSink;
 class PageNotices;
 class SkinLibrary;
@@ -30,8 +31,14 @@ struct PageContext {
     // The main window, told of the lighting page's Enter and the macro
     // page's delete.
     PageNotices* notices = nullptr;
-    // The macro library's folder (the data folder's "Macros").
-    std::filesystem::path macroFolder;
+    // The main window's macro library (loaded before the pages are made) and
+    // the recorder that fills its current macro: the macro page shows and
+    // edits them and needs both.
+    MacroLibrary* macros = nullptr;
+    MacroRecorder* recorder = nullptr;
+    // The macros as the button page's menus list them: the macro-name list's
+    // rows and copies by id. Without it the menus list no macros.
+    MacroDirectory* macroDirectory = nullptr;
 };
 
 }  // namespace solune

@@ -26,31 +26,20 @@ constexpr char kStartHookFailed[] = "start hook failed!";
 // Skin element 114 is the page's background.
 constexpr int kPageBackgroundElement = 114;
 
-// The two lists are the page's own classes.
-QWidget* MakeList(const layout::LayoutControl& row, QWidget& page) {
-    if (row.id == layout::kMacroListId) {
-        return new CVixListBox(row.id, &page);
-    }
-    if (row.id == layout::kEventListId) {
-        return new CVixMacroCtrl(row.id, &page);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 CMacroSettingsDlg::CMacroSettingsDlg(const PageContext& context, QWidget* parent)
-    : SkinPage(parent), m_context(context) {
+    : SkinPage(parent),
+      m_context(context),
+      m_library(*context.macros),
+      m_recorder(*context.recorder) {
     setObjectName(QStringLiteral("CMacroSettingsDlg"));
     BuildControls();
-    m_eventList->SetMacroFolder(m_context.macroFolder);
     m_eventList->BuildContextMenu(Tick());
-    m_eventList->LoadAllMacros();
-    for (const auto& macro : m_eventList->library().macros()) {
-        m_macroList->AddRow(QString::fromStdU16String(macro->name), macro->id);
-    }
+    m_macroList->SetMacroMaker(
+        [this](std::int32_t id, const QString& text) { return MakeMacro(id, text); });
+    m_macroList->ShowLibrary();
     TellLoadProblems();
-    m_macroList->SetNameCheck([this](const QString& name) { return CanAddMacro(name); });
     qApp->installEventFilter(this);
 }
 
@@ -64,7 +53,16 @@ void CMacroSettingsDlg::BuildControls() {
     const SkinPictures pictures(m_context.skin, "MacroSetting_Normal.bmp");
     SetBackgroundImage(pictures.Element(kPageBackgroundElement));
     DressRules rules;
-    rules.make = MakeList;
+    // The two lists are the page's own classes, views of its library.
+    rules.make = [this](const layout::LayoutControl& row, QWidget& page) -> QWidget* {
+        if (row.id == layout::kMacroListId) {
+            return new CVixListBox(row.id, m_library, &page);
+        }
+        if (row.id == layout::kEventListId) {
+            return new CVixMacroCtrl(row.id, m_library, m_recorder, &page);
+        }
+        return nullptr;
+    };
     const LayoutControls controls =
         BuildFromLayout(layout::kMacroPageControls, pictures, *this, rules);
     m_macroList = controls.get<CVixListBox>(layout::kMacroListId);
@@ -88,20 +86,20 @@ void CMacroSettingsDlg::BuildControls() {
 }
 
 void CMacroSettingsDlg::TellLoadProblems() {
-    const MacroLibrary& library = m_eventList->library();
-    if (!library.NeedsAcknowledgement() || m_context.messages == nullptr) {
+    if (!m_library.NeedsAcknowledgement() || m_context.messages == nullptr) {
         return;
     }
-    m_context.messages->showMessage(LoadProblemMessage(library.loadReport()));
-    m_eventList->AcknowledgeLoadProblems();
+    m_context.messages->showMessage(LoadProblemMessage(m_library.loadReport()));
+    m_library.AcknowledgeLoadProblems();
 }
 
-bool CMacroSettingsDlg::CanAddMacro(const QString& name) {
-    if (m_eventList->library().CanAddMacro(name.toStdU16String())) {
-        return true;
+bool CMacroSettingsDlg::MakeMacro(std::int32_t id, const QString& text) {
+    if (!m_library.CanAddMacro(text.toStdU16String())) {
+        ShowMessage(kMacroLibraryFullText);
+        return false;
     }
-    ShowMessage(kMacroLibraryFullText);
-    return false;
+    m_eventList->CreateMacro(id, text);
+    return true;
 }
 
 void CMacroSettingsDlg::ShowMessage(const char* text) {
@@ -110,24 +108,8 @@ void CMacroSettingsDlg::ShowMessage(const char* text) {
     }
 }
 
-MacroSaveResult CMacroSettingsDlg::SaveAllMacros() {
-    return m_eventList->SaveAllMacros();
-}
-
-std::vector<MacroListRow> CMacroSettingsDlg::MacroRows() const {
-    std::vector<MacroListRow> rows;
-    for (const auto& row : m_macroList->rows()) {
-        rows.push_back(MacroListRow{row->name.toStdU16String(), row->id});
-    }
-    return rows;
-}
-
-std::optional<ButtonMacro> CMacroSettingsDlg::MacroById(std::int32_t id) const {
-    return m_eventList->MacroById(id);
-}
-
 bool CMacroSettingsDlg::recording() const {
-    return m_eventList->recording();
+    return m_recorder.recording();
 }
 
 std::uint32_t CMacroSettingsDlg::Tick() const {
@@ -189,11 +171,11 @@ void CMacroSettingsDlg::controlClicked(int id) {
 }
 
 void CMacroSettingsDlg::SelectMacro(std::int32_t id) {
-    const CBoxItem* row = m_macroList->SelectedRow();
+    const CMacro* row = m_macroList->SelectedMacro();
     if (row == nullptr) {
         return;
     }
-    m_eventList->SelectOrCreateMacro(id, row->name);
+    m_eventList->SelectOrCreateMacro(id, QString::fromStdU16String(row->listText));
     const CMacro* macro = m_eventList->currentMacro();
     if (macro != nullptr && macro->IsHoldMacro()) {
         SetChecked(m_recordDelay, false);
@@ -233,17 +215,16 @@ void CMacroSettingsDlg::StartRecording(RecordStart how) {
     // A name being typed becomes its macro first, so the recording goes into
     // it and no other macro's rows are touched.
     m_macroList->CommitNameEdit();
-    MacroRecorder& recorder = m_eventList->recorder();
     const std::uint32_t tick = Tick();
     switch (how) {
         case RecordStart::Button:
-            recorder.StartRecord(tick);
+            m_recorder.StartRecord(tick);
             break;
         case RecordStart::BeforeEvent:
-            recorder.StartRecordBeforeEvent(tick);
+            m_recorder.StartRecordBeforeEvent(tick);
             break;
         case RecordStart::AfterEvent:
-            recorder.StartRecordAfterEvent(tick);
+            m_recorder.StartRecordAfterEvent(tick);
             break;
     }
     m_startRecord->hide();
@@ -270,7 +251,7 @@ void CMacroSettingsDlg::StopRecording() {
     m_stopRecord->hide();
     m_recordHold->setEnabled(true);
     m_recordDelay->setEnabled(true);
-    m_eventList->recorder().StopRecord();
+    m_recorder.StopRecord();
     if (m_keysStarted && m_context.keys != nullptr) {
         m_context.keys->Stop();
     }
@@ -278,13 +259,12 @@ void CMacroSettingsDlg::StopRecording() {
 }
 
 void CMacroSettingsDlg::KeyCaptured(std::uint32_t virtualKey, bool released) {
-    MacroRecorder& recorder = m_eventList->recorder();
     // The options as the check boxes show them now: a change made during a
     // recording counts from the next key on.
-    recorder.SetDelayOption(m_recordDelay->isChecked());
-    recorder.SetHoldOption(m_recordHold->isChecked());
+    m_recorder.SetDelayOption(m_recordDelay->isChecked());
+    m_recorder.SetHoldOption(m_recordHold->isChecked());
     const int result =
-        recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
+        m_recorder.HandleKeyCapture(static_cast<std::int32_t>(virtualKey), released, Tick());
     m_eventList->update();
     if (result == kKeyMacroFull) {
         StopRecording();

@@ -4,12 +4,12 @@
 // "Delete", the record options "Record Delay" and "Record Hold" and "Start
 // Record" / "Stop Record".
 //
-// The page loads the macro library from the user's macro folder
-// (PageContext::macroFolder) when it is made, shows one message naming what could
-// not be read when the load met problems, and never saves it by itself: the
-// main window calls SaveAllMacros at Apply and at exit. It offers the button
-// page the rows of its macro-name list and copies of macros by id
-// (MacroDirectory).
+// The page shows and edits the main window's macro library
+// (PageContext::macros, loaded before the page is made) and drives its
+// recorder (PageContext::recorder); it holds no macro data of its own. When it
+// is made it shows one message naming what the load could not read, if the
+// load met problems, which lets the library be saved again. It never loads or
+// saves the library: the main window does, at its start, at Apply and at exit.
 //
 // Recording listens to the context's key source: every key pressed or
 // released while recording becomes a row of the current macro (see
@@ -26,11 +26,9 @@
 // Enter and Escape never close the page (SkinPage).
 
 #include <cstdint>
-#include <optional>
-#include <vector>
 
 #include "config/macros/MacroLibrary.h"
-#include "config/pages/MacroDirectory.h"
+#include "config/macros/MacroRecorder.h"
 #include "config/pages/PageContext.h"
 #include "shared/skin/SkinPage.h"
 
@@ -41,24 +39,19 @@ class CVixCheckBox;
 class CVixListBox;
 class CVixMacroCtrl;
 
-class CMacroSettingsDlg : public SkinPage, public MacroDirectory {
+class CMacroSettingsDlg : public SkinPage {
   public:
-    // `context` is copied; the objects it points to must outlive the page.
-    // With a parent the page is a child widget of it.
+    // `context` is copied; the objects it points to must outlive the page, and
+    // its macro library and recorder must be given. With a parent the page is
+    // a child widget of it.
     explicit CMacroSettingsDlg(const PageContext& context, QWidget* parent = nullptr);
     ~CMacroSettingsDlg() override;
-
-    // Rewrites the macro folder from the library (see MacroLibrary).
-    MacroSaveResult SaveAllMacros();
 
     // Ends a recording exactly as "Stop Record" does (the key source stops,
     // "Start Record" and the check boxes come back); nothing when the page is
     // not recording. The main window calls it when it hides or the program
     // ends, so keys typed into other windows are never recorded unseen.
     void StopRecording();
-
-    std::vector<MacroListRow> MacroRows() const override;
-    std::optional<ButtonMacro> MacroById(std::int32_t id) const override;
 
     bool recording() const;
     CVixListBox* macroList() const { return m_macroList; }
@@ -78,9 +71,9 @@ class CMacroSettingsDlg : public SkinPage, public MacroDirectory {
     // Shows what the load could not read (once, when the page is made) and
     // lets the library be saved again.
     void TellLoadProblems();
-    // The macro-name list's check for a new macro: false (after telling the
+    // The macro-name list's maker of a new macro: false (after telling the
     // user) when the library has no room for it.
-    bool CanAddMacro(const QString& name);
+    bool MakeMacro(std::int32_t id, const QString& text);
     void ShowMessage(const char* text);
     void SelectMacro(std::int32_t id);
     void NewMacro();
@@ -91,6 +84,8 @@ class CMacroSettingsDlg : public SkinPage, public MacroDirectory {
     std::uint32_t Tick() const;
 
     PageContext m_context;
+    MacroLibrary& m_library;
+    MacroRecorder& m_recorder;
     CVixListBox* m_macroList = nullptr;  // the controls are owned through their Qt parent
     CVixMacroCtrl* m_eventList = nullptr;
     CVixButton* m_newMacro = nullptr;

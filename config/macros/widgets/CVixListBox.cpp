@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "config/macros/MacroLibrary.h"
 #include "config/macros/MacroNames.h"
 #include "config/macros/widgets/ListScroll.h"
 #include "config/macros/widgets/MacroPageNotify.h"
@@ -16,16 +17,15 @@ namespace {
 
 constexpr int kNameEditId = 1001;
 constexpr int kNameEditFontHeight = 16;
-constexpr int kRowLeft = 4;
-constexpr int kRowTop = 5;
-constexpr int kRowRightInset = 2;
+constexpr int kNameRowLeft = 4;
+constexpr int kNameRowTop = 5;
+constexpr int kNameRowRightInset = 2;
 constexpr int kNewRowLeft = 3;
 // A scroll to the lower end of the range moves the rows this much further.
 constexpr int kTopScrollExtra = 8;
-
-int BottomOf(const QRect& r) {
-    return r.y() + r.height();
-}
+// 0x00BBGGRR colour values of a row's text.
+constexpr std::uint32_t kNormalTextColor = 0xBEBEBE;    // RGB(190, 190, 190)
+constexpr std::uint32_t kSelectedTextColor = 0x35D3B3;  // RGB(179, 211, 53)
 
 QRect EdgeRect(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
@@ -37,7 +37,8 @@ QColor ColorOf(std::uint32_t colorRef) {
 
 }  // namespace
 
-CVixListBox::CVixListBox(int controlId, QWidget* parent) : QWidget(parent), m_controlId(controlId) {
+CVixListBox::CVixListBox(int controlId, MacroLibrary& library, QWidget* parent)
+    : QWidget(parent), m_controlId(controlId), m_library(library), m_firstRowTop(kNameRowTop) {
     setFocusPolicy(Qt::ClickFocus);
 }
 
@@ -54,76 +55,108 @@ void CVixListBox::CreateScrollCtrl(const ScrollPictures& pictures) {
     m_scroll->hide();
 }
 
-std::int32_t CVixListBox::NewId() const {
-    std::vector<std::int32_t> ids;
-    for (const auto& row : m_rows) {
-        ids.push_back(row->id);
-    }
-    return NewMacroId(ids);
+int CVixListBox::rowCount() const {
+    return static_cast<int>(m_library.macros().size());
 }
 
-QString CVixListBox::UniqueName(const QString& name) const {
-    std::vector<std::u16string> others;
-    for (const auto& row : m_rows) {
-        others.push_back(row->name.toStdU16String());
+std::int32_t CVixListBox::IdOf(int index) const {
+    return m_library.macros()[static_cast<std::size_t>(index)]->id;
+}
+
+QString CVixListBox::rowText(int index) const {
+    return QString::fromStdU16String(m_library.macros()[static_cast<std::size_t>(index)]->listText);
+}
+
+int CVixListBox::RowBottom(int index) const {
+    return m_firstRowTop + kListRowHeight * (index + 1);
+}
+
+QRect CVixListBox::rowRect(int index) const {
+    const int bottom = RowBottom(index);
+    return EdgeRect(kNameRowLeft, bottom - kListRowHeight, width() - kNameRowRightInset, bottom);
+}
+
+int CVixListBox::selectedRow() const {
+    if (!m_selectedId) {
+        return -1;
     }
-    return QString::fromStdU16String(UniqueMacroName(name.toStdU16String(), others));
+    for (int i = 0; i < rowCount(); ++i) {
+        if (IdOf(i) == *m_selectedId) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+const CMacro* CVixListBox::SelectedMacro() const {
+    const int index = selectedRow();
+    return index < 0 ? nullptr : m_library.macros()[static_cast<std::size_t>(index)].get();
 }
 
 QRect CVixListBox::NextRowRect() {
-    const int lastBottom = m_rows.empty() ? 0 : BottomOf(m_rows.back()->rect);
+    const int count = rowCount();
+    const int lastBottom = count == 0 ? 0 : RowBottom(count - 1);
     const int clientBottom = height();
     int top = lastBottom;
     const int overflow = lastBottom - clientBottom + kListRowHeight;
     if (overflow > 0) {
-        for (auto& row : m_rows) {
-            row->rect.translate(0, -(overflow + 2));
-        }
+        m_firstRowTop -= overflow + 2;
         top = clientBottom - kListRowHeight - 2;
     }
-    return EdgeRect(kNewRowLeft, top, width() - kRowRightInset, top + kListRowHeight);
+    return EdgeRect(kNewRowLeft, top, width() - kNameRowRightInset, top + kListRowHeight);
 }
 
-void CVixListBox::SetNameCheck(std::function<bool(const QString&)> canAdd) {
-    m_canAddName = std::move(canAdd);
+void CVixListBox::SetMacroMaker(MacroMaker make) {
+    m_makeMacro = std::move(make);
 }
 
-std::int32_t CVixListBox::AddRow(const QString& name, std::optional<std::int32_t> id) {
-    for (auto& row : m_rows) {
-        row->selected = false;
+void CVixListBox::ShowLibrary() {
+    LayOutRows();
+    std::vector<std::int32_t> ids;
+    for (const auto& macro : m_library.macros()) {
+        ids.push_back(macro->id);
     }
-    const QString rowName = id ? name : UniqueName(name);
-    if (!id && m_canAddName && !m_canAddName(rowName)) {
+    for (const std::int32_t id : ids) {
+        m_selectedId = id;
+        NotifyPage(macropage::kNotifySelectMacro, id);
+    }
+    update();
+}
+
+std::int32_t CVixListBox::AddMacro(const QString& text) {
+    m_selectedId.reset();
+    std::vector<std::u16string> others;
+    std::vector<std::int32_t> ids;
+    for (const auto& macro : m_library.macros()) {
+        others.push_back(macro->listText);
+        ids.push_back(macro->id);
+    }
+    const QString unique =
+        QString::fromStdU16String(UniqueMacroName(text.toStdU16String(), others));
+    const std::int32_t id = NewMacroId(ids);
+    if (!m_makeMacro || !m_makeMacro(id, unique)) {
         return 0;
     }
-    auto item = std::make_unique<CBoxItem>();
-    item->rect = NextRowRect();
-    item->id = id ? *id : NewId();
-    item->name = rowName;
-    item->selected = true;
-    const std::int32_t newId = item->id;
-    m_rows.push_back(std::move(item));
+    m_selectedId = id;
     LayOutRows();
-    NotifyPage(macropage::kNotifySelectMacro, newId);
+    NotifyPage(macropage::kNotifySelectMacro, id);
     update();
-    return newId;
+    return id;
 }
 
 bool CVixListBox::DeleteSelectedRow() {
-    std::size_t index = 0;
-    while (index < m_rows.size() && !m_rows[index]->selected) {
-        ++index;
-    }
-    if (index == m_rows.size()) {
+    const int index = selectedRow();
+    if (index < 0) {
         return false;
     }
-    NotifyPage(macropage::kNotifyMacroDeleted, m_rows[index]->id);
-    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
+    // The page takes the macro out of the library.
+    NotifyPage(macropage::kNotifyMacroDeleted, IdOf(index));
+    m_selectedId.reset();
     std::int32_t selectedId = 0;
-    if (!m_rows.empty()) {
-        const std::size_t next = index < m_rows.size() ? index : m_rows.size() - 1;
-        SelectOnly(static_cast<int>(next));
-        selectedId = m_rows[next]->id;
+    if (const int count = rowCount(); count > 0) {
+        const int next = index < count ? index : count - 1;
+        SelectOnly(next);
+        selectedId = IdOf(next);
     }
     NotifyPage(macropage::kNotifySelectMacro, selectedId);
     LayOutRows();
@@ -158,32 +191,20 @@ void CVixListBox::CommitNameEdit() {
     }
     const QString text = m_nameEdit->text();
     if (!text.isEmpty()) {
-        AddRow(text);
+        AddMacro(text);
         m_nameEdit->clear();
     }
     m_nameEdit->hide();
     update();
 }
 
-const CBoxItem* CVixListBox::SelectedRow() const {
-    for (const auto& row : m_rows) {
-        if (row->selected) {
-            return row.get();
-        }
-    }
-    return nullptr;
-}
-
 void CVixListBox::LayOutRows() {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        const int top = kRowTop + kListRowHeight * static_cast<int>(i);
-        m_rows[i]->rect = EdgeRect(kRowLeft, top, width() - kRowRightInset, top + kListRowHeight);
-    }
+    m_firstRowTop = kNameRowTop;
     if (m_scroll == nullptr) {
         return;
     }
-    if (!m_rows.empty() && BottomOf(m_rows.back()->rect) > height()) {
-        const int count = static_cast<int>(m_rows.size());
+    const int count = rowCount();
+    if (count > 0 && RowBottom(count - 1) > height()) {
         m_scroll->show();
         m_scroll->setMaxValue(count);
         m_scroll->SetPos(count - 1);
@@ -194,16 +215,14 @@ void CVixListBox::LayOutRows() {
 
 void CVixListBox::ScrollRows(int position) {
     const int v = VisibleRows(height());
-    if (position < v || position >= static_cast<int>(m_rows.size())) {
+    if (position < v || position >= rowCount()) {
         return;
     }
-    int shift = height() - BottomOf(m_rows[static_cast<std::size_t>(position)]->rect);
+    int shift = height() - RowBottom(position);
     if (position == v) {
         shift += kTopScrollExtra;
     }
-    for (auto& row : m_rows) {
-        row->rect.translate(0, shift);
-    }
+    m_firstRowTop += shift;
     update();
 }
 
@@ -214,18 +233,16 @@ void CVixListBox::controlNotify(int id, int value) {
 }
 
 int CVixListBox::RowAt(QPoint point) const {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i]->rect.contains(point)) {
-            return static_cast<int>(i);
+    for (int i = 0; i < rowCount(); ++i) {
+        if (rowRect(i).contains(point)) {
+            return i;
         }
     }
     return -1;
 }
 
 void CVixListBox::SelectOnly(int index) {
-    for (std::size_t i = 0; i < m_rows.size(); ++i) {
-        m_rows[i]->selected = static_cast<int>(i) == index;
-    }
+    m_selectedId = IdOf(index);
 }
 
 void CVixListBox::NotifyPage(int code, int value) {
@@ -256,7 +273,7 @@ void CVixListBox::mouseReleaseEvent(QMouseEvent* event) {
     const int index = RowAt(event->position().toPoint());
     if (index >= 0) {
         SelectOnly(index);
-        NotifyPage(macropage::kNotifySelectMacro, m_rows[static_cast<std::size_t>(index)]->id);
+        NotifyPage(macropage::kNotifySelectMacro, IdOf(index));
     }
     update();
 }
@@ -275,10 +292,11 @@ void CVixListBox::paintEvent(QPaintEvent*) {
         painter.drawImage(rect(), m_background);
     }
     painter.setFont(font());
-    for (const auto& row : m_rows) {
-        painter.setPen(ColorOf(row->selected ? row->selectedTextColor : row->normalTextColor));
-        painter.drawText(row->rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         row->name);
+    const int selected = selectedRow();
+    for (int i = 0; i < rowCount(); ++i) {
+        painter.setPen(ColorOf(i == selected ? kSelectedTextColor : kNormalTextColor));
+        painter.drawText(rowRect(i), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         rowText(i));
     }
 }
 

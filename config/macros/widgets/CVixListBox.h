@@ -1,7 +1,10 @@
 #pragma once
-// The macro-name list of the macro page: one row per macro (CBoxItem), an
-// inline name edit for a new macro and a scroll control that shows itself
-// when the rows do not fit.
+// The macro-name list of the macro page: a view of the macro library, one
+// row per macro in library order showing its list text (CMacro::listText),
+// an inline name edit for a new macro and a scroll control that shows itself
+// when the rows do not fit. The list keeps only view state: which row is
+// selected, how far the rows are scrolled and the name edit; names and ids
+// are read from the library each time.
 //
 // Rows: row i sits at left 4, top 5 + 18 i, right = client right − 2, bottom
 // 23 + 18 i, laid out from the top after every addition and deletion; when
@@ -12,23 +15,21 @@
 // News to the page (ControlParent::controlNotify):
 //  - macropage::kNotifySelectMacro with the selected row's macro id (0 when
 //    none) after a row was added, chosen with the mouse or deleted;
-//  - macropage::kNotifyMacroDeleted with the id of a deleted row, before
-//    the row goes.
+//  - macropage::kNotifyMacroDeleted with the id of a deleted row: the page
+//    removes that macro from the library.
 //
 // Mouse: a left press commits an open name edit and does nothing else;
 // otherwise it selects the row under the pointer. The release selects the
 // row under the pointer and tells the page.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <vector>
 
-#include "config/macros/widgets/CBoxItem.h"
 #include "shared/skin/SkinPictures.h"
 #include "shared/skin/ControlParent.h"
 
@@ -36,10 +37,13 @@ namespace solune {
 
 class CVixEdit;
 class CVixScrollCtrl;
+class MacroLibrary;
+struct CMacro;
 
 class CVixListBox : public QWidget, public ControlParent {
   public:
-    explicit CVixListBox(int controlId, QWidget* parent = nullptr);
+    // `library` is borrowed and must outlive the list.
+    CVixListBox(int controlId, MacroLibrary& library, QWidget* parent = nullptr);
     ~CVixListBox() override;
 
     int controlId() const { return m_controlId; }
@@ -48,34 +52,45 @@ class CVixListBox : public QWidget, public ControlParent {
     // Creates the (hidden) scroll control; call once the list has its size.
     void CreateScrollCtrl(const ScrollPictures& pictures);
 
-    // Adds a row named `name`, selects it and tells the page. With no `id`
-    // the row gets a new id (one more than the largest, at least 16) and a
-    // name made unique among the rows ("M" becomes "M(1)"); a given id keeps
-    // the name as it is. Returns the row's id, or 0 when the name check
-    // refused a new row (nothing is added then).
-    std::int32_t AddRow(const QString& name, std::optional<std::int32_t> id = std::nullopt);
+    // Shows the library's macros from the top and chooses each in turn, as
+    // adding them one by one does: each is selected and told to the page, so
+    // the last one ends up selected. The page calls it once, when it is made.
+    void ShowLibrary();
 
-    // Asked with the final name before a row with a new id is added; false
-    // refuses it (the check tells the user why).
-    void SetNameCheck(std::function<bool(const QString&)> canAdd);
+    // A new macro for the text `text`: it gets a new id (one more than the
+    // largest, at least 16) and a text made unique among the rows ("M"
+    // becomes "M(1)"); the maker puts it into the library, then its row is
+    // selected and the page told. Returns the new id, or 0 when the maker
+    // refused it (nothing is added and no row stays selected).
+    std::int32_t AddMacro(const QString& text);
+    // Makes the macro of a new row in the library; false refuses it (the
+    // maker tells the user why). Without a maker no macro is added.
+    using MacroMaker = std::function<bool(std::int32_t id, const QString& text)>;
+    void SetMacroMaker(MacroMaker make);
 
     // Deletes the first selected row (nothing when none is selected): tells
-    // the page kNotifyMacroDeleted, removes the row, selects the row that
-    // took its place, else the previous row, else none, and tells the page
+    // the page kNotifyMacroDeleted, then selects the row that took its place,
+    // else the previous row, else none, and tells the page
     // kNotifySelectMacro. False when no row was selected.
     bool DeleteSelectedRow();
 
     // Opens the name edit where the next row will go (created on first use)
     // and gives it the focus.
     void OpenNameEdit();
-    // When the name edit is open: a non-empty text becomes a new row (a new
-    // macro); the edit is emptied and hidden. An empty text creates nothing.
+    // When the name edit is open: a non-empty text becomes a new macro
+    // (AddMacro); the edit is emptied and hidden. An empty text creates
+    // nothing.
     void CommitNameEdit();
     bool isNameEditOpen() const;
 
-    const std::vector<std::unique_ptr<CBoxItem>>& rows() const { return m_rows; }
-    // The first selected row, or nullptr.
-    const CBoxItem* SelectedRow() const;
+    // The rows as the list shows them, in list order.
+    int rowCount() const;
+    QRect rowRect(int index) const;
+    QString rowText(int index) const;
+    // The index of the selected row, or -1.
+    int selectedRow() const;
+    // The selected row's macro, or nullptr.
+    const CMacro* SelectedMacro() const;
 
     CVixEdit* nameEdit() const { return m_nameEdit; }
     CVixScrollCtrl* scrollCtrl() const { return m_scroll; }
@@ -94,21 +109,25 @@ class CVixListBox : public QWidget, public ControlParent {
     // area, every row first moves up so that it ends 2 pixels above the
     // bottom.
     QRect NextRowRect();
-    std::int32_t NewId() const;
-    QString UniqueName(const QString& name) const;
+    int RowBottom(int index) const;
     void LayOutRows();
     void ScrollRows(int position);
     int RowAt(QPoint point) const;
     void SelectOnly(int index);
+    std::int32_t IdOf(int index) const;
     void NotifyPage(int code, int value);
 
     int m_controlId;
+    MacroLibrary& m_library;
     QImage m_background;
     CVixEdit* m_nameEdit = nullptr;  // owned through its Qt parent, this list
     CVixScrollCtrl* m_scroll = nullptr;
     int m_scrollWidth = 0;
-    std::vector<std::unique_ptr<CBoxItem>> m_rows;
-    std::function<bool(const QString&)> m_canAddName;
+    // The macro whose row is selected (ids are unique in the library).
+    std::optional<std::int32_t> m_selectedId;
+    // The top of the first row: the layout puts it at 5, scrolling moves it.
+    int m_firstRowTop;
+    MacroMaker m_makeMacro;
 };
 
 }  // namespace solune

@@ -49,12 +49,20 @@ bool Contains(const MacroRect& r, QPoint p) {
 
 }  // namespace
 
-CVixMacroCtrl::CVixMacroCtrl(int controlId, QWidget* parent)
-    : QWidget(parent), m_controlId(controlId), m_library(this), m_recorder(m_library) {
+CVixMacroCtrl::CVixMacroCtrl(int controlId, MacroLibrary& library, const MacroRecorder& recorder,
+                             QWidget* parent)
+    : QWidget(parent), m_controlId(controlId), m_library(library), m_recorder(recorder) {
     setFocusPolicy(Qt::ClickFocus);
+    m_library.SetOwner(this);
 }
 
-CVixMacroCtrl::~CVixMacroCtrl() = default;
+CVixMacroCtrl::~CVixMacroCtrl() {
+    // The library outlives the control; its macros must not tell a control
+    // that is gone.
+    if (m_library.owner() == this) {
+        m_library.SetOwner(nullptr);
+    }
+}
 
 void CVixMacroCtrl::SetBackground(QImage background) {
     m_background = std::move(background);
@@ -75,28 +83,13 @@ void CVixMacroCtrl::BuildContextMenu(std::uint32_t menuId) {
     BuildEventListMenu(*m_menu, m_menuId, this);
 }
 
-void CVixMacroCtrl::SetMacroFolder(std::filesystem::path folder) {
-    m_library.SetMacroFolder(std::move(folder));
-}
-
-MacroLoadReport CVixMacroCtrl::LoadAllMacros() {
-    MacroLoadReport report = m_library.LoadAllMacros();
-    update();
-    return report;
-}
-
-MacroSaveResult CVixMacroCtrl::SaveAllMacros() {
-    const MacroSaveResult result = m_library.SaveAllMacros();
-    update();
-    return result;
-}
-
-std::optional<ButtonMacro> CVixMacroCtrl::MacroById(std::int32_t id) const {
-    return m_library.MacroById(id);
-}
-
 MacroRect CVixMacroCtrl::ClientRect() const {
     return MacroRect{0, 0, width(), height()};
+}
+
+void CVixMacroCtrl::CreateMacro(std::int32_t id, const QString& text) {
+    m_library.AppendMacro(
+        std::make_unique<CMacro>(nullptr, ClientRect(), id, text.toStdU16String()));
 }
 
 void CVixMacroCtrl::SelectOrCreateMacro(std::int32_t id, const QString& name) {

@@ -1,8 +1,9 @@
 #pragma once
-// The event list of the macro page. It owns the macro library, shows the rows
-// of the current macro, scrolls them with its scroll control and edits them
-// through its context menu and an inline delay edit. It also holds the
-// recorder's state (recording, insert mode), which the page drives.
+// The event list of the macro page: a view of the macro library's current
+// macro. It shows that macro's rows, scrolls them with its scroll control and
+// edits them through its context menu and an inline delay edit. It receives
+// the notifications of the library's macros while it exists, and opens no
+// menu while the recorder records.
 //
 // Mouse: a left press commits an open delay edit and does nothing else,
 // otherwise it selects the row under the pointer; the release selects the
@@ -20,8 +21,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/MacroOwner.h"
@@ -37,7 +36,9 @@ class CVixScrollCtrl;
 
 class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
   public:
-    explicit CVixMacroCtrl(int controlId, QWidget* parent = nullptr);
+    // `library` and `recorder` are borrowed and must outlive the control.
+    CVixMacroCtrl(int controlId, MacroLibrary& library, const MacroRecorder& recorder,
+                  QWidget* parent = nullptr);
     ~CVixMacroCtrl() override;
 
     int controlId() const { return m_controlId; }
@@ -50,13 +51,10 @@ class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
     // moved past them).
     void BuildContextMenu(std::uint32_t menuId);
 
-    // The library (Qt-free; see MacroLibrary.h).
-    void SetMacroFolder(std::filesystem::path folder);
-    MacroLoadReport LoadAllMacros();
-    MacroSaveResult SaveAllMacros();
-    // The page has shown the load's problems (see MacroLibrary).
-    void AcknowledgeLoadProblems() { m_library.AcknowledgeLoadProblems(); }
-    std::optional<ButtonMacro> MacroById(std::int32_t id) const;
+    // Appends a new macro to the library: `id`, `text` as its name and list
+    // text, no rows and the control's client rectangle. It is not current
+    // until it is selected.
+    void CreateMacro(std::int32_t id, const QString& text);
     // Makes the macro with `id` current (made with `name` and the control's
     // client rectangle when the library has none), scrolls its rows to the
     // top and repaints.
@@ -66,8 +64,6 @@ class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
     CMacro* currentMacro() const { return m_library.currentMacro(); }
     const MacroLibrary& library() const { return m_library; }
 
-    // The recorder's state and logic; the page starts and stops it.
-    MacroRecorder& recorder() { return m_recorder; }
     bool recording() const { return m_recorder.recording(); }
 
     // When the delay edit is open: a non-empty text becomes the delay of the
@@ -106,8 +102,8 @@ class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
 
     int m_controlId;
     QImage m_background;
-    MacroLibrary m_library;
-    MacroRecorder m_recorder;
+    MacroLibrary& m_library;
+    const MacroRecorder& m_recorder;
     CVixMenu* m_menu = nullptr;       // owned through its Qt parent, this control
     CVixEdit* m_delayEdit = nullptr;  // likewise
     CVixScrollCtrl* m_scroll = nullptr;

@@ -11,6 +11,7 @@
 
 #include "config/app/CVESKApp.h"
 #include "config/app/VeskTray.h"
+#include "config/profiles/set/ProfileMessages.h"
 #include "platform/SingleInstance.h"
 #include "shared/skin/CVixMenu.h"
 #include "tests/support/ProgramSandbox.h"
@@ -233,6 +234,50 @@ TEST_F(VeskDeviceTrayTest, ATerminationSignalEndsTheProgramInOrder) {
     EXPECT_FALSE(window.tray().icon().isVisible());
     ::close(pipeFds[0]);
     ::close(pipeFds[1]);
+}
+
+// An end the user asked for (the tray's "Exit", closing the window without a
+// notification area) says why the macros could not be saved; a termination
+// signal ends as quietly as ever, since nobody may be there to close a box.
+TEST_F(VeskDeviceTrayTest, AnEndTheUserAskedForSaysWhyTheMacrosWereNotSaved) {
+    enum class End { TrayExit, Close, Signal };
+    struct Case {
+        const char* name;
+        End end;
+        bool told;
+    };
+    const Case cases[] = {
+        {"tray Exit", End::TrayExit, true},
+        {"close without a notification area", End::Close, true},
+        {"termination signal", End::Signal, false},
+    };
+    const std::string why = MacroSaveProblem(MacroSaveResult::Failed);
+    ASSERT_FALSE(why.empty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        trayAvailable = c.end != End::Close;
+        macroSave = MacroSaveResult::Failed;
+        CVESKDlg& window = Open();
+        m_messages.messages.clear();
+        if (c.end == End::TrayExit) {
+            window.tray().Activated(QSystemTrayIcon::Context, QPoint(600, 400));
+            CVixMenu* menu = window.tray().menu();
+            const int h = menu->rowHeight();
+            Click(menu, QPoint(menu->width() / 2, 4 + h + h / 2));
+        } else if (c.end == End::Close) {
+            window.close();
+        } else {
+            int pipeFds[2];
+            ASSERT_EQ(::pipe(pipeFds), 0);
+            window.WatchTerminationSignals(pipeFds[0]);
+            ASSERT_EQ(::write(pipeFds[1], "T", 1), 1);
+            EXPECT_TRUE(ProcessUntil([&] { return window.exitRequested(); }));
+            ::close(pipeFds[0]);
+            ::close(pipeFds[1]);
+        }
+        EXPECT_TRUE(window.exitRequested());
+        EXPECT_EQ(m_messages.messages, c.told ? Log{why} : Log{});
+    }
 }
 
 }  // namespace

@@ -8,19 +8,18 @@
 #include <unistd.h>
 
 #include <QPointer>
-#include <cstdlib>
 
-#include "config/app/RealPages.h"
 #include "config/app/VeskTray.h"
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/widgets/CMacroSettingsDlg.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
-#include "tests/support/ScriptedKeySource.h"
+#include "config/profiles/set/ProfileFiles.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
 #include "tests/config/app/VeskWindowFixture.h"
+#include "tests/support/ScriptedKeySource.h"
 
 namespace solune::test {
 namespace {
@@ -57,14 +56,9 @@ constexpr std::uint32_t kKeyB = 0x42;
 
 class VeskRecordingTest : public VeskWindowFixture {
   protected:
-    VeskRecordingTest() {
-        // The macro page keeps its library under the user's data folder.
-        ::setenv("XDG_CONFIG_HOME", (m_dir / "config").c_str(), 1);
-    }
-
     CVESKDlg& OpenWithRealPages() {
+        realPages = true;
         VeskEnvironment env = Environment();
-        env.makePages = MakeRealPages;
         env.keys = std::make_unique<WatchedKeySource>(m_keys);
         m_window = std::make_unique<CVESKDlg>(std::move(env));
         m_window->OnInitDialog();
@@ -94,7 +88,7 @@ class VeskRecordingTest : public VeskWindowFixture {
     // The rows of the macro "Typed" as the macro folder holds them.
     int SavedRows() const {
         MacroLibrary library;
-        library.SetMacroFolder(DefaultMacroFolder());
+        library.SetMacroFolder(DataFolder(m_dir / "config") / "Macros");
         library.LoadAllMacros();
         for (const auto& macro : library.macros()) {
             if (macro->name == u"Typed") {

@@ -2,7 +2,10 @@
 // The main window on the offscreen platform with simple test pages, the
 // virtual mouse in memory, a virtual clock, the skin pictures the build draws,
 // recorders for message boxes and pointer settings, and scripted file
-// dialogs, reset warning and rename dialog.
+// dialogs, reset warning and rename dialog. The window's macro saves are
+// written to the page log as "save macros" instead of into the data folder.
+// With `realPages` the window gets the program's pages and saves its macro
+// library into the data folder.
 
 #include <gtest/gtest.h>
 #include <QAbstractEventDispatcher>
@@ -14,16 +17,17 @@
 
 #include "config/app/CVESKDlg.h"
 #include "config/app/FileDialogs.h"
+#include "config/app/RealPages.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "simulator/SimulatedHidBackend.h"
-#include "tests/support/SkinTestSupport.h"
-#include "tests/support/RecordingPointerSettings.h"
-#include "tests/support/TempDir.h"
+#include "tests/config/app/TestPages.h"
 #include "tests/support/ForwardingBackend.h"
 #include "tests/support/GuiFixture.h"
-#include "tests/config/app/TestPages.h"
+#include "tests/support/RecordingPointerSettings.h"
+#include "tests/support/SkinTestSupport.h"
+#include "tests/support/TempDir.h"
 
 namespace solune::test {
 
@@ -104,6 +108,14 @@ class VeskWindowFixture : public GuiFixture {
             m_pages = pages.get();
             return pages;
         };
+        env.saveMacros = [this](MacroLibrary&) {
+            m_log.push_back("save macros");
+            return macroSave;
+        };
+        if (realPages) {
+            env.makePages = MakeRealPages;
+            env.saveMacros = {};
+        }
         env.confirmReset = [this](const PageContext&, QWidget*) {
             m_log.push_back("reset warning");
             return confirmReset;
@@ -156,6 +168,9 @@ class VeskWindowFixture : public GuiFixture {
     bool withMouse = true;
     bool trayAvailable = true;
     bool confirmReset = true;
+    bool realPages = false;
+    // What the window's macro saves report.
+    MacroSaveResult macroSave = MacroSaveResult::Saved;
     std::optional<std::u16string> newName;
 
     TempDir m_dir;

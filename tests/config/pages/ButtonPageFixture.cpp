@@ -34,7 +34,7 @@ bool SkinFailed() {
 std::vector<MacroListRow> LibraryMacroDirectory::MacroRows() const {
     std::vector<MacroListRow> rows;
     for (const auto& macro : library.macros()) {
-        rows.push_back({macro->name, macro->id});
+        rows.push_back({macro->listText, macro->id});
     }
     return rows;
 }
@@ -54,8 +54,9 @@ ButtonPageFixture::ButtonPageFixture() {
     context.skin = &TestSkin();
     context.messages = &messages;
     context.keys = &keys;
+    context.macroDirectory = &macros;
     host.setGeometry(40, 40, 900, 500);
-    page = new CMouseSettingsDlg(context, macros, &host);
+    page = new CMouseSettingsDlg(context, &host);
     page->move(0, 0);
     for (int k = 0; k < kButtonCount; ++k) {
         Selector(k).setTickSource([this] { return m_tick += 1000; });

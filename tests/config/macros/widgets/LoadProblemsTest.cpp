@@ -44,7 +44,7 @@ TEST_F(MacroPageLoad, DamagedFilesAreNamedOnceAndTheRestIsShownAndSaved) {
     ClickEventRow(0);
     events().grab();
 
-    EXPECT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved) << "the user has been told";
+    EXPECT_EQ(SaveLibrary(), MacroSaveResult::Saved) << "the user has been told";
     EXPECT_EQ(ReadBytes(macroFolder() / "Cut.macro"), cut) << "the unreadable file stays";
     EXPECT_EQ(m_messages.messages.size(), 1u);
 
@@ -61,7 +61,7 @@ TEST_F(MacroPageLoad, ASoundLibraryShowsNoMessage) {
     WriteLibrary({{u"Good", 16, {{kA, 0}}}});
     OpenPage();
     EXPECT_TRUE(m_messages.messages.empty());
-    EXPECT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved);
+    EXPECT_EQ(SaveLibrary(), MacroSaveResult::Saved);
 }
 
 TEST_F(MacroPageLoad, RecordingIntoAFullMacroStopsWithAMessage) {
@@ -77,7 +77,7 @@ TEST_F(MacroPageLoad, RecordingIntoAFullMacroStopsWithAMessage) {
     EXPECT_EQ(m_messages.messages[0], kMacroFullText);
     EXPECT_FALSE(page().recording());
     EXPECT_EQ(current()->events.size(), full.events.size());
-    EXPECT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved);
+    EXPECT_EQ(SaveLibrary(), MacroSaveResult::Saved);
 
     // Mouse rows from the menu are refused the same way.
     ChooseFromMenu({"Insert mouse event", "Left button", "Click"});

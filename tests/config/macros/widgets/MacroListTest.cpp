@@ -1,6 +1,6 @@
 // The macro page's macro-name list: naming and ids of new macros, the name
 // edit, deleting with the confirmation pop-up, the record options set from
-// the chosen macro, and what the button page reads.
+// the chosen macro, and the list texts the list shows.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -28,8 +28,8 @@ TEST_F(MacroList, NewMacrosGetIdsFrom16AndUniqueNames) {
     NewMacro("Other");
     EXPECT_EQ(ListNames(), (std::vector<QString>{"M", "M(1)", "M(2)", "M(3)", "Other"}));
     std::vector<int> ids;
-    for (const auto& row : list().rows()) {
-        ids.push_back(row->id);
+    for (const auto& macro : library().macros()) {
+        ids.push_back(macro->id);
     }
     EXPECT_EQ(ids, (std::vector<int>{16, 17, 18, 19, 20}));
     // Each new macro is made empty in the library and becomes the one shown.
@@ -37,12 +37,12 @@ TEST_F(MacroList, NewMacrosGetIdsFrom16AndUniqueNames) {
     ASSERT_NE(current(), nullptr);
     EXPECT_EQ(current()->id, 20);
     EXPECT_EQ(current()->name, u"Other");
-    ASSERT_TRUE(page().MacroById(18).has_value());
-    EXPECT_EQ(page().MacroById(18)->name, u"M(2)");
-    const auto rows = page().MacroRows();
-    ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[3].name, u"M(3)");
-    EXPECT_EQ(rows[3].id, 19);
+    ASSERT_TRUE(library().MacroById(18).has_value());
+    EXPECT_EQ(library().MacroById(18)->name, u"M(2)");
+    // The list shows the library: its rows are the macros' list texts.
+    ASSERT_EQ(library().macros().size(), 5u);
+    EXPECT_EQ(library().macros()[3]->listText, u"M(3)");
+    EXPECT_EQ(library().macros()[3]->id, 19);
 }
 
 TEST_F(MacroList, AnEmptyNameCreatesNothing) {
@@ -54,7 +54,7 @@ TEST_F(MacroList, AnEmptyNameCreatesNothing) {
     ClickControl("New Macro");
     ClickControl("New Macro");  // the second press commits the empty edit
     EXPECT_FALSE(list().isNameEditOpen());
-    EXPECT_TRUE(list().rows().empty());
+    EXPECT_EQ(list().rowCount(), 0);
     EXPECT_TRUE(events().library().macros().empty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(MacroList, LongListsScrollTheLastRowToTheBottomEdge) {
     ASSERT_FALSE(list().scrollCtrl()->isHidden());
     EXPECT_EQ(list().scrollCtrl()->maxValue(), 13);
     EXPECT_EQ(list().scrollCtrl()->value(), 12);
-    const QRect last = list().rows().back()->rect;
+    const QRect last = list().rowRect(list().rowCount() - 1);
     EXPECT_EQ(last.y() + last.height(), list().height());
     EXPECT_EQ(list().scrollCtrl()->geometry().right() + 1, list().width());
     EXPECT_EQ(list().scrollCtrl()->height(), list().height());
@@ -145,7 +145,7 @@ TEST_F(DeleteMacro, TheLastOfThreeSelectsTheSecond) {
     EXPECT_EQ(ListNames(), (std::vector<QString>{"One", "Two"}));
     EXPECT_EQ(SelectedListRow(), 1);
     EXPECT_EQ(current()->id, 17);
-    EXPECT_FALSE(page().MacroById(18).has_value());
+    EXPECT_FALSE(library().MacroById(18).has_value());
 }
 
 TEST_F(DeleteMacro, TheMiddleSelectsTheRowThatMovedUpAndTheOnlyOneLeavesNone) {
@@ -154,18 +154,18 @@ TEST_F(DeleteMacro, TheMiddleSelectsTheRowThatMovedUpAndTheOnlyOneLeavesNone) {
     EXPECT_EQ(ListNames(), (std::vector<QString>{"One", "Three"}));
     EXPECT_EQ(SelectedListRow(), 1);
     EXPECT_EQ(current()->id, 18);
-    EXPECT_EQ(list().rows()[1]->rect.y(), 23);  // laid out again from the top
+    EXPECT_EQ(list().rowRect(1).y(), 23);  // laid out again from the top
     ClickListRow(0);
     Delete("OK");
     Delete("OK");
-    EXPECT_TRUE(list().rows().empty());
+    EXPECT_EQ(list().rowCount(), 0);
     EXPECT_EQ(current(), nullptr);
     EXPECT_TRUE(events().library().macros().empty());
 }
 
 TEST_F(DeleteMacro, TheWindowIsToldOnceTheMacroIsGone) {
     bool deletedStillThere = true;
-    m_notices.onMacroRemoved = [&] { deletedStillThere = page().MacroById(18).has_value(); };
+    m_notices.onMacroRemoved = [&] { deletedStillThere = library().MacroById(18).has_value(); };
     Delete("Cancel");
     EXPECT_TRUE(m_notices.calls.empty());
     Delete("OK");
@@ -209,7 +209,7 @@ TEST_F(MacroList, RecordDelayAndRecordHoldExcludeEachOther) {
 TEST_F(MacroList, SavingWritesTheLibraryIntoTheUsersMacroFolder) {
     OpenPage();
     NewMacro("Saved");
-    EXPECT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved);
+    EXPECT_EQ(SaveLibrary(), MacroSaveResult::Saved);
     EXPECT_TRUE(std::filesystem::exists(macroFolder() / "Saved.macro"));
     EXPECT_TRUE(std::filesystem::exists(macroFolder() / "macroList.dat"));
 }

@@ -25,11 +25,12 @@ MacroPageFixture::MacroPageFixture()
     m_context.clock = &m_clock;
     m_context.skin = &m_skin;
     m_context.notices = &m_notices;
-    m_context.macroFolder = macroFolder();
 }
 
 MacroPageFixture::~MacroPageFixture() {
     m_page.reset();
+    m_recorder.reset();
+    m_library.reset();
     EXPECT_EQ(PopUps::PendingAnswers(), 0u) << "a pop-up answered in advance never opened";
     PopUps::Clear();
     // No picture the page asked for may be missing.
@@ -56,6 +57,14 @@ void MacroPageFixture::WriteLibrary(const std::vector<StoredMacro>& macros) {
 }
 
 void MacroPageFixture::OpenPage() {
+    m_page.reset();
+    m_recorder.reset();
+    m_library = std::make_unique<MacroLibrary>();
+    m_library->SetMacroFolder(macroFolder());
+    m_library->LoadAllMacros();
+    m_recorder = std::make_unique<MacroRecorder>(*m_library);
+    m_context.macros = m_library.get();
+    m_context.recorder = m_recorder.get();
     m_page = std::make_unique<CMacroSettingsDlg>(m_context);
     m_page->move(50, 50);
     m_page->show();
@@ -104,7 +113,8 @@ void MacroPageFixture::NewMacro(const QString& name) {
 }
 
 void MacroPageFixture::ClickListRow(int index) {
-    Click(&list(), list().rows().at(static_cast<std::size_t>(index))->rect.center());
+    ASSERT_LT(index, list().rowCount());
+    Click(&list(), list().rowRect(index).center());
 }
 
 void MacroPageFixture::ClickEventRow(int index) {
@@ -220,19 +230,14 @@ int MacroPageFixture::SelectedEventRow() {
 
 std::vector<QString> MacroPageFixture::ListNames() {
     std::vector<QString> names;
-    for (const auto& row : list().rows()) {
-        names.push_back(row->name);
+    for (int i = 0; i < list().rowCount(); ++i) {
+        names.push_back(list().rowText(i));
     }
     return names;
 }
 
 int MacroPageFixture::SelectedListRow() {
-    for (std::size_t i = 0; i < list().rows().size(); ++i) {
-        if (list().rows()[i]->selected) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return list().selectedRow();
 }
 
 }  // namespace solune::test

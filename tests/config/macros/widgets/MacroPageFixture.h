@@ -1,6 +1,7 @@
 #pragma once
 // The macro page on the offscreen platform: the user's data folder in a
-// temporary folder (so the page loads and saves its macros there), the skin
+// temporary folder, a macro library of that folder's "Macros" loaded before
+// the page is made, as the main window loads it, and its recorder, the skin
 // pictures the build draws, a scripted key source, a virtual clock (the
 // recorder's delays are ticks the test advances, nothing waits) and a
 // recorder of message boxes. Everything is driven through synthesized mouse
@@ -19,16 +20,18 @@
 #include <vector>
 
 #include "config/macros/CMacro.h"
+#include "config/macros/MacroLibrary.h"
+#include "config/macros/MacroRecorder.h"
 #include "config/macros/widgets/CMacroSettingsDlg.h"
-#include "tests/support/ScriptedKeySource.h"
 #include "config/profiles/Profile.h"
 #include "platform/Clock.h"
 #include "shared/skin/SkinFailure.h"
 #include "shared/skin/SkinLibrary.h"
-#include "tests/support/SkinTestSupport.h"
 #include "tests/support/GuiFixture.h"
-#include "tests/support/ScopedEnv.h"
 #include "tests/support/NotingPageNotices.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScriptedKeySource.h"
+#include "tests/support/SkinTestSupport.h"
 #include "tests/support/TempDir.h"
 
 class QWidget;
@@ -57,10 +60,14 @@ class MacroPageFixture : public GuiFixture {
     std::filesystem::path macroFolder() const;
     // Writes a library into the macro folder, as an earlier run would have.
     void WriteLibrary(const std::vector<StoredMacro>& macros);
-    // Makes and shows the page (loading the macro folder).
+    // Loads a new library from the macro folder, then makes and shows the
+    // page on it (a start of the program).
     void OpenPage();
+    // Writes the library into the macro folder, as the main window does.
+    MacroSaveResult SaveLibrary() { return m_library->SaveAllMacros(); }
 
     CMacroSettingsDlg& page() { return *m_page; }
+    MacroLibrary& library() { return *m_library; }
     CVixListBox& list();
     CVixMacroCtrl& events();
     CVixMenu& menu();
@@ -108,6 +115,8 @@ class MacroPageFixture : public GuiFixture {
     VirtualClock m_clock{1000};
     NotingPageNotices m_notices;
     PageContext m_context;
+    std::unique_ptr<MacroLibrary> m_library;
+    std::unique_ptr<MacroRecorder> m_recorder;
     std::unique_ptr<CMacroSettingsDlg> m_page;
     bool m_popUpAnswered = false;
 };

@@ -16,17 +16,19 @@
 #include <string>
 #include <thread>
 
+#include "config/keycapture/X11KeySource.h"
 #include "config/macros/MacroFile.h"
+#include "config/macros/MacroLibrary.h"
+#include "config/macros/MacroRecorder.h"
 #include "config/macros/widgets/CMacroSettingsDlg.h"
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
-#include "config/keycapture/X11KeySource.h"
 #include "platform/Clock.h"
 #include "shared/skin/CVixEdit.h"
-#include "tests/support/XClientWindow.h"
 #include "tests/support/SkinTestSupport.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/VirtualDisplay.h"
+#include "tests/support/XClientWindow.h"
 
 namespace solune::test {
 namespace {
@@ -57,7 +59,11 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     context.keys = &keys;
     context.messages = &messages;
     context.clock = &RealClock::Instance();  // the keys arrive in real time
-    context.macroFolder = home.path() / "Dravik" / "SOLUNE300" / "Macros";
+    MacroLibrary library;
+    library.SetMacroFolder(home.path() / "Dravik" / "SOLUNE300" / "Macros");
+    MacroRecorder recorder(library);
+    context.macros = &library;
+    context.recorder = &recorder;
     CMacroSettingsDlg page(context);
     page.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
@@ -86,7 +92,7 @@ TEST(RecordOnDisplay, KeysTypedIntoAnotherWindowAreRecordedIntoTheMacroFile) {
     }
     EXPECT_EQ(received, (std::vector<std::string>{"a", "b"}));
 
-    ASSERT_EQ(page.SaveAllMacros(), MacroSaveResult::Saved);
+    ASSERT_EQ(library.SaveAllMacros(), MacroSaveResult::Saved);
     CMacro saved;
     ASSERT_EQ(LoadMacroFile(home.path() / "Dravik/SOLUNE300/Macros/Typed.macro", saved),
               MacroFileStatus::Complete);

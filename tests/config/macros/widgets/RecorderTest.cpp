@@ -213,7 +213,7 @@ TEST_F(Recorder, WhileRecordingTheEditingControlsAreInert) {
     ClickControl("New Macro");
     EXPECT_FALSE(list().isNameEditOpen());
     ClickControl("Delete");  // no pop-up opens: the test would hang on it
-    EXPECT_EQ(list().rows().size(), 2u);
+    EXPECT_EQ(list().rowCount(), 2);
     RightClickEvents();
     EXPECT_FALSE(menu().isVisible());
     // Keys typed into the page are swallowed while recording; the key source
@@ -312,7 +312,7 @@ TEST_F(Recorder, ARecordedMacroIsSavedAndLoadedBackByteForByte) {
     Play(0xA0, true, 33);
     Stop();
     ChooseFromMenu({"Insert mouse event", "Middle button", "Click"});
-    ASSERT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved);
+    ASSERT_EQ(SaveLibrary(), MacroSaveResult::Saved);
     const auto file = macroFolder() / "Rec.macro";
     const std::vector<std::uint8_t> saved = ReadBytes(file);
     // 4 + 2 * 3 name bytes, id, rect, count, then 6 rows of 32 bytes.
@@ -328,7 +328,7 @@ TEST_F(Recorder, ARecordedMacroIsSavedAndLoadedBackByteForByte) {
     EXPECT_EQ(current()->name, u"Rec");
     EXPECT_EQ(current()->events, recorded);
     EXPECT_EQ(Delays(), (std::vector<std::int32_t>{15, 100, 7, 33, 0, 0}));
-    ASSERT_EQ(page().SaveAllMacros(), MacroSaveResult::Saved);
+    ASSERT_EQ(SaveLibrary(), MacroSaveResult::Saved);
     EXPECT_EQ(ReadBytes(file), saved);
 }
 

@@ -1,5 +1,5 @@
 #include "tools/skingen/SkinFamily.h"
-#include "updater/app/UpdaterScreenLayout.h"
+#include "shared/layout/UpdaterScreenLayout.h"
 
 namespace solune::skinart {
 

@@ -8,7 +8,7 @@
 #include "platform/Folders.h"
 #include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
-#include "updater/app/UpdaterScreenLayout.h"
+#include "shared/layout/UpdaterScreenLayout.h"
 #include "updater/log/CLOG.h"
 
 namespace solune {

@@ -7,7 +7,7 @@
 #include <array>
 #include <filesystem>
 
-#include "updater/app/UpdaterScreenLayout.h"
+#include "shared/layout/UpdaterScreenLayout.h"
 
 namespace solune {
 

@@ -19,7 +19,7 @@
 #include "shared/layout/RenameDlgLayout.h"
 #include "shared/layout/SensorPageLayout.h"
 #include "shared/layout/SupportPageLayout.h"
-#include "updater/app/UpdaterScreenLayout.h"
+#include "shared/layout/UpdaterScreenLayout.h"
 
 namespace solune::layout {
 namespace {

@@ -20,7 +20,7 @@
 #include "shared/layout/SupportPageLayout.h"
 #include "shared/layout/SkinElementTable.h"
 #include "tests/tools/skingen/SkinFolders.h"
-#include "updater/app/UpdaterScreenLayout.h"
+#include "shared/layout/UpdaterScreenLayout.h"
 
 namespace solune::skintest {
 namespace {

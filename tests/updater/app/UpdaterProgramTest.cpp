@@ -18,7 +18,7 @@
 #include "simulator/VirtualFirmware.h"
 #include "tests/support/ProgramSandbox.h"
 #include "tests/support/VirtualDisplay.h"
-#include "updater/app/UpdaterScreenLayout.h"
+#include "shared/layout/UpdaterScreenLayout.h"
 #include "updater/bootloader/PackageWriter.h"
 
 namespace solune::test {

@@ -1,5 +1,7 @@
 // The support page and the rename dialog as the user meets them.
 
+#include <gmock/gmock.h>
+
 #include <QLineEdit>
 #include <map>
 
@@ -87,8 +89,9 @@ TEST_F(SupportPageTest, ALinkThatCannotBeOpenedIsNamedWithItsAddress) {
         EXPECT_EQ(messages.messages.front(), "The web page could not be opened (" +
                                                  std::string(c.reason) + "). Its address:\n\n" +
                                                  address + "\n\nCtrl+C copies this message.");
-        EXPECT_EQ(errorOutput,
-                  "VESK: could not open " + address + " (" + std::string(c.reason) + ")\n");
+        // Qt's offscreen platform may add notes of its own around the line.
+        EXPECT_THAT(errorOutput, testing::HasSubstr("VESK: could not open " + address + " (" +
+                                                    std::string(c.reason) + ")\n"));
     }
 }
 

@@ -95,9 +95,9 @@ UrlOpener CSupportDlg::ReportingOpener() const {
     return [presence = m_presence](const std::string& url) {
         OpenUrlInBackground(url, [presence](const std::string& failedUrl,
                                             const std::string& reason) {
-            // On the opener's thread: the page is alive while the lock is
-            // held, and a call queued to it is dropped if it goes before the
-            // call runs.
+            // On the opener's thread: the page stays alive while the lock is
+            // held, and Qt drops the queued call if the page is destroyed
+            // before the call runs.
             const std::lock_guard<std::mutex> lock(presence->mutex);
             if (CSupportDlg* page = presence->page) {
                 QMetaObject::invokeMethod(

@@ -8,8 +8,8 @@
 //
 // Enter, Escape, "OK", the close button and the window system's close request
 // end it; Ctrl+C copies the message to the clipboard (an address in it can
-// then be pasted elsewhere). Object names for tests: "OK", "Close", and the box itself
-// "SkinMessageBox"; message() is the text shown.
+// then be pasted elsewhere). Object names for tests: "OK", "Close", and the
+// box itself "SkinMessageBox"; message() is the text shown.
 
 #include <QString>
 

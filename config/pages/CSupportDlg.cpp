@@ -7,10 +7,10 @@
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/pages/SupportLinks.h"
-#include "shared/layout/SupportPageLayout.h"
 #include "config/pages/WindowPictures.h"
 #include "platform/MessageSink.h"
 #include "platform/VersionText.h"
+#include "shared/layout/SupportPageLayout.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
 
@@ -25,9 +25,7 @@ constexpr int kVersionFontHeight = 13;
 }  // namespace
 
 CSupportDlg::CSupportDlg(const PageContext& context, QWidget* parent)
-    : CVixImageDialog(parent),
-      m_presence(std::make_shared<Presence>()),
-      m_context(context) {
+    : CVixImageDialog(parent), m_presence(std::make_shared<Presence>()), m_context(context) {
     m_presence->page = this;
     m_openUrl = ReportingOpener();
     if (parent != nullptr) {
@@ -93,18 +91,19 @@ void CSupportDlg::SetUrlOpener(UrlOpener opener) {
 
 UrlOpener CSupportDlg::ReportingOpener() const {
     return [presence = m_presence](const std::string& url) {
-        OpenUrlInBackground(url, [presence](const std::string& failedUrl,
-                                            const std::string& reason) {
-            // On the opener's thread: the page stays alive while the lock is
-            // held, and Qt drops the queued call if the page is destroyed
-            // before the call runs.
-            const std::lock_guard<std::mutex> lock(presence->mutex);
-            if (CSupportDlg* page = presence->page) {
-                QMetaObject::invokeMethod(
-                    page, [page, failedUrl, reason] { page->ReportUnopenedLink(failedUrl, reason); },
-                    Qt::QueuedConnection);
-            }
-        });
+        OpenUrlInBackground(
+            url, [presence](const std::string& failedUrl, const std::string& reason) {
+                // On the opener's thread: the page stays alive while the lock is
+                // held, and Qt drops the queued call if the page is destroyed
+                // before the call runs.
+                const std::lock_guard<std::mutex> lock(presence->mutex);
+                if (CSupportDlg* page = presence->page) {
+                    QMetaObject::invokeMethod(
+                        page,
+                        [page, failedUrl, reason] { page->ReportUnopenedLink(failedUrl, reason); },
+                        Qt::QueuedConnection);
+                }
+            });
     };
 }
 

@@ -8,8 +8,8 @@
 #include "config/pages/CRenameDlg.h"
 #include "config/pages/CSupportDlg.h"
 #include "config/pages/ProfileNamer.h"
-#include "shared/skin/CVixStatic.h"
 #include "shared/layout/SkinElementTable.h"
+#include "shared/skin/CVixStatic.h"
 #include "tests/config/pages/PopDlgFixture.h"
 #include "tests/support/FakeUrlHandler.h"
 

@@ -33,6 +33,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # -dbgsym package (CPack strips what it splits; CPACK_STRIP_FILES would leave
 # nothing to split).
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebugSymbolPackage.cmake)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "SOLUNE 300 software developers <solune300-linux@dravik.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -10,7 +10,10 @@
 #   share/applications/             a .desktop entry for each program
 #   share/metainfo/                 the AppStream metainfo
 #   share/icons/hicolor/NxN/apps/   the icons, drawn by skingen
-#   share/man/man1/solune300ctl.1   made from solune300ctl's --help texts
+#   share/man/man1/<program>.1.gz   the four programs' manual pages, made from
+#                                   their --help texts
+#   share/doc/solune300/            copyright (the licence), changelog.gz
+#   share/lintian/overrides/        what lintian is told about the layout
 #   the udev rule                   /usr/lib/udev/rules.d with the prefix /usr,
 #                                   else /etc/udev/rules.d (SOLUNE_UDEV_RULES_DIR
 #                                   chooses); udev reads no folder under /usr/local
@@ -88,14 +91,61 @@ if(TARGET VESK)
 endif()
 install(DIRECTORY ${icon_theme} DESTINATION share/icons FILES_MATCHING ${icon_patterns})
 
-# The manual page of solune300ctl.
-set(man_page ${CMAKE_BINARY_DIR}/man/solune300ctl.1)
+# The manual pages of the four programs, made from their --help texts and the
+# fixed parts in packaging/man/, installed compressed as Debian wants them.
+set(man_dir ${CMAKE_BINARY_DIR}/man)
+set(man_pages)
+foreach(program IN LISTS solune_programs ITEMS solune300ctl solune300-sim)
+  set(page ${man_dir}/${program}.1)
+  set(template ${packaging}/man/${program}.1.in)
+  add_custom_command(
+    OUTPUT ${page} ${page}.gz
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${SOLUNE_RUN_ENV}
+            ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DTEMPLATE=${template}
+            -DVERSION=${PROJECT_VERSION} -DOUT=${page}
+            -P ${PROJECT_SOURCE_DIR}/cmake/ManPageFromHelp.cmake
+    DEPENDS ${program} ${template} ${PROJECT_SOURCE_DIR}/cmake/ManPageFromHelp.cmake
+    COMMENT "Writing the ${program} manual page from its --help"
+    VERBATIM)
+  list(APPEND man_pages ${page}.gz)
+endforeach()
+add_custom_target(solune_man_pages ALL DEPENDS ${man_pages})
+install(FILES ${man_pages} DESTINATION share/man/man1)
+
+# The licence and the history, where Debian keeps them: a machine-readable
+# copyright file and the changelog, compressed without name or time stamp.
+set(doc_dir share/doc/solune300)
+set(changelog ${CMAKE_BINARY_DIR}/doc/changelog.gz)
 add_custom_command(
-  OUTPUT ${man_page}
-  COMMAND ${CMAKE_COMMAND} -DCTL=$<TARGET_FILE:solune300ctl> -DVERSION=${PROJECT_VERSION}
-          -DOUT=${man_page} -P ${PROJECT_SOURCE_DIR}/cmake/ManPageFromHelp.cmake
-  DEPENDS solune300ctl ${PROJECT_SOURCE_DIR}/cmake/ManPageFromHelp.cmake
-  COMMENT "Writing the solune300ctl manual page from its --help"
+  OUTPUT ${changelog}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/doc
+  COMMAND sh -c "gzip -9n -c \"$1\" > \"$2\"" sh ${packaging}/debian/changelog ${changelog}
+  DEPENDS ${packaging}/debian/changelog
+  COMMENT "Compressing the changelog"
   VERBATIM)
-add_custom_target(solune_man_page ALL DEPENDS ${man_page})
-install(FILES ${man_page} DESTINATION share/man/man1)
+add_custom_target(solune_changelog ALL DEPENDS ${changelog})
+install(FILES ${changelog} ${packaging}/debian/copyright DESTINATION ${doc_dir})
+# What lintian is told about this package's layout, each with its reason.
+install(FILES ${packaging}/debian/lintian-overrides DESTINATION share/lintian/overrides
+        RENAME solune300)
+
+# The package build drops the compiler's .comment sections from the installed
+# programs (the C runtime's start files bring them even with -fno-ident).
+if(SOLUNE_HARDENED)
+  find_program(SOLUNE_OBJCOPY NAMES objcopy REQUIRED)
+  set(installed_programs)
+  foreach(program IN LISTS solune_programs)
+    list(APPEND installed_programs ${SOLUNE_PROGRAM_DIR}/${program})
+  endforeach()
+  list(APPEND installed_programs bin/solune300ctl bin/solune300-sim)
+  install(CODE "
+    foreach(program IN ITEMS ${installed_programs})
+      execute_process(COMMAND \"${SOLUNE_OBJCOPY}\" --remove-section=.comment
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\"
+                      RESULT_VARIABLE result)
+      if(NOT result EQUAL 0)
+        message(FATAL_ERROR \"objcopy --remove-section=.comment \${program} failed\")
+      endif()
+    endforeach()
+  ")
+endif()

@@ -1,14 +1,24 @@
-# Writes the manual page of solune300ctl from its own --help texts, so the page
-# never tells another story than the program: the top help, then the help of
-# every command and sub-command, found by walking the "Subcommands:" lists.
+# Writes a program's manual page from its own --help texts, so the page never
+# tells another story than the program: the page's fixed parts come from a
+# template, and its line @HELP@ becomes the top help (DESCRIPTION) followed,
+# for a program with commands, by the help of every command and sub-command
+# (COMMANDS), found by walking the "Subcommands:" lists. @VERSION@ becomes the
+# version. The page is written as OUT and, compressed as Debian installs
+# manual pages (gzip -9n: no name, no time stamp), as OUT.gz.
 #
-#   cmake -DCTL=<solune300ctl> -DVERSION=<version> -DOUT=<file.1> -P ManPageFromHelp.cmake
+#   cmake -DPROGRAM=<program> -DTEMPLATE=<name.1.in> -DVERSION=<version>
+#         -DOUT=<name.1> -P ManPageFromHelp.cmake
+
+# "@NAME@" stays literal text in quoted arguments only under today's rules.
+cmake_minimum_required(VERSION 3.25)
+
+get_filename_component(program_name "${PROGRAM}" NAME)
 
 function(help_of out)
-  execute_process(COMMAND ${CTL} ${ARGN} --help
+  execute_process(COMMAND ${PROGRAM} ${ARGN} --help
     OUTPUT_VARIABLE text RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
-    message(FATAL_ERROR "solune300ctl ${ARGN} --help failed: ${result}")
+    message(FATAL_ERROR "${program_name} ${ARGN} --help failed: ${result}")
   endif()
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()
@@ -37,25 +47,22 @@ function(as_roff text out)
   set(${out} ".nf\n${text}.fi\n" PARENT_SCOPE)
 endfunction()
 
-set(page ".TH SOLUNE300CTL 1 \"\" \"solune300 ${VERSION}\" \"User Commands\"\n")
-string(APPEND page ".SH NAME\nsolune300ctl \\- configure the SOLUNE 300 mouse and its files from the command line\n")
-string(APPEND page ".SH SYNOPSIS\n.B solune300ctl\n\\fICOMMAND\\fR \\fISUBCOMMAND\\fR [\\fIARGUMENTS\\fR] [\\fIOPTIONS\\fR]\n")
 help_of(top)
 as_roff("${top}" roff)
-string(APPEND page ".SH DESCRIPTION\n${roff}.SH COMMANDS\n")
+set(help ".SH DESCRIPTION\n${roff}")
 
-set(pending "")
 subcommands_of("${top}" commands)
-foreach(command IN LISTS commands)
-  list(APPEND pending "${command}")
-endforeach()
+if(commands)
+  string(APPEND help ".SH COMMANDS\n")
+endif()
+set(pending ${commands})
 while(pending)
   list(POP_FRONT pending path)
   string(REPLACE ":" ";" words "${path}")
   help_of(text ${words})
-  string(REPLACE ";" " " title "solune300ctl ${words}")
+  string(REPLACE ";" " " title "${program_name} ${words}")
   as_roff("${text}" roff)
-  string(APPEND page ".SS \"${title}\"\n${roff}")
+  string(APPEND help ".SS \"${title}\"\n${roff}")
   subcommands_of("${text}" children)
   set(next)
   foreach(child IN LISTS children)
@@ -64,29 +71,11 @@ while(pending)
   list(PREPEND pending ${next})
 endwhile()
 
-string(APPEND page [=[
-.SH EXIT STATUS
-0 done; 1 a file could not be written; 2 bad input (nothing is written);
-3 the profile's macros hold more than 164 events; 4 no mouse; 5 a device
-command failed.
-.SH ENVIRONMENT
-.TP
-.B SOLUNE300_SIMULATOR
-the state file of a virtual mouse, used instead of the real one
-.TP
-.B SOLUNE300_POINTER_BACKEND
-gsettings, x11 or none: the desktop pointer-settings backend of
-\fBpointer show\fR and \fBpointer apply\fR, instead of the one chosen from the
-session
-.TP
-.B XDG_CONFIG_HOME
-the folder of the macro library and the update log (default ~/.config)
-.SH FILES
-.TP
-.I ~/.config/Dravik/SOLUNE300/Macros
-the macro library
-.TP
-.I ~/.config/Dravik/SOLUNE300/Log/SOLUNELog.log
-the update log
-]=])
-file(WRITE ${OUT} "${page}")
+file(READ "${TEMPLATE}" page)
+string(REPLACE "@VERSION@" "${VERSION}" page "${page}")
+string(REPLACE "@HELP@\n" "${help}" page "${page}")
+file(WRITE "${OUT}" "${page}")
+execute_process(COMMAND gzip -9n -c "${OUT}" OUTPUT_FILE "${OUT}.gz" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "gzip ${OUT} failed: ${result}")
+endif()

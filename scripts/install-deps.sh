@@ -16,7 +16,7 @@ packages=(
   xvfb xdotool
   locales
   libglib2.0-dev gsettings-desktop-schemas libx11-dev
-  desktop-file-utils appstream man-db dpkg-dev
+  desktop-file-utils appstream man-db dpkg-dev lintian
 )
 
 missing=()

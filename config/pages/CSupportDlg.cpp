@@ -1,11 +1,15 @@
 #include "config/pages/CSupportDlg.h"
 
+#include <QMetaObject>
+#include <iostream>
+
 #include "config/device/DeviceCommands.h"
 #include "config/device/HidLink.h"
 #include "config/pages/BuildFromLayout.h"
 #include "config/pages/SupportLinks.h"
-#include "shared/layout/SupportPageLayout.h"
+#include "platform/MessageSink.h"
 #include "platform/VersionText.h"
+#include "shared/layout/SupportPageLayout.h"
 #include "shared/skin/CVixStatic.h"
 
 namespace solune {
@@ -17,11 +21,19 @@ constexpr int kVersionFontHeight = 13;
 }  // namespace
 
 CSupportDlg::CSupportDlg(const PageContext& context, QWidget* parent)
-    : SkinPage(parent), m_context(context), m_openUrl(OpenUrlInBackground) {
+    : SkinPage(parent), m_presence(std::make_shared<Presence>()), m_context(context) {
+    m_presence->page = this;
+    m_openUrl = ReportingOpener();
     setWindowTitle(QStringLiteral("Support"));
     BuildControls();
     m_softVersion->SetText(QString::fromLatin1(kSoftVersionText));
     SetFirmwareText(ReadFirmwareText());
+}
+
+CSupportDlg::~CSupportDlg() {
+    // An opener's thread that fails from now on finds no page to tell.
+    const std::lock_guard<std::mutex> lock(m_presence->mutex);
+    m_presence->page = nullptr;
 }
 
 void CSupportDlg::BuildControls() {
@@ -58,6 +70,33 @@ QString CSupportDlg::firmwareText() const {
 
 void CSupportDlg::SetUrlOpener(UrlOpener opener) {
     m_openUrl = std::move(opener);
+}
+
+UrlOpener CSupportDlg::ReportingOpener() const {
+    return [presence = m_presence](const std::string& url) {
+        OpenUrlInBackground(
+            url, [presence](const std::string& failedUrl, const std::string& reason) {
+                // On the opener's thread: the page stays alive while the lock is
+                // held, and Qt drops the queued call if the page is destroyed
+                // before the call runs.
+                const std::lock_guard<std::mutex> lock(presence->mutex);
+                if (CSupportDlg* page = presence->page) {
+                    QMetaObject::invokeMethod(
+                        page,
+                        [page, failedUrl, reason] { page->ReportUnopenedLink(failedUrl, reason); },
+                        Qt::QueuedConnection);
+                }
+            });
+    };
+}
+
+void CSupportDlg::ReportUnopenedLink(const std::string& url, const std::string& reason) {
+    std::cerr << "VESK: could not open " << url << " (" << reason << ")" << std::endl;
+    if (m_context.messages != nullptr) {
+        m_context.messages->showMessage("The web page could not be opened (" + reason +
+                                        "). Its address:\n\n" + url +
+                                        "\n\nCtrl+C copies this message.");
+    }
 }
 
 void CSupportDlg::controlClicked(int id) {

@@ -9,12 +9,19 @@
 // version in hundredths as VersionText ("0.00" when the request fails).
 // Afterwards the main window keeps the label current with SetFirmwareText.
 //
+// A link that cannot be opened (no xdg-open, or one that fails) is named with
+// its address on the error output and in a message box (Ctrl+C there copies
+// the text), once the opener's thread has told the page so.
+//
 // The page ignores Enter and Escape (SkinPage). It has no profile values.
 //
 // Object names for tests: "FQA", "Online Support", "Check Updates",
 // "Check Firmware", "Firm Version", "Soft Version".
 
 #include <QString>
+#include <memory>
+#include <mutex>
+#include <string>
 
 #include "config/pages/PageContext.h"
 #include "platform/OpenUrl.h"
@@ -32,21 +39,34 @@ class CSupportDlg : public SkinPage {
     // without one it is a window of its own. `context` is copied; what it
     // points to is borrowed and must outlive the page.
     explicit CSupportDlg(const PageContext& context, QWidget* parent = nullptr);
+    ~CSupportDlg() override;
 
     // The "Firm Version" label's text ("-.--" or a version).
     void SetFirmwareText(const QString& text);
     QString firmwareText() const;
 
-    // Replaces what opens the addresses (OpenUrlInBackground by default).
+    // Replaces what opens the addresses (OpenUrlInBackground, reporting its
+    // failures to this page, by default).
     void SetUrlOpener(UrlOpener opener);
 
     // ControlParent: the four link buttons.
     void controlClicked(int id) override;
 
   private:
+    // The page as the opener's threads see it: null once the page is gone.
+    struct Presence {
+        std::mutex mutex;
+        CSupportDlg* page = nullptr;
+    };
+
     void BuildControls();
     QString ReadFirmwareText();
+    // The default opener: OpenUrlInBackground, its failures posted to the page.
+    UrlOpener ReportingOpener() const;
+    // Tells the user that `url` could not be opened, and why (GUI thread).
+    void ReportUnopenedLink(const std::string& url, const std::string& reason);
 
+    std::shared_ptr<Presence> m_presence;
     PageContext m_context;
     UrlOpener m_openUrl;
     CVixStatic* m_firmVersion = nullptr;

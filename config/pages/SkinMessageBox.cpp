@@ -1,6 +1,8 @@
 #include "config/pages/SkinMessageBox.h"
 
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <string>
 
@@ -123,6 +125,10 @@ void SkinMessageBox::controlClicked(int id) {
 }
 
 void SkinMessageBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(m_message);
+        return;
+    }
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:

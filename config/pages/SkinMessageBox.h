@@ -7,8 +7,9 @@
 // so it matches them at any length of text.
 //
 // Enter, Escape, "OK", the close button and the window system's close request
-// end it. Object names for tests: "OK", "Close", and the box itself
-// "SkinMessageBox"; message() is the text shown.
+// end it; Ctrl+C copies the message to the clipboard (an address in it can
+// then be pasted elsewhere). Object names for tests: "OK", "Close", and the
+// box itself "SkinMessageBox"; message() is the text shown.
 
 #include <QString>
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QTimer>
 
@@ -39,6 +40,17 @@ TEST(SkinMessageBoxTest, OkCloseEnterAndEscapeEndIt) {
         EXPECT_FALSE(box.isVisible()) << static_cast<int>(way);
         EXPECT_EQ(box.result(), QDialog::Accepted) << static_cast<int>(way);
     }
+}
+
+TEST(SkinMessageBoxTest, CtrlCCopiesTheMessage) {
+    const QString text = QStringLiteral("Its address:\n\nhttps://support.dravik.com/home");
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    SkinMessageBox box(QStringLiteral("VESK"), text);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    EXPECT_TRUE(box.isVisible());
 }
 
 TEST(SkinMessageBoxTest, GrowsWithItsTextUpToACap) {

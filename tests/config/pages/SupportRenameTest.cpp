@@ -1,14 +1,17 @@
 // The support page and the rename dialog as the user meets them.
 
+#include <gmock/gmock.h>
+
 #include <QLineEdit>
 #include <map>
 
 #include "config/pages/CRenameDlg.h"
 #include "config/pages/CSupportDlg.h"
 #include "config/pages/ProfileNamer.h"
-#include "shared/skin/CVixStatic.h"
 #include "shared/layout/SkinElementTable.h"
+#include "shared/skin/CVixStatic.h"
 #include "tests/config/pages/PopDlgFixture.h"
+#include "tests/support/FakeUrlHandler.h"
 
 namespace solune::test {
 namespace {
@@ -57,6 +60,51 @@ TEST_F(SupportPageTest, EachButtonOpensItsAddressWithoutWaiting) {
         "https://support.dravik.com/categories/20014118-software-manual-downloads",
     };
     EXPECT_EQ(opened, expected);
+}
+
+TEST_F(SupportPageTest, ALinkThatCannotBeOpenedIsNamedWithItsAddress) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> handler;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"no xdg-open", std::nullopt, "xdg-open was not found"},
+        {"xdg-open fails", "exit 3", "xdg-open ended with status 3"},
+    };
+    const std::string address = "https://support.dravik.com/home";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeUrlHandler handler(c.handler);
+        messages.messages.clear();
+        CSupportDlg page(Context());
+        page.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+        testing::internal::CaptureStderr();
+        Click(Find(&page, "Online Support"), QPoint(5, 5));
+        const bool told = ProcessUntil([this] { return !messages.messages.empty(); }, 30000);
+        const std::string errorOutput = testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(told);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(messages.messages.front(), "The web page could not be opened (" +
+                                                 std::string(c.reason) + "). Its address:\n\n" +
+                                                 address + "\n\nCtrl+C copies this message.");
+        // Qt's offscreen platform may add notes of its own around the line.
+        EXPECT_THAT(errorOutput, testing::HasSubstr("VESK: could not open " + address + " (" +
+                                                    std::string(c.reason) + ")\n"));
+    }
+}
+
+TEST_F(SupportPageTest, ByDefaultTheLinkGoesToXdgOpen) {
+    FakeUrlHandler handler(R"(printf '%s' "$1" > "${0%/*}/opened")");
+    CSupportDlg page(Context());
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    Click(Find(&page, "FQA"), QPoint(5, 5));
+    const std::string expected =
+        "https://support.dravik.com/categories/20013662-frequently-asked-questions";
+    EXPECT_TRUE(ProcessUntil([&] { return handler.Written("opened") == expected; }, 30000))
+        << handler.Written("opened");
 }
 
 TEST_F(SupportPageTest, TheFirmwareVersionOfTheMouseOrItsAbsence) {

@@ -200,7 +200,7 @@ check_package() {
   check "package holds no firmware package" test -z "$(grep -E '\.fub$|/config\.ini$' "$work/contents.txt")"
   check "postinst reloads the udev rules" sh -c "dpkg-deb --ctrl-tarfile '$deb' | tar -xO ./postinst | grep -q 'udevadm control --reload-rules'"
   local lib
-  for lib in libqt6widgets6 libhidapi-hidraw0 libudev1 libglib2.0-0 libx11-6 qt6-qpa-plugins; do
+  for lib in libqt6widgets6 libhidapi-hidraw0 libudev1 libglib2.0-0 libx11-6 qt6-qpa-plugins fonts-liberation2; do
     check "depends on $lib" grep -q "^ Depends:.*$lib" "$work/info.txt"
   done
   if command -v apt-get >/dev/null; then

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QTimerEvent>
 
 #include "shared/skin/CQelComboButton.h"
 #include "shared/skin/CQelMenu.h"
 #include "shared/skin/CVixComboButton.h"
+#include "shared/skin/CVixImageDialog.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/MenuHook.h"
@@ -120,10 +122,23 @@ TEST(Menu, RowsTooLongForTheWidthWidenTheMenuToTheLongest) {
     }
 }
 
-TEST(Menu, MenusOpenLeftwardAndUpwardWhereTheScreenEnds) {
+// A shown owner and the edges of the screen that holds it.
+class MenuOnScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        owner.ShowAndWait();
+        screen = owner.screen()->availableGeometry();
+        right = screen.x() + screen.width();
+        bottom = screen.y() + screen.height();
+    }
+
     test::RecordingParent owner;
-    owner.ShowAndWait();
-    const QRect screen = owner.screen()->availableGeometry();
+    QRect screen;
+    int right = 0;
+    int bottom = 0;
+};
+
+TEST_F(MenuOnScreenTest, MenusOpenLeftwardAndUpwardWhereTheScreenEnds) {
     CVixMenu* menu = MakeMenu<CVixMenu>(&owner, 9);
     menu->ShowAt(0, 0, 0);
     const int w = menu->width();
@@ -134,8 +149,6 @@ TEST(Menu, MenusOpenLeftwardAndUpwardWhereTheScreenEnds) {
         QPoint at;
         QPoint expected;
     };
-    const int right = screen.x() + screen.width();
-    const int bottom = screen.y() + screen.height();
     const Case cases[] = {
         {"room on both sides", {100, 100}, {100, 100}},
         {"near the bottom", {100, bottom - 20}, {100, bottom - 20 - h}},
@@ -153,10 +166,7 @@ TEST(Menu, MenusOpenLeftwardAndUpwardWhereTheScreenEnds) {
     delete menu;
 }
 
-TEST(Menu, SubMenusOpenOnTheSideWithRoom) {
-    test::RecordingParent owner;
-    owner.ShowAndWait();
-    const QRect screen = owner.screen()->availableGeometry();
+TEST_F(MenuOnScreenTest, SubMenusOpenOnTheSideWithRoom) {
     CVixMenu* menu = MakeMenu<CVixMenu>(&owner, 3);
     for (int i = 0; i < 8; ++i) {
         menu->AddSubItem(102, 500 + i, QString("Deep %1").arg(i));
@@ -168,8 +178,6 @@ TEST(Menu, SubMenusOpenOnTheSideWithRoom) {
         bool leftward;
         bool upward;
     };
-    const int right = screen.x() + screen.width();
-    const int bottom = screen.y() + screen.height();
     const Case cases[] = {
         {"room everywhere", {50, 50}, false, false},
         {"at the right edge", {right - 130, 50}, true, false},
@@ -335,6 +343,37 @@ TEST_F(MenuChainTest, EscapeClosesTheWholeChain) {
     EXPECT_EQ(owner.notifications,
               (std::vector<Notification>{kClosingBefore, kClosingBefore, kClosingAfter,
                                          kClosingAfter}));
+}
+
+// An owner whose menu row opens a modal window, as a page's pop-up does.
+struct ModalOpeningParent : test::RecordingParent {
+    void controlNotify(int id, int value) override {
+        RecordingParent::controlNotify(id, value);
+        if (id != 7) {
+            return;
+        }
+        CVixImageDialog dialog(this);
+        dialog.resize(100, 60);
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            menuShownDuringModal = menu->isVisible() || menu->GetSubMenu(101)->isVisible();
+            dialog.reject();
+        });
+        dialog.DoModal();
+    }
+    CVixMenu* menu = nullptr;
+    bool menuShownDuringModal = true;
+};
+
+TEST(Menu, AModalWindowOpenedFromARowHidesTheMenu) {
+    ModalOpeningParent owner;
+    owner.ShowAndWait();
+    owner.menu = MakeMenu<CVixMenu>(&owner, 3);
+    owner.menu->AddSubItem(101, 500, "Deep");
+    owner.menu->ShowAt(0, 150, 150);
+    test::Click(owner.menu, RowCenter(owner.menu, 2));
+    EXPECT_FALSE(owner.menuShownDuringModal);
+    EXPECT_FALSE(owner.menu->isVisible());
+    EXPECT_FALSE(CVixMenu::Hook().isInstalled());
 }
 
 TEST_F(MenuChainTest, PressOnTheFrameClosesTheChain) {

@@ -37,7 +37,8 @@ set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebugSymbolPackage.cmak
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "SOLUNE 300 software developers <solune300-linux@dravik.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, udev, fonts-dejavu-core, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, udev, fonts-liberation2 | fonts-liberation, fonts-dejavu-core, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${PROJECT_SOURCE_DIR}/packaging/debian/postinst
   ${PROJECT_SOURCE_DIR}/packaging/debian/postrm)

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev
   libhidapi-dev libudev-dev
-  qt6-base-dev fonts-dejavu-core
+  qt6-base-dev fonts-dejavu-core fonts-liberation2
   libx11-dev libxi-dev
   libumockdev-dev umockdev
   libbenchmark-dev

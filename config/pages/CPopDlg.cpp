@@ -132,9 +132,6 @@ int CPopDlg::DoModal() {
     } else if (m_mode == layout::kSensorMira2Mode) {
         m_countdown.start(m_timings.tickMs, this);
     }
-    if (QWidget* owner = parentWidget()) {
-        move(owner->mapToGlobal(QPoint(0, 0)));
-    }
     RunAnswerGivenInAdvance();
     const int result = CVixImageDialog::DoModal();
     StopActivity();

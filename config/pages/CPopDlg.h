@@ -84,7 +84,7 @@ class CPopDlg : public CVixImageDialog {
     void SetTimings(Timings timings);
 
     // Starts key capture (AssignKey) or the countdown (SensorMira2), runs the
-    // pop-up modally at the top left corner of its parent, and stops both
+    // pop-up modally centred on its parent's main window, and stops both
     // again. 1 for the OK path, 2 otherwise.
     int DoModal();
 

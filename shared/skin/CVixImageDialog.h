@@ -22,7 +22,9 @@ class CVixImageDialog : public QDialog, public ControlParent {
     void SetBackgroundImage(const QImage& image);
     const QImage& backgroundImage() const { return m_background.image(); }
 
-    // Runs the window modally: 1 when it was accepted (the OK path), else 2.
+    // Closes the open menus of both families, then runs the window modally,
+    // centred on its owner's main window (where it has an owner): 1 when it
+    // was accepted (the OK path), else 2.
     int DoModal();
 
     void controlNotify(int id, int value) override;
@@ -32,6 +34,8 @@ class CVixImageDialog : public QDialog, public ControlParent {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void CloseOpenMenus();
+    void CentreOnOwnerWindow();
     SkinBackground m_background;
 };
 

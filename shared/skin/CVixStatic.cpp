@@ -94,8 +94,9 @@ void CVixStatic::paintEvent(QPaintEvent*) {
         painter.drawImage(area, m_images[m_imageIndex]);
     }
     if (m_textIndex >= 0 && m_textIndex < static_cast<int>(m_texts.size())) {
-        DrawTextInRect(painter, m_texts[m_textIndex], TextColor(m_textColor), m_centerText, true, area,
-                       &m_font);
+        // A label cannot grow: a text too long for it ends in "…".
+        DrawTextInRect(painter, FitText(m_texts[m_textIndex], m_font, area.width()),
+                       TextColor(m_textColor), m_centerText, true, area, &m_font);
     }
 }
 

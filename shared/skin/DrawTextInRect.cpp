@@ -2,11 +2,16 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace solune {
 
 QColor TextColor(std::uint32_t argb) {
     return QColor((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
+}
+
+QString FitText(const QString& text, const QFont& font, int width) {
+    return QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(width, 0));
 }
 
 void DrawTextInRect(QPainter& painter, const QString& text, const QColor& color,

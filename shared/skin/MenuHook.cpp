@@ -1,6 +1,7 @@
 #include "shared/skin/MenuHook.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "shared/skin/SkinMenu.h"
@@ -38,6 +39,15 @@ bool MenuHook::eventFilter(QObject* watched, QEvent* event) {
                 const auto* mouse = static_cast<QMouseEvent*>(event);
                 m_target->OutsideClick(event->type(), mouse->button(),
                                        mouse->globalPosition().toPoint());
+            }
+            break;
+        case QEvent::KeyPress:
+            // The menus never take the keyboard: Escape typed into any
+            // window of the program closes the open chain.
+            if (m_target && m_target->isVisible() &&
+                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+                m_target->Close();
+                return true;
             }
             break;
         case QEvent::ApplicationDeactivate:

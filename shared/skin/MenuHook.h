@@ -5,7 +5,9 @@
 // installed with one target menu. Every mouse press, release or double click
 // of the application (moves and wheel turns excepted) is handed to the target
 // before the window under the pointer sees it; the target closes its chain on
-// a left press outside its own and its parent menus' windows. When the
+// a left press outside its own and its parent menus' windows. Escape pressed
+// in any window of the application closes the open chain (and goes no
+// further). When the
 // application loses activation (a click into another program) the target's
 // chain closes too.
 

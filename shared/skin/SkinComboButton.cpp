@@ -204,8 +204,9 @@ void SkinComboButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(m_font);
     painter.setPen(TextColor(color));
-    painter.drawText(rect().adjusted(9, 0, 0, 0),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_caption);
+    const QRect area = rect().adjusted(9, 0, 0, 0);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     FitText(m_caption, m_font, area.width()));
 }
 
 }  // namespace solune

@@ -6,7 +6,11 @@
 namespace solune::skin {
 namespace {
 
-const QStringList kSansFallbacks = {"DejaVu Sans", "Liberation Sans", "Noto Sans", "sans-serif"};
+// Liberation Sans has Arial's widths, so the texts fit the widths the layout
+// tables were drawn for; it also stands in for the private faces, whose
+// letters are about as wide. DejaVu Sans (wider) is the last free resort.
+const QStringList kSansFallbacks = {"Liberation Sans", "Arimo", "DejaVu Sans", "Noto Sans",
+                                    "sans-serif"};
 
 // Installed once: the fallbacks for the private faces, for when their files
 // are missing.
@@ -15,8 +19,7 @@ void InstallFallbacks() {
         for (const char* face : {kNeoSansFace, kNeoSansLightFace, kNeoSansUpdaterFace}) {
             QFont::insertSubstitutions(QString::fromLatin1(face), kSansFallbacks);
         }
-        QFont::insertSubstitutions(QString::fromLatin1(kArialFace),
-                                   {"Liberation Sans", "Arimo", "DejaVu Sans", "sans-serif"});
+        QFont::insertSubstitutions(QString::fromLatin1(kArialFace), kSansFallbacks);
         return true;
     }();
     (void)installed;

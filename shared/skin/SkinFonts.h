@@ -4,8 +4,9 @@
 // Sizes are given as the programs give them, a height in pixels; weights are
 // the 100 … 900 scale (400 normal). The faces the skin asks for
 // ("NeoSansStd-Regular", "NeoSans-Light", "NeoSans") are private fonts shipped
-// beside the programs; when a face is not installed the text falls back to a
-// clean sans-serif, and "Arial" resolves to a metric-compatible font.
+// beside the programs; when a face is not installed the text falls back to
+// Liberation Sans (Debian package fonts-liberation2), which is also what
+// "Arial" resolves to: its letters have Arial's widths.
 
 #include <QFont>
 #include <filesystem>

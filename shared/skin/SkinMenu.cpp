@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <algorithm>
 
 #include "shared/skin/ControlNotify.h"
@@ -13,6 +14,16 @@
 #include "shared/skin/RepaintingField.h"
 
 namespace solune {
+namespace {
+
+// A row's text starts this far from the window's left edge; a row that opens a
+// sub-menu keeps room for its arrow after the text, and every text keeps a
+// little room before the row's end.
+constexpr int kTextLeft = 11;
+constexpr int kArrowRoom = 10;
+constexpr int kTextRightPad = 6;
+
+}  // namespace
 
 SkinMenu::SkinMenu(const MenuFamily& family)
     : m_family(family), m_font(skin::MakeFont(skin::kArialFace, 15)) {
@@ -127,13 +138,66 @@ int SkinMenu::rowHeight() const {
     return QFontMetrics(m_font).height();
 }
 
+int SkinMenu::WidthForRows() const {
+    const QFontMetrics metrics(m_font);
+    int widest = 0;
+    bool arrow = false;
+    for (const auto& row : m_rows) {
+        widest = std::max(widest, metrics.horizontalAdvance(row->text));
+        arrow = arrow || row->hasSubMenu;
+    }
+    return kTextLeft + widest + (arrow ? kArrowRoom : 0) + kTextRightPad + m_family.rowRightInset;
+}
+
+QRect SkinMenu::ScreenArea() const {
+    const QWidget* holder = m_owner ? m_owner->window() : this;
+    const QScreen* screen = holder->screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QPoint SkinMenu::KeepOnScreen(QPoint wanted, QPoint flipped) const {
+    const QRect area = ScreenArea();
+    if (area.isEmpty()) {
+        return wanted;
+    }
+    QPoint place = wanted;
+    if (place.x() + width() > area.x() + area.width()) {
+        place.setX(flipped.x());
+    }
+    if (place.y() + height() > area.y() + area.height()) {
+        place.setY(flipped.y());
+    }
+    place.setX(std::max(area.x(), std::min(place.x(), area.x() + area.width() - width())));
+    place.setY(std::max(area.y(), std::min(place.y(), area.y() + area.height() - height())));
+    return place;
+}
+
+void SkinMenu::ShowSubMenu(const MenuItem& item) {
+    SkinMenu* sub = GetSubMenu(item.id);
+    if (!sub->Layout()) {
+        return;
+    }
+    // Where there is no room to the right or below, the sub-menu opens to the
+    // left of this menu or upward from its row.
+    const QRect window = geometry();
+    sub->ShowPlaced({window.x() + window.width() - 5, window.y() + item.rect.top - 5},
+                    {window.x() + 5 - sub->width(),
+                     window.y() + item.rect.bottom + 5 - sub->height()});
+}
+
 bool SkinMenu::Layout() {
     if (m_rows.empty()) {
         hide();
         return false;
     }
     const int h = rowHeight();
-    resize(width(), rowCount() * h + 8);
+    // A width the owner gave since the last layout is the menu's own width;
+    // the rows' texts may only widen it.
+    if (width() != m_laidOutWidth) {
+        m_ownWidth = width();
+    }
+    m_laidOutWidth = std::max(m_ownWidth, WidthForRows());
+    resize(m_laidOutWidth, rowCount() * h + 8);
     for (int i = 0; i < rowCount(); ++i) {
         m_rows[i]->rect = {1, 4 + i * h, width() - m_family.rowRightInset, 4 + (i + 1) * h};
     }
@@ -144,14 +208,23 @@ void SkinMenu::ShowAt(int mode, int x, int y) {
     if (!Layout()) {
         return;
     }
-    m_hoverIndex = -1;
+    // The menu stays on the screen that holds the window: where it does not
+    // fit on its side of the point it opens on the other (leftward, upward).
+    const QPoint beside(x - width(), y - height());
     if (mode == 0) {
-        move(x, y);
+        ShowPlaced({x, y}, beside);
     } else if (mode == 2) {
-        move(x, y - height());
+        ShowPlaced({x, y - height()}, beside);
     } else if (mode == 3 && m_family.bottomRightMode) {
-        move(x - width(), y - height());
+        ShowPlaced(beside, beside);
+    } else {
+        ShowPlaced(pos(), pos());
     }
+}
+
+void SkinMenu::ShowPlaced(QPoint wanted, QPoint flipped) {
+    m_hoverIndex = -1;
+    move(KeepOnScreen(wanted, flipped));
     Layout();
     show();
     raise();
@@ -258,7 +331,8 @@ void SkinMenu::paintEvent(QPaintEvent*) {
             painter.restore();
         }
         painter.setPen(i == m_hoverIndex ? TextColor(m_hoverTextColor) : normal);
-        painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, item.text);
+        painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         FitText(item.text, m_font, width() - kTextLeft - kTextRightPad));
     }
 }
 
@@ -274,9 +348,7 @@ void SkinMenu::mouseMoveEvent(QMouseEvent* event) {
         }
         HideSubMenus();
         if (OpensSubMenu(item)) {
-            const QRect window = geometry();
-            GetSubMenu(item.id)->ShowAt(0, window.x() + window.width() - 5,
-                                        window.y() + item.rect.top - 5);
+            ShowSubMenu(item);
         }
     } else {
         HideSubMenus();

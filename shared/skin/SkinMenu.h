@@ -11,11 +11,17 @@
 //    hidden and (…, 0) just after.
 //
 // Layout: every row is as high as the menu font's text height h (measured on
-// the first row); the window keeps its position and width and becomes
-// rows × h + 8 high; row i spans 1 … width − inset horizontally and
+// the first row); the window keeps its position, is as wide as its owner made
+// it or, when a row's text needs more, as wide as the longest row needs, and
+// becomes rows × h + 8 high; row i spans 1 … width − inset horizontally and
 // 4 + i·h … 4 + (i + 1)·h vertically. A menu without rows is never shown.
 //
-// Closing: a left press outside every window of the chain closes the chain (a
+// Placement: a menu stays on the screen that holds its owner's window; where
+// there is no room to the right of or below the point it is shown at, it
+// opens leftward or upward, and a sub-menu opens to the left of its menu or
+// upward from its row.
+//
+// Closing: Escape closes the chain; a left press outside every window of the chain closes the chain (a
 // press of another button does not); choosing a row, pressing on a menu
 // outside its rows, or Close() on any menu of the chain closes the chain.
 
@@ -123,6 +129,17 @@ class SkinMenu : public QWidget, public ControlParent {
 
   private:
     void CreateWindow(int controlId, QWidget* owner, QWidget* qtParent, QRect rect);
+    // The width the rows' texts (and sub-menu arrows) need.
+    int WidthForRows() const;
+    // The available area of the screen that holds the owner's window.
+    QRect ScreenArea() const;
+    // `wanted` as the top-left corner, each coordinate replaced by the one of
+    // `flipped` where the menu would leave the screen there, then kept inside.
+    QPoint KeepOnScreen(QPoint wanted, QPoint flipped) const;
+    // Lays out and shows the sub-menu of `item` beside its row.
+    void ShowSubMenu(const MenuItem& item);
+    // Shows the laid-out menu at KeepOnScreen(wanted, flipped).
+    void ShowPlaced(QPoint wanted, QPoint flipped);
     // False (and hidden) when there are no rows.
     bool Layout();
     void HideOpenSubMenus();
@@ -132,6 +149,8 @@ class SkinMenu : public QWidget, public ControlParent {
 
     const MenuFamily& m_family;
     int m_controlId = 0;
+    int m_ownWidth = 0;        // the width the owner gave the menu
+    int m_laidOutWidth = -1;   // the width the last layout gave it
     int m_hoverIndex = -1;
     QPointer<QWidget> m_owner;
     SkinMenu* m_parentMenu = nullptr;

@@ -228,7 +228,7 @@ check_package() {
   check "postinst reloads the udev rules" sh -c "dpkg-deb --ctrl-tarfile '$deb' | tar -xO ./postinst | grep -q 'udevadm control --reload-rules'"
   local dependency
   for dependency in libqt6widgets6 libhidapi-hidraw0 libudev1 libglib2.0-0 libx11-6 \
-                    qt6-qpa-plugins udev fonts-dejavu-core xdg-utils; do
+                    qt6-qpa-plugins udev fonts-liberation2 fonts-dejavu-core xdg-utils; do
     check "depends on $dependency" grep -q "^ Depends:.*$dependency" "$work/info.txt"
   done
   check_stripped_programs "$deb"

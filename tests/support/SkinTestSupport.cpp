@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 
 namespace solune::test {
@@ -54,6 +56,14 @@ void Click(QWidget* widget, QPoint pos) {
     MoveTo(widget, pos);
     Press(widget, pos);
     Release(widget, pos);
+}
+
+void Wheel(QWidget* widget, int notches) {
+    constexpr int kNotch = 120;
+    const QPointF centre = QRectF(widget->rect()).center();
+    QWheelEvent event(centre, widget->mapToGlobal(centre), QPoint(), QPoint(0, notches * kNotch),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
 }
 
 QImage Grab(QWidget* widget) {

@@ -49,6 +49,9 @@ void Press(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton)
 void Release(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton);
 // Move, press and release at `pos`.
 void Click(QWidget* widget, QPoint pos);
+// `notches` turns of the mouse wheel over the centre of `widget` (positive:
+// away from the user), as the window system delivers them to the widget.
+void Wheel(QWidget* widget, int notches);
 
 // The widget as the user sees it.
 QImage Grab(QWidget* widget);

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "config/macros/widgets/MacroPageNotify.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixScrollCtrl.h"
+#include "shared/skin/DrawTextInRect.h"
 
 namespace solune {
 namespace {
@@ -295,9 +297,15 @@ void CVixListBox::paintEvent(QPaintEvent*) {
     const int selected = selectedRow();
     for (int i = 0; i < rowCount(); ++i) {
         painter.setPen(ColorOf(i == selected ? kSelectedTextColor : kNormalTextColor));
-        painter.drawText(rowRect(i), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         rowText(i));
+        const QRect row = rowRect(i);
+        painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         FitText(rowText(i), painter.font(), row.width()));
     }
+}
+
+void CVixListBox::wheelEvent(QWheelEvent* event) {
+    ScrollListByWheel(m_scroll, *event);
+    event->accept();
 }
 
 }  // namespace solune

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QWheelEvent>
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -369,6 +370,11 @@ void CVixMacroCtrl::paintEvent(QPaintEvent*) {
             DrawEventRow(painter, row);
         }
     }
+}
+
+void CVixMacroCtrl::wheelEvent(QWheelEvent* event) {
+    ScrollListByWheel(m_scroll, *event);
+    event->accept();
 }
 
 }  // namespace solune

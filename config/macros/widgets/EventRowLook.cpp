@@ -1,9 +1,12 @@
 #include "config/macros/widgets/EventRowLook.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 
 #include "config/pages/KeyName.h"
+#include "shared/skin/DrawTextInRect.h"
 #include "shared/skin/SkinFonts.h"
 
 namespace solune {
@@ -29,6 +32,7 @@ constexpr int kArrowInset = 6;
 constexpr int kLabelLeft = 17;
 constexpr int kLabelRight = 122;
 constexpr int kDelayRight = 174;
+constexpr int kLabelDelayGap = 4;
 constexpr int kRowFontHeight = 13;
 
 const QColor kPenColor(0xBE, 0xBE, 0xBE);
@@ -80,6 +84,23 @@ void DrawMarker(QPainter& painter, RowMarker marker, const QRect& r) {
 
 }  // namespace
 
+EventRowPlaces PlaceEventRow(const EventRowLook& look, const QFont& font, int left, int right) {
+    const QFontMetrics metrics(font);
+    EventRowPlaces places;
+    // The delay is always shown whole: a long one moves left, but never past
+    // its usual place when the row is wide enough.
+    places.delayWidth = std::max(kDelayRight - kLabelRight, metrics.horizontalAdvance(look.delay));
+    places.delayLeft = std::min(left + kLabelRight, right - places.delayWidth);
+    places.labelLeft = left + kLabelLeft;
+    places.labelWidth = std::max(0, places.delayLeft - kLabelDelayGap - places.labelLeft);
+    places.label = FitText(look.label, font, places.labelWidth);
+    return places;
+}
+
+QFont EventRowFont() {
+    return skin::MakeFont(skin::kArialFace, kRowFontHeight);
+}
+
 EventRowLook DescribeEventRow(const CEventItem& row) {
     EventRowLook look;
     look.delay = QString::asprintf("%d ms", row.delay);
@@ -105,13 +126,13 @@ void DrawEventRow(QPainter& painter, const CEventItem& row) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kPenColor, 1));
     DrawMarker(painter, look.marker, r);
-    painter.setFont(skin::MakeFont(skin::kArialFace, kRowFontHeight));
+    painter.setFont(EventRowFont());
     painter.setPen(row.selected != 0 ? kSelectedColor : kNormalColor);
-    const int x = r.x();
     const auto flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-    painter.drawText(QRect(x + kLabelLeft, r.y(), kLabelRight - kLabelLeft, r.height()), flags,
-                     look.label);
-    painter.drawText(QRect(x + kLabelRight, r.y(), kDelayRight - kLabelRight, r.height()), flags,
+    const EventRowPlaces places = PlaceEventRow(look, painter.font(), r.x(), r.x() + r.width());
+    painter.drawText(QRect(places.labelLeft, r.y(), places.labelWidth, r.height()), flags,
+                     places.label);
+    painter.drawText(QRect(places.delayLeft, r.y(), places.delayWidth, r.height()), flags,
                      look.delay);
     painter.restore();
 }

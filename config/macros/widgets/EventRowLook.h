@@ -7,6 +7,7 @@
 // for a release and the key's name (KeyName); a key without a name shows
 // neither. Every row shows its delay as "%d ms".
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 
@@ -31,10 +32,27 @@ struct EventRowLook {
 
 EventRowLook DescribeEventRow(const CEventItem& row);
 
+// Where a row's texts go, in the row's own coordinates.
+struct EventRowPlaces {
+    QString label;  // the label, ended with "…" when it does not fit
+    int labelLeft = 0;
+    int labelWidth = 0;
+    int delayLeft = 0;
+    int delayWidth = 0;
+};
+
+// The places of `look`'s texts in `font` for a row spanning left … right: the
+// delay at left + 122, at least 52 pixels wide and always whole (a delay too
+// wide for the row moves left); the label from left + 17 up to 4 pixels
+// before the delay.
+EventRowPlaces PlaceEventRow(const EventRowLook& look, const QFont& font, int left, int right);
+
+// The font of the rows' texts: Arial 13.
+QFont EventRowFont();
+
 // Draws `row` at its rectangle (x = its left): the marker with a 1-pixel
-// antialiased pen in ARGB 0xFFBEBEBE, the label in x + 17 … x + 122 and the
-// delay in x + 122 … x + 174, in Arial 13, left-aligned and vertically
-// centred, in RGB(179, 211, 53) when the row is selected, else RGB(190, 190,
+// antialiased pen in ARGB 0xFFBEBEBE, the texts where PlaceEventRow puts
+// them, in EventRowFont, left-aligned and vertically centred, in RGB(179, 211, 53) when the row is selected, else RGB(190, 190,
 // 190).
 void DrawEventRow(QPainter& painter, const CEventItem& row);
 

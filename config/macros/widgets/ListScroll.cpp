@@ -1,5 +1,6 @@
 #include "config/macros/widgets/ListScroll.h"
 
+#include <QWheelEvent>
 #include <QWidget>
 
 #include "config/macros/widgets/MacroPageNotify.h"
@@ -24,6 +25,17 @@ CVixScrollCtrl* CreateListScroll(QWidget* list, const ScrollPictures& pictures) 
 
 void PlaceListScroll(CVixScrollCtrl* scroll, const QWidget* list, int width) {
     scroll->setGeometry(list->width() - width, 0, width, list->height());
+}
+
+void ScrollListByWheel(CVixScrollCtrl* scroll, const QWheelEvent& event) {
+    if (scroll == nullptr || scroll->isHidden()) {
+        return;
+    }
+    constexpr int kNotch = 120;
+    const int rows = event.angleDelta().y() / kNotch;
+    if (rows != 0) {
+        scroll->SetPos(scroll->value() - rows);
+    }
 }
 
 }  // namespace solune

@@ -7,6 +7,7 @@
 
 #include "shared/skin/SkinPictures.h"
 
+class QWheelEvent;
 class QWidget;
 
 namespace solune {
@@ -31,5 +32,10 @@ CVixScrollCtrl* CreateListScroll(QWidget* list, const ScrollPictures& pictures);
 // Keeps `scroll` at the right edge of `list`, full height, as wide as its
 // background picture.
 void PlaceListScroll(CVixScrollCtrl* scroll, const QWidget* list, int width);
+
+// Moves a shown `scroll` one row per wheel notch: turning the wheel away from
+// the user shows earlier rows. Nothing when the scroll is missing or hidden
+// (the rows fit). The scroll tells the list its new position as a drag would.
+void ScrollListByWheel(CVixScrollCtrl* scroll, const QWheelEvent& event);
 
 }  // namespace solune

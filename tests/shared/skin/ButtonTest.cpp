@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <utility>
 
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
@@ -220,6 +221,53 @@ TEST(Static, IndexesOutOfRangeDrawOnlyFillAndBackground) {
     label->SetBackgroundImage(test::Solid(60, 20, kDown));
     label->setImageIndex(-1);
     EXPECT_EQ(test::Grab(label).pixel(1, 1), kDown);
+}
+
+// The columns of `shown` that hold a red pixel: first and last (-1, -1 when none).
+std::pair<int, int> RedColumns(const QImage& shown) {
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < shown.width(); ++x) {
+        for (int y = 0; y < shown.height(); ++y) {
+            const QColor c = shown.pixelColor(x, y);
+            if (c.red() > 100 && c.green() < 60 && c.blue() < 60) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+TEST(Static, TextsTooLongForTheLabelEndInAnEllipsisInsideIt) {
+    struct Case {
+        const char* text;
+        bool centred;
+    };
+    const Case cases[] = {
+        {"Left SHIFT", true},      {"RIGHT ARROW", true}, {"PRINT SCREEN", true},
+        {"PRINT SCREEN", false},   {"A", true},
+    };
+    test::RecordingParent parent;
+    auto* label = new CVixStatic(1081, &parent);
+    label->setGeometry(10, 10, 50, 20);
+    label->setFillColor(0xFF000000);
+    label->setTextColor(0xFFFF0000);
+    parent.ShowAndWait();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        label->setCenterText(c.centred);
+        label->SetText(QString::fromLatin1(c.text));
+        const auto [first, last] = RedColumns(test::Grab(label));
+        ASSERT_GE(first, 0);
+        // No letter is cut at either edge: the ink stays off the outer columns
+        // (a left-aligned text starts at the edge, but its first letter is whole).
+        if (c.centred) {
+            EXPECT_GT(first, 0);
+        }
+        EXPECT_LT(last, label->width() - 1);
+    }
 }
 
 TEST(Static, SetTextReplacesOnlyTheFirstTextAndShowsIt) {

@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
 #include <QTimerEvent>
 
 #include "shared/skin/CQelComboButton.h"
 #include "shared/skin/CQelMenu.h"
 #include "shared/skin/CVixComboButton.h"
+#include "shared/skin/CVixImageDialog.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/MenuHook.h"
@@ -74,6 +78,135 @@ TEST(Menu, LayoutAndPlacementOfBothFamilies) {
         menu->Close();
         delete menu;
     }
+}
+
+TEST(Menu, RowsTooLongForTheWidthWidenTheMenuToTheLongest) {
+    struct Case {
+        const char* longest;
+        bool subMenu;
+    };
+    const Case cases[] = {
+        {"Row", false},
+        {"Start record before event", false},
+        {"Forward button", true},
+        {"A row far longer than any width a table would give a menu", false},
+    };
+    test::RecordingParent owner;
+    owner.ShowAndWait();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.longest);
+        CVixMenu* menu = MakeMenu<CVixMenu>(&owner, 2);
+        menu->AddItem(200, QString::fromLatin1(c.longest));
+        if (c.subMenu) {
+            menu->AddSubItem(200, 201, "Down");
+        }
+        menu->ShowAt(0, 20, 20);
+        ASSERT_TRUE(menu->isVisible());
+        EXPECT_GE(menu->width(), 120);
+        const int textWidth = menu->MaxItemTextWidth(menu->controlId());
+        // The text starts 10 pixels into its row and ends before the row's
+        // end (and before the arrow of a sub-menu).
+        const MenuRect& row = menu->row(2).rect;
+        EXPECT_LE(row.left + 10 + textWidth + (c.subMenu ? 10 : 0), row.right);
+        if (row.left + 10 + textWidth + 30 < 120) {
+            EXPECT_EQ(menu->width(), 120);
+        }
+        // Only the rows' texts widen it: with them gone, it is the table's
+        // width again.
+        menu->RemoveAllItems();
+        menu->AddItem(300, "Row");
+        menu->ShowAt(0, 20, 20);
+        EXPECT_EQ(menu->width(), 120);
+        menu->Close();
+        delete menu;
+    }
+}
+
+// A shown owner and the edges of the screen that holds it.
+class MenuOnScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        owner.ShowAndWait();
+        screen = owner.screen()->availableGeometry();
+        right = screen.x() + screen.width();
+        bottom = screen.y() + screen.height();
+    }
+
+    test::RecordingParent owner;
+    QRect screen;
+    int right = 0;
+    int bottom = 0;
+};
+
+TEST_F(MenuOnScreenTest, MenusOpenLeftwardAndUpwardWhereTheScreenEnds) {
+    CVixMenu* menu = MakeMenu<CVixMenu>(&owner, 9);
+    menu->ShowAt(0, 0, 0);
+    const int w = menu->width();
+    const int h = menu->height();
+    menu->Close();
+    struct Case {
+        const char* where;
+        QPoint at;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {"room on both sides", {100, 100}, {100, 100}},
+        {"near the bottom", {100, bottom - 20}, {100, bottom - 20 - h}},
+        {"near the right edge", {right - 30, 100}, {right - 30 - w, 100}},
+        {"near the bottom right corner", {right - 30, bottom - 20}, {right - 30 - w, bottom - 20 - h}},
+        {"below the screen", {100, bottom + 50}, {100, bottom - h}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        menu->ShowAt(0, c.at.x(), c.at.y());
+        EXPECT_EQ(menu->pos(), c.expected);
+        EXPECT_TRUE(screen.contains(menu->geometry()));
+        menu->Close();
+    }
+    delete menu;
+}
+
+TEST_F(MenuOnScreenTest, SubMenusOpenOnTheSideWithRoom) {
+    CVixMenu* menu = MakeMenu<CVixMenu>(&owner, 3);
+    for (int i = 0; i < 8; ++i) {
+        menu->AddSubItem(102, 500 + i, QString("Deep %1").arg(i));
+    }
+    SkinMenu* sub = menu->GetSubMenu(102);
+    struct Case {
+        const char* where;
+        QPoint at;
+        bool leftward;
+        bool upward;
+    };
+    const Case cases[] = {
+        {"room everywhere", {50, 50}, false, false},
+        {"at the right edge", {right - 130, 50}, true, false},
+        {"near the bottom", {50, bottom - 80}, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        menu->ShowAt(0, c.at.x(), c.at.y());
+        test::MoveTo(menu, RowCenter(menu, 0));
+        test::MoveTo(menu, RowCenter(menu, 2));
+        ASSERT_TRUE(sub->isVisible());
+        const QRect m = menu->geometry();
+        const QRect s = sub->geometry();
+        EXPECT_TRUE(screen.contains(s));
+        if (c.leftward) {
+            EXPECT_EQ(s.x() + s.width(), m.x() + 5);
+        } else {
+            EXPECT_EQ(s.x(), m.x() + m.width() - 5);
+        }
+        const int rowTop = m.y() + menu->row(2).rect.top;
+        const int rowBottom = m.y() + menu->row(2).rect.bottom;
+        if (c.upward) {
+            EXPECT_EQ(s.y() + s.height(), rowBottom + 5);
+        } else {
+            EXPECT_EQ(s.y(), rowTop - 5);
+        }
+        menu->Close();
+    }
+    delete menu;
 }
 
 TEST(Menu, MenuWithoutRowsIsNeverShown) {
@@ -196,6 +329,50 @@ TEST_F(MenuChainTest, LosingActivationClosesTheChain) {
     QCoreApplication::sendEvent(QCoreApplication::instance(), &deactivate);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_FALSE(sub->isVisible());
+    EXPECT_FALSE(CVixMenu::Hook().isInstalled());
+}
+
+TEST_F(MenuChainTest, EscapeClosesTheWholeChain) {
+    // The menus never take the keyboard: the key goes to the owner's window.
+    QTest::keyClick(&owner, Qt::Key_A);
+    EXPECT_TRUE(sub->isVisible());
+    QTest::keyClick(&owner, Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_FALSE(CVixMenu::Hook().isInstalled());
+    EXPECT_EQ(owner.notifications,
+              (std::vector<Notification>{kClosingBefore, kClosingBefore, kClosingAfter,
+                                         kClosingAfter}));
+}
+
+// An owner whose menu row opens a modal window, as a page's pop-up does.
+struct ModalOpeningParent : test::RecordingParent {
+    void controlNotify(int id, int value) override {
+        RecordingParent::controlNotify(id, value);
+        if (id != 7) {
+            return;
+        }
+        CVixImageDialog dialog(this);
+        dialog.resize(100, 60);
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            menuShownDuringModal = menu->isVisible() || menu->GetSubMenu(101)->isVisible();
+            dialog.reject();
+        });
+        dialog.DoModal();
+    }
+    CVixMenu* menu = nullptr;
+    bool menuShownDuringModal = true;
+};
+
+TEST(Menu, AModalWindowOpenedFromARowHidesTheMenu) {
+    ModalOpeningParent owner;
+    owner.ShowAndWait();
+    owner.menu = MakeMenu<CVixMenu>(&owner, 3);
+    owner.menu->AddSubItem(101, 500, "Deep");
+    owner.menu->ShowAt(0, 150, 150);
+    test::Click(owner.menu, RowCenter(owner.menu, 2));
+    EXPECT_FALSE(owner.menuShownDuringModal);
+    EXPECT_FALSE(owner.menu->isVisible());
     EXPECT_FALSE(CVixMenu::Hook().isInstalled());
 }
 

@@ -2,10 +2,13 @@
 // delay edit, scrolling, what each row shows, and the menu's rules.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QTest>
 
 #include "config/macros/widgets/CVixMacroCtrl.h"
 #include "config/macros/widgets/EventRowLook.h"
+#include "config/macros/widgets/ListScroll.h"
+#include "config/pages/KeyName.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/CVixScrollCtrl.h"
@@ -162,7 +165,8 @@ TEST_F(EventList, TheRightButtonDoesNotChangeTheSelection) {
     EXPECT_EQ(SelectedEventRow(), 1);
     const QPoint topLeft = events().mapToGlobal(QPoint(20, (row0.top + row0.bottom) / 2));
     EXPECT_EQ(menu().geometry().topLeft(), topLeft);
-    EXPECT_EQ(menu().width(), 170);
+    // Never narrower than its 170 pixels; wider where its rows need it.
+    EXPECT_GE(menu().width(), 170);
     Press(&page(), {5, 5});  // a press outside closes it
     EXPECT_FALSE(menu().isVisible());
 }
@@ -221,6 +225,109 @@ TEST(EventRowLook, LabelsMarkersAndDelays) {
         EXPECT_EQ(look.label, QString::fromLatin1(c.label));
         EXPECT_EQ(look.delay, QString::fromLatin1(c.delayText));
     }
+}
+
+// Whether `shown` is `text` whole or `text` cut and closed with "…".
+bool WholeOrElided(const QString& shown, const QString& text) {
+    if (shown == text) {
+        return true;
+    }
+    return shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1));
+}
+
+TEST_F(EventList, EveryRowTextFitsItsPlaceAndTheDelayIsWhole) {
+    OpenWithThreeRows();
+    const MacroRect row = current()->events[0].rect;
+    const QFont font = EventRowFont();
+    const QFontMetrics metrics(font);
+    std::vector<QString> labels = {"Left button Down", "Right button Down", "Middle button Down",
+                                   "Back button Down", "Forward button Down", "Scroll wheel Down"};
+    for (std::uint32_t code = 0; code < 256; ++code) {
+        labels.push_back(QString::fromStdString(KeyName(code)));
+    }
+    for (const char* delay : {"0 ms", "1307 ms", "65535 ms", "2147483647 ms"}) {
+        for (const QString& label : labels) {
+            SCOPED_TRACE(testing::Message() << label.toStdString() << " / " << delay);
+            const EventRowLook look{RowMarker::Line, label, QString::fromLatin1(delay)};
+            const EventRowPlaces places = PlaceEventRow(look, font, row.left, row.right);
+            EXPECT_TRUE(WholeOrElided(places.label, label));
+            EXPECT_LE(metrics.horizontalAdvance(places.label), places.labelWidth);
+            EXPECT_LT(places.labelLeft + places.labelWidth, places.delayLeft);
+            EXPECT_LE(metrics.horizontalAdvance(look.delay), places.delayWidth);
+            EXPECT_LE(places.delayLeft + places.delayWidth, row.right);
+        }
+    }
+}
+
+TEST_F(EventList, ShortDelaysKeepTheirPlace) {
+    const EventRowLook look{RowMarker::Line, "Left button Down", "1307 ms"};
+    const EventRowPlaces places = PlaceEventRow(look, EventRowFont(), 4, 198);
+    EXPECT_EQ(places.labelLeft, 4 + 17);
+    EXPECT_EQ(places.delayLeft, 4 + 122);
+    EXPECT_EQ(places.delayWidth, 52);
+}
+
+TEST_F(EventList, EveryContextMenuRowFitsItsMenu) {
+    OpenWithThreeRows();
+    ClickEventRow(1);
+    RightClickEvents();
+    ASSERT_TRUE(menu().isVisible());
+    // Every menu of the chain, opened as the user opens it, is at least as
+    // wide as its table says and wide enough for its longest row.
+    std::vector<SkinMenu*> open = {&menu()};
+    int checked = 0;
+    while (!open.empty()) {
+        SkinMenu* shown = open.back();
+        open.pop_back();
+        ++checked;
+        SCOPED_TRACE(shown->controlId());
+        const int widest = shown->MaxItemTextWidth(shown->controlId());
+        for (int i = 0; i < shown->rowCount(); ++i) {
+            const MenuRect& r = shown->row(i).rect;
+            const int room = r.right - r.left - 10 - (shown->row(i).hasSubMenu ? 10 : 0);
+            EXPECT_LE(widest, room) << shown->row(i).text.toStdString();
+            if (shown->row(i).hasSubMenu) {
+                MoveTo(shown, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+                SkinMenu* sub = shown->GetSubMenu(shown->row(i).id);
+                if (sub->isVisible()) {
+                    open.push_back(sub);
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 2);
+    menu().Close();
+}
+
+TEST_F(EventList, TheWheelScrollsALongList) {
+    OpenPage();
+    NewMacro("Long");
+    for (int i = 0; i < 15; ++i) {
+        ChooseFromMenu({"Insert mouse event", "Scroll wheel", "Down"});
+    }
+    ASSERT_EQ(events().scrollCtrl()->value(), 14);
+    const int bottomRowTop = current()->events.back().rect.top;
+    struct Step {
+        int notches;  // away from the user: positive
+        int value;
+    };
+    const Step steps[] = {{1, 13}, {2, 11}, {1, 11}, {-1, 12}, {-9, 14}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.notches);
+        Wheel(&events(), step.notches);
+        EXPECT_EQ(events().scrollCtrl()->value(), step.value);
+    }
+    EXPECT_EQ(current()->events.back().rect.top, bottomRowTop);
+    Wheel(&events(), 1);
+    EXPECT_EQ(current()->events.back().rect.top, bottomRowTop + kListRowHeight);
+}
+
+TEST_F(EventList, TheWheelLeavesAShortListAlone) {
+    OpenWithThreeRows();
+    const MacroRect first = current()->events.front().rect;
+    Wheel(&events(), -2);
+    Wheel(&events(), 2);
+    EXPECT_EQ(current()->events.front().rect.top, first.top);
 }
 
 // Pixels of the accent colour RGB(179, 211, 53) in the label area of `row`.

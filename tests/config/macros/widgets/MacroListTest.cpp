@@ -7,6 +7,7 @@
 
 #include "config/macros/widgets/CVixListBox.h"
 #include "config/macros/widgets/CVixMacroCtrl.h"
+#include "config/macros/widgets/ListScroll.h"
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixScrollCtrl.h"
 #include "tests/config/macros/widgets/MacroPageFixture.h"
@@ -110,6 +111,26 @@ TEST_F(MacroList, LongListsScrollTheLastRowToTheBottomEdge) {
     EXPECT_EQ(last.y() + last.height(), list().height());
     EXPECT_EQ(list().scrollCtrl()->geometry().right() + 1, list().width());
     EXPECT_EQ(list().scrollCtrl()->height(), list().height());
+}
+
+TEST_F(MacroList, TheWheelScrollsALongList) {
+    OpenPage();
+    for (int i = 0; i < 13; ++i) {
+        NewMacro(QString("Macro %1").arg(i));
+    }
+    ASSERT_EQ(list().scrollCtrl()->value(), 12);
+    const int lastBottom = list().rowRect(12).bottom();
+    // Away from the user: earlier rows come into sight, the last moves down.
+    Wheel(&list(), 1);
+    EXPECT_EQ(list().scrollCtrl()->value(), 11);
+    EXPECT_GT(list().rowRect(12).bottom(), lastBottom);
+    Wheel(&list(), -1);
+    EXPECT_EQ(list().scrollCtrl()->value(), 12);
+    EXPECT_EQ(list().rowRect(12).bottom(), lastBottom);
+    // Further than the scroll's end, the wheel stops there.
+    Wheel(&list(), -3);
+    EXPECT_EQ(list().scrollCtrl()->value(), list().scrollCtrl()->maxValue());
+    EXPECT_EQ(list().rowRect(12).bottom(), lastBottom);
 }
 
 class DeleteMacro : public MacroPageFixture {

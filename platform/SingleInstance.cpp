@@ -91,19 +91,22 @@ struct flock wholeFile(short type) {
 
 }  // namespace
 
-fs::path SingleInstance::RuntimeFolder() {
+fs::path SingleInstance::RuntimeFolderCandidate() {
     const std::string uid = std::to_string(::getuid());
-    fs::path base;
     if (const char* chosen = std::getenv("SOLUNE300_RUNTIME_FOLDER");
         chosen != nullptr && chosen[0] == '/') {
-        base = chosen;
-    } else if (const fs::path session = "/run/user/" + uid; isPrivateFolder(session)) {
-        base = session / "solune300";
-    } else {
-        // Not the temporary folder of TMPDIR, which differs between sessions
-        // (and is dropped by sudo) as much as XDG_RUNTIME_DIR does.
-        base = "/tmp/solune300-" + uid;
+        return chosen;
     }
+    if (const fs::path session = "/run/user/" + uid; isPrivateFolder(session)) {
+        return session / "solune300";
+    }
+    // Not the temporary folder of TMPDIR, which differs between sessions (and
+    // is dropped by sudo) as much as XDG_RUNTIME_DIR does.
+    return "/tmp/solune300-" + uid;
+}
+
+fs::path SingleInstance::RuntimeFolder() {
+    const fs::path base = RuntimeFolderCandidate();
     ::mkdir(base.c_str(), 0700);
     return isPrivateFolder(base) ? base : fs::path();
 }

@@ -35,8 +35,12 @@ class SingleInstance {
     // listener took the request. Safe to call when nothing runs.
     static bool AskToShow(const std::string& name);
 
-    // The folder that holds the lock and socket files.
+    // The folder that holds the lock and socket files, made when missing;
+    // empty when it cannot be made or is not this user's private folder.
     static std::filesystem::path RuntimeFolder();
+
+    // The folder RuntimeFolder() would use, without making or checking it.
+    static std::filesystem::path RuntimeFolderCandidate();
 
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;

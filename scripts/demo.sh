@@ -38,7 +38,9 @@ into the mouse. In another terminal, try the mouse's side of it:
 
 "Cancel" hides the window; the tray icon (where the desktop has one) brings it
 back, and its menu's "Exit" ends the program. Without a notification area,
-closing the window ends it. Profiles and macros stay in $XDG_CONFIG_HOME.
+"Cancel" minimises the window and closing it ends the program. Profiles and
+macros are written to $XDG_CONFIG_HOME, a temporary folder that the demo
+removes when VESK ends.
 (SOLUNE_DEMO_CLI=1 runs the command-line demo instead.)
 EOT
   build/config/app/VESK || true

@@ -13,7 +13,7 @@ packages=(
   libumockdev-dev umockdev
   libbenchmark-dev
   python3
-  xvfb xdotool
+  xvfb xdotool x11-utils openbox trayer
   locales
   libglib2.0-dev gsettings-desktop-schemas libx11-dev
   desktop-file-utils appstream man-db dpkg-dev lintian

@@ -8,6 +8,7 @@
 #include "config/app/TerminationSignals.h"
 #include "platform/DataFolderFiles.h"
 #include "platform/DataFolderOwner.h"
+#include "platform/InstanceRefusal.h"
 #include "platform/ProgramArguments.h"
 #include "platform/SingleInstance.h"
 
@@ -44,10 +45,13 @@ int CVESKApp::Run(int argc, char** argv) {
         std::cerr << problem << std::endl;
         return 1;
     }
-    SingleInstance::AskToShow(kVeskInstanceName);
+    const bool windowAsked = SingleInstance::AskToShow(kVeskInstanceName);
     std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(kVeskInstanceName);
     if (!instance) {
-        return 0;
+        std::cerr << InstanceRefusalText(kVeskInstanceName, "VESK", windowAsked) << std::endl;
+        // Another copy running is a normal end; a folder that cannot hold the
+        // lock is a failure.
+        return SingleInstance::IsHeld(kVeskInstanceName) ? 0 : 1;
     }
     const int signalDescriptor = TerminationSignals::Install();
     QApplication app(argc, argv);

@@ -276,7 +276,7 @@ void CVESKDlg::controlClicked(int id) {
     } else if (id == layout::kApplyButtonId) {
         Apply();
     } else if (id == layout::kCancelButtonId) {
-        hide();
+        PutAway();
     }
 }
 
@@ -379,10 +379,29 @@ void CVESKDlg::ResetToDefault() {
 
 void CVESKDlg::ApplyAndHide() {
     Apply();
+    PutAway();
+}
+
+bool CVESKDlg::TrayShown() const {
+    return m_tray && m_tray->icon().isVisible() && (!m_env.trayAvailable || m_env.trayAvailable());
+}
+
+void CVESKDlg::PutAway() {
+    if (!TrayShown()) {
+        // Hidden, nothing could bring the window back: it stays in the task bar,
+        // and ends a recording as hiding does.
+        if (m_pages) {
+            m_pages->StopRecording();
+        }
+        showMinimized();
+        return;
+    }
+    m_leftAt = pos();
     hide();
 }
 
 void CVESKDlg::ShowAndRaise() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -497,12 +516,22 @@ void CVESKDlg::timerEvent(QTimerEvent* event) {
 
 void CVESKDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
-    const bool trayShown =
-        m_tray && m_tray->icon().isVisible() && (!m_env.trayAvailable || m_env.trayAvailable());
-    if (!trayShown) {
+    if (TrayShown()) {
+        // The window manager's close goes to the tray, as "Cancel" does.
+        PutAway();
+    } else {
         // Without a notification area nothing else could end the program.
         ExitProgram(ExitRequest::FromUser);
     }
+}
+
+void CVESKDlg::showEvent(QShowEvent* event) {
+    // Back where the user left it, whoever shows it (the tray, a second start).
+    if (m_leftAt) {
+        move(*m_leftAt);
+        m_leftAt.reset();
+    }
+    CVixImageDialog::showEvent(event);
 }
 
 void CVESKDlg::hideEvent(QHideEvent* event) {

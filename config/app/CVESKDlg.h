@@ -18,8 +18,12 @@
 //   settleTimerId(): 900 ms after the mouse's arrival notice, then the search
 //     and the support page's firmware label; the window keeps working meanwhile.
 //
-// Hiding the window ("OK", "Cancel") never ends the program, but it ends a
-// macro recording, as "Stop Record" would; the tray menu's "Exit",
+// Putting the window away ("OK", "Cancel", and the window system's close
+// request while the tray icon shows) never ends the program, but it ends a
+// macro recording, as "Stop Record" would. With the tray icon in a
+// notification area the window hides there and comes back at the same place;
+// without one it is minimised instead, as a hidden window could not be brought
+// back. The tray menu's "Exit",
 // SIGTERM/SIGINT/SIGHUP, and — where the desktop has no notification area, so
 // nothing else could — the window system's close request end it: a recording
 // is stopped, the tray icon removed, the macro library saved, and the event
@@ -36,9 +40,11 @@
 // destroyed, before its own members go.
 
 #include <QImage>
+#include <QPoint>
 #include <QPointer>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "config/app/MacroModel.h"
 #include "config/app/VeskEnvironment.h"
@@ -74,7 +80,7 @@ inline constexpr int kArrivalSettleMs = 900;
 inline constexpr const char* kProfileMenuItems[] = {
     "Rename", "Save current settings", "Export Profile", "Import Profile", "Disable/Enable"};
 inline constexpr const char* kLanguages[] = {"English",  "German",  "Spanish",   "French",
-                                             "Japanese", "Chinese", "Koream",    "Russian",
+                                             "Japanese", "Chinese", "Korean",    "Russian",
                                              "Hindi",    "Arabic",  "Portuguese"};
 
 class CVESKDlg : public CVixImageDialog, private PageNotices {
@@ -134,7 +140,11 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
 
   protected:
     void timerEvent(QTimerEvent* event) override;
+    // With the tray icon shown, the window manager's close hides the window as
+    // "Cancel" does; without one it ends the program.
     void closeEvent(QCloseEvent* event) override;
+    // A window hidden to the tray comes back at the place it was hidden at.
+    void showEvent(QShowEvent* event) override;
     // Any hiding ("OK", "Cancel", the window system) ends a macro recording.
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -172,6 +182,12 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     void CreatePages();
     void ResetToDefault();
     void ApplyAndHide();
+    // True when the tray icon is in a notification area, so a hidden window can
+    // be shown again from there.
+    bool TrayShown() const;
+    // "OK", "Cancel" and the window manager's close with a tray: hidden to the
+    // tray, its place kept; without a notification area minimised instead.
+    void PutAway();
     void ExportProfile(int number);
     void ImportProfile(int number);
     void RenameProfile(int number);
@@ -208,6 +224,7 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     int m_followTimer = 0;
     int m_settleTimer = 0;
     bool m_exitRequested = false;
+    std::optional<QPoint> m_leftAt;  // where PutAway hid the window, until it shows again
     WindowDragger m_dragger;
 };
 

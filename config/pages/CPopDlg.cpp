@@ -1,6 +1,7 @@
 #include "config/pages/CPopDlg.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTimer>
 #include <QTimerEvent>
 #include <string>
@@ -29,6 +30,9 @@ constexpr int kSingleKeyFunction = 13;
 constexpr char kCountdownStart[] = "10";
 constexpr int kAnimationFrames = 3;
 constexpr int kKeyNameFontHeight = 14;
+// How much darker (alpha of black, 0 … 255) a disabled button is drawn than
+// its normal picture.
+constexpr int kDisabledShade = 140;
 
 QString KeyNameText(std::uint32_t key) {
     return QString::fromStdString(KeyName(key));
@@ -103,11 +107,29 @@ void CPopDlg::BuildControls() {
         }
     }
     if (m_mode == layout::kSensorMira2Mode) {
+        GiveOkADimmedDisabledPicture();
         m_ok->setEnabled(false);
         PrepareAnimation();
     } else if (m_mode == layout::kAssignKeyMode) {
         PrepareKeyName();
     }
+}
+
+void CPopDlg::GiveOkADimmedDisabledPicture() {
+    // The skin has no disabled picture for the button, so without one the
+    // waiting button would look as ready as it will be after the countdown.
+    QImage dimmed = m_ok->picture(SkinButtonBase::kNormalPicture);
+    if (dimmed.isNull()) {
+        return;
+    }
+    dimmed = dimmed.convertToFormat(QImage::Format_ARGB32);
+    QPainter painter(&dimmed);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+    painter.fillRect(dimmed.rect(), QColor(0, 0, 0, kDisabledShade));
+    painter.end();
+    m_ok->SetImages(m_ok->picture(SkinButtonBase::kNormalPicture),
+                    m_ok->picture(SkinButtonBase::kOverPicture),
+                    m_ok->picture(SkinButtonBase::kDownPicture), std::move(dimmed));
 }
 
 void CPopDlg::PrepareAnimation() {

@@ -38,7 +38,7 @@
 // shown and the pop-up stays open for another try.
 //
 // Countdown (SensorMira2): the "Time" label starts at "10" and the OK button
-// is disabled. Each tick of the countdown timer (1000 ms) reads the label n:
+// is disabled, drawn darkened until it is enabled. Each tick of the countdown timer (1000 ms) reads the label n:
 // n > 0 shows n - 1 and animation picture (10 - (n - 1)) mod 3, so the
 // pictures go 0, 1, 2, 0, ...; reaching "0" starts the finish timer (500 ms),
 // which runs the OK path (opens SensorMira3). A tick that reads 0 or less
@@ -106,6 +106,9 @@ class CPopDlg : public CVixImageDialog {
 
   private:
     void BuildControls();
+    // The countdown's OK gets its normal picture darkened as its disabled
+    // picture, so it looks disabled until the countdown enables it.
+    void GiveOkADimmedDisabledPicture();
     void PrepareAnimation();
     void PrepareKeyName();
     void RunAnswerGivenInAdvance();

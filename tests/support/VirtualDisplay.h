@@ -5,6 +5,7 @@
 // missing (OnPath).
 
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -27,16 +28,33 @@ class VirtualDisplay {
     // Runs xdotool on this display; its standard output. `ok`, when given, says
     // whether xdotool ended with status 0.
     QString Xdotool(const QStringList& arguments, bool* ok = nullptr) const {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", m_name);
-        tool.setProcessEnvironment(env);
-        tool.start("xdotool", arguments);
-        const bool finished = tool.waitForFinished(30000);
-        if (ok != nullptr) {
-            *ok = finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        return Run("xdotool", arguments, ok);
+    }
+
+    // Runs xprop on this display; its standard output.
+    QString Xprop(const QStringList& arguments) const { return Run("xprop", arguments); }
+
+    // Where window `window` is on the screen and its size; empty when xdotool
+    // could not tell.
+    QRect Geometry(const QString& window) const {
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+        const QStringList lines = Xdotool({"getwindowgeometry", "--shell", window}).split('\n');
+        for (const QString& line : lines) {
+            const QString value = line.section('=', 1);
+            if (line.startsWith("X=")) {
+                x = value.toInt();
+            } else if (line.startsWith("Y=")) {
+                y = value.toInt();
+            } else if (line.startsWith("WIDTH=")) {
+                width = value.toInt();
+            } else if (line.startsWith("HEIGHT=")) {
+                height = value.toInt();
+            }
         }
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+        return QRect(x, y, width, height);
     }
 
     // The first visible window of process `pid`, waiting up to 30 s for it.
@@ -56,6 +74,19 @@ class VirtualDisplay {
     }
 
   private:
+    QString Run(const QString& program, const QStringList& arguments, bool* ok = nullptr) const {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", m_name);
+        tool.setProcessEnvironment(env);
+        tool.start(program, arguments);
+        const bool finished = tool.waitForFinished(30000);
+        if (ok != nullptr) {
+            *ok = finished && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+        }
+        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+    }
+
     XvfbServer m_server;
     QString m_name;  // ":N", empty when the server did not start
 };

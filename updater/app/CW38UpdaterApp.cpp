@@ -6,6 +6,7 @@
 #include "platform/DataFolderFiles.h"
 #include "platform/DataFolderOwner.h"
 #include "platform/Folders.h"
+#include "platform/InstanceRefusal.h"
 #include "platform/ProgramArguments.h"
 #include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
@@ -43,7 +44,10 @@ int CW38UpdaterApp::Run(int argc, char** argv) {
     // Taken before anything is shown, so a second copy never opens a window.
     std::unique_ptr<SingleInstance> instance = SingleInstance::Acquire(kUpdaterInstanceName);
     if (!instance) {
-        return 0;
+        std::cerr << InstanceRefusalText(kUpdaterInstanceName, "W38Updater", false) << std::endl;
+        // Another copy running is a normal end; a folder that cannot hold the
+        // lock is a failure.
+        return SingleInstance::IsHeld(kUpdaterInstanceName) ? 0 : 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("W38Updater"));

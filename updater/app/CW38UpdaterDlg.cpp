@@ -11,6 +11,7 @@
 
 #include "platform/Folders.h"
 #include "shared/skin/SkinFonts.h"
+#include "updater/app/PackageHelpText.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {
@@ -125,6 +126,21 @@ bool CW38UpdaterDlg::onWindowThread() const {
 
 void CW38UpdaterDlg::Report(UpdateEvent event) {
     showScreen(ScreenForEvent(event));
+    if (event == UpdateEvent::PackageRefused) {
+        tellWhereThePackageWasSought();
+    }
+}
+
+void CW38UpdaterDlg::tellWhereThePackageWasSought() {
+    if (!m_env.showMessageBox) {
+        return;
+    }
+    // Queued behind the screen, so the box comes over it and the check's worker
+    // never waits for the user.
+    QMetaObject::invokeMethod(
+        this,
+        [this] { m_env.showMessageBox(kProgramTitle, PackageHelpText(m_env.packageFolder)); },
+        Qt::QueuedConnection);
 }
 
 void CW38UpdaterDlg::showScreen(int screen) {

@@ -56,7 +56,8 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     void Initialize();
 
     // UpdateView, from any thread. Report shows the event's screen
-    // (ScreenForEvent).
+    // (ScreenForEvent); a refused or missing package is followed by a box that
+    // names the folder looked in and how to give another (PackageHelpText).
     void Report(UpdateEvent event) override;
     void SetProgress(int value) override;
     void SetMouseVersionText(const std::string& text) override;
@@ -95,6 +96,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
 
     bool onWindowThread() const;
     void showScreen(int screen);
+    void tellWhereThePackageWasSought();
     void layoutScreen(int number);
     void placeButton(CVixButton& button, const layout::LayoutControl* control, int screen);
     void placeLabel(CVixStatic& label, const layout::LayoutControl* control, int screen,

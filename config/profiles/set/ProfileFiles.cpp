@@ -1,5 +1,6 @@
 #include "config/profiles/set/ProfileFiles.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <system_error>
@@ -41,6 +42,14 @@ ProfileReadResult LoadWorkingProfile(Profile& profile) {
 
 namespace {
 
+// True when `folder` is a folder of this user's own (not a link) that this
+// user may write into.
+bool OwnWritableFolder(const fs::path& folder) {
+    struct stat st {};
+    return ::lstat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
 // True when `folder` exists (or can be made) and this user may write into it.
 bool UsableFolder(const fs::path& folder) {
     std::error_code error;
@@ -52,7 +61,9 @@ bool UsableFolder(const fs::path& folder) {
 
 fs::path ExportStartFolder(const fs::path& programFolder, const fs::path& dataFolder) {
     const fs::path beside = programFolder / "Profiles";
-    if (!programFolder.empty() && UsableFolder(beside)) {
+    // Nothing is made in a program folder that belongs to someone else, even
+    // where this user may write there.
+    if (!programFolder.empty() && OwnWritableFolder(programFolder) && UsableFolder(beside)) {
         return beside;
     }
     // Made as the working files' folder is: private, never through a link.

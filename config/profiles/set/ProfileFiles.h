@@ -26,8 +26,10 @@ FileWriteStatus SaveWorkingProfile(const Profile& profile);
 ProfileReadResult LoadWorkingProfile(Profile& profile);
 
 // The folder the export and import dialogs start in: the program folder's
-// "Profiles", when that folder exists and can be written or can be made
-// there; otherwise (an installed program, whose folder belongs to the system)
+// "Profiles", when the program folder is this user's own and "Profiles"
+// exists there and can be written or can be made there; otherwise (an
+// installed program, whose folder belongs to the system, or a folder of
+// another user's)
 // the data folder's "Profiles", made when missing as the working files'
 // folder is (0700, never through a link).
 std::filesystem::path ExportStartFolder(const std::filesystem::path& programFolder,

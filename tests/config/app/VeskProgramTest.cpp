@@ -1,9 +1,13 @@
 // The real VESK program against a virtual mouse in a state file. Offscreen: a
-// second copy ends at once and silently, a stale or foreign listener never
-// keeps a new copy from starting, and SIGTERM ends the program in order. On a
-// virtual X display (Xvfb, with xdotool): a real click on "Apply" writes the
-// five profiles on disk into the mouse's five slots, and a second start shows
-// the hidden window and ends.
+// second copy ends at once with one line on the error stream, a missing
+// session runtime folder does not keep the program from starting, a stale or
+// foreign listener never keeps a new copy from starting, and SIGTERM ends the
+// program in order. On a virtual X display (Xvfb, with xdotool): a real click
+// on "Apply" writes the five profiles on disk into the mouse's five slots.
+// Under a window manager (openbox, with trayer as the notification area): a
+// quick click on a free point never starts a drag, "Cancel" without a tray
+// minimises and a second start shows the window again, and Alt+F4 with a tray
+// hides the window, which the tray's double click shows at the same place.
 
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -14,6 +18,7 @@
 
 #include <QProcess>
 #include <chrono>
+#include <functional>
 
 #include "config/app/CVESKApp.h"
 #include "shared/layout/MainWindowLayout.h"
@@ -24,6 +29,7 @@
 #include "config/profiles/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "simulator/MouseStore.h"
+#include "tests/support/DesktopSession.h"
 #include "tests/support/ProgramSandbox.h"
 #include "tests/support/VirtualDisplay.h"
 
@@ -96,7 +102,7 @@ class VeskProgramTest : public ::testing::Test {
     QProcess m_second;
 };
 
-TEST_F(VeskProgramTest, ASecondCopyEndsAtOnceAndSilently) {
+TEST_F(VeskProgramTest, ASecondCopyEndsAtOnceSayingWhyOnTheErrorStream) {
     Start(m_first);
     ASSERT_TRUE(WaitUntilRunning()) << m_first.readAllStandardError().toStdString();
     Start(m_second);
@@ -104,7 +110,36 @@ TEST_F(VeskProgramTest, ASecondCopyEndsAtOnceAndSilently) {
     EXPECT_EQ(m_second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_second.exitCode(), 0);
     EXPECT_TRUE(m_second.readAllStandardOutput().isEmpty());
+    EXPECT_EQ(m_second.readAllStandardError().toStdString(),
+              "VESK is already running; its window was asked to show\n");
     EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+// A session's runtime folder that does not exist does not keep the program
+// from starting: the instance lock lives in the user's own folder.
+TEST_F(VeskProgramTest, AMissingSessionRuntimeFolderStillStartsTheProgram) {
+    QProcessEnvironment env = m_sandbox.Environment();
+    env.insert("XDG_RUNTIME_DIR", QString::fromStdString((m_sandbox.dir() / "gone").string()));
+    m_first.setProcessEnvironment(env);
+    m_first.start(VESK_PATH, {});
+    ASSERT_TRUE(m_first.waitForStarted(10000));
+    EXPECT_TRUE(WaitUntilRunning()) << m_first.readAllStandardError().toStdString();
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+// A folder for the instance lock that cannot be made ends the program with a
+// line naming it and status 1, never silently with 0.
+TEST_F(VeskProgramTest, AnInstanceFolderThatCannotBeMadeEndsWithOneLine) {
+    const std::string folder = (m_sandbox.dir() / "missing" / "solune300").string();
+    QProcessEnvironment env = m_sandbox.Environment();
+    env.insert("SOLUNE300_RUNTIME_FOLDER", QString::fromStdString(folder));
+    m_first.setProcessEnvironment(env);
+    m_first.start(VESK_PATH, {});
+    ASSERT_TRUE(m_first.waitForFinished(20000));
+    EXPECT_EQ(m_first.exitCode(), 1);
+    EXPECT_EQ(m_first.readAllStandardError().toStdString(),
+              "VESK: cannot use the runtime folder " + folder +
+                  " (it must be the user's own and writable only by the user)\n");
 }
 
 TEST_F(VeskProgramTest, AForeignListenerTakesTheShowRequestAndTheNewCopyStillStarts) {
@@ -273,7 +308,7 @@ TEST_F(VeskProgramTest, OnADisplaySigtermWhileRecordingEndsWithStatusZero) {
     EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
 }
 
-TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShowsTheWindow) {
+TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfiles) {
     if (!OnPath("Xvfb") || !OnPath("xdotool")) {
         GTEST_SKIP() << "needs Xvfb and xdotool";
     }
@@ -319,18 +354,6 @@ TEST_F(VeskProgramTest, OnADisplayApplyWritesTheFiveProfilesAndASecondStartShows
     ASSERT_TRUE(m_store.Read(mouse));
     EXPECT_EQ(mouse.profileSlots[2][21], kPolling250Hz);
 
-    // "Cancel" hides the window; a second start shows it again and ends.
-    display.Click(window, CentreOf(layout::kCancelButtonId));
-    auto deadlineHide = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!display.VisibleWindowsOf(m_first.processId()).isEmpty() &&
-           std::chrono::steady_clock::now() < deadlineHide) {
-        m_first.waitForFinished(100);
-    }
-    ASSERT_TRUE(display.VisibleWindowsOf(m_first.processId()).isEmpty());
-    Start(m_second, display.name());
-    ASSERT_TRUE(m_second.waitForFinished(20000));
-    EXPECT_EQ(m_second.exitCode(), 0);
-    EXPECT_FALSE(display.WindowOf(m_first.processId()).isEmpty());
     EXPECT_EQ(m_first.state(), QProcess::Running);
 }
 
@@ -383,6 +406,130 @@ TEST_F(VeskProgramTest, HangupAndALostDisplayStillSaveTheMacroLibrary) {
         EXPECT_TRUE(std::filesystem::exists(macros / "X1.macro")) << label << errors;
         EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName)) << label;
     }
+}
+
+// The main window (titled "SOLUNE300") of the copy `pid` on `display`, not
+// its tray icon, waiting up to 30 s for it; empty when none showed.
+QString MainWindowOf(const VirtualDisplay& display, qint64 pid) {
+    return display
+        .Xdotool({"search", "--sync", "--all", "--onlyvisible", "--pid", QString::number(pid),
+                  "--name", "^SOLUNE300$"})
+        .section('\n', 0, 0);
+}
+
+// Polls `done` for up to `seconds` while `process` runs.
+bool WaitWhileRunning(QProcess& process, const std::function<bool()>& done, int seconds = 20) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!done() && std::chrono::steady_clock::now() < deadline &&
+           process.state() == QProcess::Running) {
+        process.waitForFinished(100);
+    }
+    return done();
+}
+
+// One instant click on a free point of the window (press and release in one
+// step, as a touchpad tap sends it), then pointer moves: under a window
+// manager the window stays where it was, three times in a row.
+TEST_F(VeskProgramTest, OnADesktopAQuickClickOnAFreePointLeavesTheWindowInPlace) {
+    if (const std::string missing = DesktopSession::Missing(DesktopSession::Tray::None);
+        !missing.empty()) {
+        GTEST_SKIP() << "needs " << missing;
+    }
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready());
+    DesktopSession desktop(display, DesktopSession::Tray::None);
+    ASSERT_TRUE(desktop.ready());
+    Start(m_first, display.name());
+    const QString window = MainWindowOf(display, m_first.processId());
+    ASSERT_FALSE(window.isEmpty()) << m_first.readAllStandardError().toStdString();
+    const QRect before = display.Geometry(window);
+    ASSERT_FALSE(before.isEmpty());
+    for (int attempt = 1; attempt <= 3; ++attempt) {
+        display.Click(window, {600, 60});
+        display.Xdotool({"mousemove_relative", "--sync", "80", "60"});
+        display.Xdotool({"mousemove_relative", "--sync", "--", "-30", "45"});
+        // A window that follows the pointer moves within a moment; 3 s leave
+        // it ample time.
+        EXPECT_FALSE(WaitWhileRunning(
+            m_first, [&] { return display.Geometry(window) != before; }, 3))
+            << "attempt " << attempt;
+        display.Xdotool({"mousemove", "--window", window, "600", "60"});
+    }
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+// Without a notification area "Cancel" minimises the window (it stays
+// mappable, in the task bar); a second start shows it again and ends.
+TEST_F(VeskProgramTest, OnADesktopWithoutATrayCancelMinimisesAndASecondStartShowsTheWindow) {
+    if (const std::string missing = DesktopSession::Missing(DesktopSession::Tray::None);
+        !missing.empty()) {
+        GTEST_SKIP() << "needs " << missing;
+    }
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready());
+    DesktopSession desktop(display, DesktopSession::Tray::None);
+    ASSERT_TRUE(desktop.ready());
+    Start(m_first, display.name());
+    const QString window = MainWindowOf(display, m_first.processId());
+    ASSERT_FALSE(window.isEmpty()) << m_first.readAllStandardError().toStdString();
+
+    display.Click(window, CentreOf(layout::kCancelButtonId));
+    auto iconic = [&] {
+        return display.Xprop({"-id", window, "WM_STATE"}).contains("Iconic");
+    };
+    ASSERT_TRUE(WaitWhileRunning(m_first, iconic)) << m_first.readAllStandardError().toStdString();
+    EXPECT_TRUE(display.VisibleWindowsOf(m_first.processId()).isEmpty());
+    Start(m_second, display.name());
+    ASSERT_TRUE(m_second.waitForFinished(20000));
+    EXPECT_EQ(m_second.exitCode(), 0);
+    EXPECT_FALSE(MainWindowOf(display, m_first.processId()).isEmpty());
+    EXPECT_FALSE(iconic());
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+}
+
+// With a notification area the window manager's close (Alt+F4) hides the
+// window to the tray as "Cancel" does; the tray icon's double click shows it
+// again at the place the user left it.
+TEST_F(VeskProgramTest, OnADesktopWithATrayAltF4HidesAndTheTraysDoubleClickShowsItInPlace) {
+    if (const std::string missing = DesktopSession::Missing(DesktopSession::Tray::Trayer);
+        !missing.empty()) {
+        GTEST_SKIP() << "needs " << missing;
+    }
+    VirtualDisplay display;
+    ASSERT_TRUE(display.ready());
+    DesktopSession desktop(display, DesktopSession::Tray::Trayer);
+    ASSERT_TRUE(desktop.ready());
+    Start(m_first, display.name());
+    const QString window = MainWindowOf(display, m_first.processId());
+    ASSERT_FALSE(window.isEmpty()) << m_first.readAllStandardError().toStdString();
+    const QRect start = display.Geometry(window);
+    display.Xdotool({"windowmove", "--sync", window, "150", "90"});
+    ASSERT_TRUE(WaitWhileRunning(m_first, [&] { return display.Geometry(window) != start; }));
+    const QRect left = display.Geometry(window);
+
+    // The keys go to the focused window; a press that comes before the focus
+    // has moved is pressed again.
+    auto hidden = [&] { return !display.VisibleWindowsOf(m_first.processId()).contains(window); };
+    for (int attempt = 0; attempt < 10 && !hidden() && m_first.state() == QProcess::Running;
+         ++attempt) {
+        display.Xdotool({"windowactivate", "--sync", window});
+        display.Xdotool({"key", "--clearmodifiers", "alt+F4"});
+        WaitWhileRunning(m_first, hidden, 2);
+    }
+    ASSERT_TRUE(hidden()) << m_first.readAllStandardError().toStdString();
+    EXPECT_EQ(m_first.state(), QProcess::Running);
+
+    // What the program still shows is its icon in the tray.
+    const QString icon = display.VisibleWindowsOf(m_first.processId()).section('\n', 0, 0);
+    ASSERT_FALSE(icon.isEmpty());
+    display.Xdotool({"mousemove", "--window", icon, "6", "6", "click", "--repeat", "2",
+                     "--delay", "60", "1"});
+    ASSERT_TRUE(WaitWhileRunning(m_first, [&] {
+        return display.VisibleWindowsOf(m_first.processId()).contains(window);
+    })) << m_first.readAllStandardError().toStdString();
+    EXPECT_TRUE(WaitWhileRunning(m_first, [&] { return display.Geometry(window) == left; }))
+        << "left at " << left.x() << "," << left.y() << ", back at "
+        << display.Geometry(window).x() << "," << display.Geometry(window).y();
 }
 
 }  // namespace

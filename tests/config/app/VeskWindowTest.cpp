@@ -288,15 +288,46 @@ TEST_F(VeskWindowTest, ChoosingGermanChangesOnlyTheLanguageButtonsText) {
     EXPECT_TRUE(m_log.size() == 3u) << "nothing stored or loaded";
 }
 
-TEST_F(VeskWindowTest, TheWindowIsDraggedByAFreePoint) {
+TEST_F(VeskWindowTest, TheLanguageMenuNamesKoreanCorrectly) {
+    Open();
+    ChooseFromMenu("Language", 6);
+    EXPECT_EQ(Combo("Language")->caption(), "Korean");
+}
+
+// A drag by a free point follows the pointer only while the left button is
+// held after a press there; a click that has ended leaves the window where it
+// is, whatever moves follow.
+TEST_F(VeskWindowTest, TheWindowIsDraggedByAFreePointOnlyWhileTheButtonIsHeld) {
+    enum class Step { Press, Release, MoveHeld };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        QPoint moved;
+    };
+    const Case cases[] = {
+        {"press and drag", {Step::Press, Step::MoveHeld, Step::Release}, QPoint(30, 40)},
+        {"one click, then a move held from elsewhere",
+         {Step::Press, Step::Release, Step::MoveHeld},
+         QPoint()},
+    };
     CVESKDlg& window = Open();
-    const QPoint start = window.pos();
-    QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, QPoint(600, 60));
-    QMouseEvent move(QEvent::MouseMove, QPointF(630, 100), window.mapToGlobal(QPointF(630, 100)),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &move);
-    QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, QPoint(630, 100));
-    EXPECT_EQ(window.pos(), start + QPoint(30, 40));
+    const QPoint press(600, 60);
+    const QPoint to(630, 100);
+    for (const Case& c : cases) {
+        const QPoint start = window.pos();
+        for (Step step : c.steps) {
+            if (step == Step::Press) {
+                QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, press);
+            } else if (step == Step::Release) {
+                QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, press);
+            } else {
+                QMouseEvent move(QEvent::MouseMove, QPointF(to), window.mapToGlobal(QPointF(to)),
+                                 Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(&window, &move);
+            }
+        }
+        EXPECT_EQ(window.pos(), start + c.moved) << c.name;
+    }
 }
 
 TEST_F(VeskWindowTest, AMissingMainPictureTellsTheUserAndEndsTheProgram) {
@@ -309,11 +340,33 @@ TEST_F(VeskWindowTest, AMissingMainPictureTellsTheUserAndEndsTheProgram) {
     EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "end program"), 1);
 }
 
-TEST_F(VeskWindowTest, WithANotificationAreaClosingChangesNothing) {
+// With a notification area the window manager's close hides the window to the
+// tray as "Cancel" does, and the tray's double click shows it where it was.
+TEST_F(VeskWindowTest, WithANotificationAreaClosingHidesToTheTrayAndItComesBackInPlace) {
     CVESKDlg& window = Open();
+    window.move(window.pos() + QPoint(37, 21));
+    const QPoint left = window.pos();
     window.close();
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.exitRequested());
+    window.tray().Activated(QSystemTrayIcon::DoubleClick, QPoint(600, 400));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.pos(), left);
+}
+
+// Without a notification area a hidden window could never come back: "OK" and
+// "Cancel" minimise it instead, and a second start's request restores it.
+TEST_F(VeskWindowTest, WithoutANotificationAreaOkAndCancelMinimiseTheWindow) {
+    trayAvailable = false;
+    for (const char* button : {"Cancel", "OK"}) {
+        CVESKDlg& window = Open();
+        ClickOn(button);
+        EXPECT_TRUE(window.isVisible()) << button;
+        EXPECT_TRUE(window.isMinimized()) << button;
+        EXPECT_FALSE(window.exitRequested()) << button;
+        window.ShowAndRaise();
+        EXPECT_FALSE(window.isMinimized()) << button;
+    }
 }
 
 TEST_F(VeskWindowTest, WithoutANotificationAreaClosingEndsTheProgramInOrder) {

@@ -7,6 +7,7 @@
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "tests/config/pages/PopDlgFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 namespace {
@@ -48,6 +49,8 @@ TEST_F(SurfaceAnalysisTest, TheCountdownShowsNineToZeroWithPicturesOneTwoZeroThe
     int thirdMode = 0;
     bool okEnabledDuringCountdown = true;
     bool okEnabledAfterwards = false;
+    QImage okDuringCountdown;
+    QImage okAfterwards;
     WhenModal([&](CPopDlg& popup) {
         CVixStatic* time = Label(popup, "Time");
         CVixStatic* image = Label(popup, "Image");
@@ -55,6 +58,7 @@ TEST_F(SurfaceAnalysisTest, TheCountdownShowsNineToZeroWithPicturesOneTwoZeroThe
         pictures.push_back(image->imageIndex());
         EXPECT_EQ(image->imageCount(), 3);
         okEnabledDuringCountdown = popup.findChild<QWidget*>("OK")->isEnabled();
+        okDuringCountdown = Grab(popup.findChild<QWidget*>("OK"));
         for (int tick = 0; tick < 10; ++tick) {
             Expire(popup, popup.countdownTimerId());
             texts.push_back(time->GetText());
@@ -66,6 +70,7 @@ TEST_F(SurfaceAnalysisTest, TheCountdownShowsNineToZeroWithPicturesOneTwoZeroThe
             // The countdown's next tick, while step three is open, reads 0.
             Expire(popup, popup.countdownTimerId());
             okEnabledAfterwards = popup.findChild<QWidget*>("OK")->isEnabled();
+            okAfterwards = Grab(popup.findChild<QWidget*>("OK"));
             EXPECT_LE(popup.countdownTimerId(), 0) << "the countdown stops";
             ClickControl(third, "OK");
         });
@@ -78,6 +83,9 @@ TEST_F(SurfaceAnalysisTest, TheCountdownShowsNineToZeroWithPicturesOneTwoZeroThe
     EXPECT_EQ(pictures, (std::vector<int>{0, 1, 2, 0, 1, 2, 0, 1, 2, 0, 1}));
     EXPECT_FALSE(okEnabledDuringCountdown);
     EXPECT_TRUE(okEnabledAfterwards);
+    // The waiting OK is drawn darker than the ready one, not the same.
+    ASSERT_FALSE(okDuringCountdown.isNull());
+    EXPECT_NE(okDuringCountdown, okAfterwards);
     EXPECT_EQ(thirdMode, layout::kSensorMira3Mode);
 }
 

@@ -1,5 +1,5 @@
 // The real W38Updater program against a virtual mouse in a state file:
-// offscreen, a second copy ends at once, and a mouse left in its boot loader gets
+// offscreen, a second copy ends at once with one line on the error stream, and a mouse left in its boot loader gets
 // the whole image and comes back with the package's version, the program then
 // waiting on its last screen. On a virtual X display (Xvfb), a user's clicks on
 // OK take an older mouse through the whole update and close the program.
@@ -87,7 +87,7 @@ class UpdaterProgramTest : public ::testing::Test {
     QProcess m_process;
 };
 
-TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithoutAWordOrALogLine) {
+TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithOneLineAndNoLogLine) {
     auto first = SingleInstance::Acquire(kUpdaterInstanceName);
     ASSERT_NE(first, nullptr);
     simulator::MouseState mouse;
@@ -98,6 +98,23 @@ TEST_F(UpdaterProgramTest, ASecondCopyEndsAtOnceWithoutAWordOrALogLine) {
     EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_process.exitCode(), 0);
     EXPECT_TRUE(m_process.readAllStandardOutput().isEmpty());
+    EXPECT_EQ(m_process.readAllStandardError().toStdString(), "W38Updater is already running\n");
+    EXPECT_FALSE(std::filesystem::exists(LogFile()));
+}
+
+// A folder for the instance lock that cannot be made ends the updater with a
+// line naming it and status 1, before any window or log line.
+TEST_F(UpdaterProgramTest, AnInstanceFolderThatCannotBeMadeEndsWithOneLine) {
+    const std::string folder = (m_dir / "missing" / "solune300").string();
+    QProcessEnvironment env = m_sandbox.Environment();
+    env.insert("SOLUNE300_RUNTIME_FOLDER", QString::fromStdString(folder));
+    m_process.setProcessEnvironment(env);
+    m_process.start(QString::fromStdString(InstallProgram().string()), {});
+    ASSERT_TRUE(m_process.waitForFinished(20000));
+    EXPECT_EQ(m_process.exitCode(), 1);
+    EXPECT_EQ(m_process.readAllStandardError().toStdString(),
+              "W38Updater: cannot use the runtime folder " + folder +
+                  " (it must be the user's own and writable only by the user)\n");
     EXPECT_FALSE(std::filesystem::exists(LogFile()));
 }
 

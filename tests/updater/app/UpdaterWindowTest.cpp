@@ -56,7 +56,16 @@ TEST_P(UpdaterStartTest, ShowsTheScreenOfTheSituation) {
     }
     EXPECT_FALSE(window.isUpdating());
     EXPECT_EQ(LogLines(), c.log);
-    EXPECT_TRUE(m_messageBoxes.empty() || c.screen == kScreenCanNotFind);
+    if (c.screen == kScreenFirmwareIncorrect) {
+        // The box over the screen names the folder looked in and how to give another.
+        EXPECT_EQ(m_messageBoxes, Names{"W38Updater|No complete firmware package was found in " +
+                                        packageFolder().string() +
+                                        ".\nCopy a complete package into that folder, or give "
+                                        "the folder that holds one: start \"W38Updater FOLDER\", "
+                                        "or drop the folder on the updater's launcher."});
+    } else {
+        EXPECT_TRUE(m_messageBoxes.empty() || c.screen == kScreenCanNotFind);
+    }
     EXPECT_EQ(m_endRequests, 0);
 }
 

@@ -625,6 +625,21 @@ TEST(ProfileFiles, ExportStartsBesideTheProgramOrInTheDataFolderWhenThatCannotBe
     EXPECT_EQ(ModeOf(data / "Profiles"), 0700u);
 }
 
+// A program folder of another user's (a build tree, a shared folder) gets no
+// "Profiles" of this user's, even where this user could write there.
+TEST(ProfileFiles, ExportStartsInTheDataFolderWhenTheProgramFolderIsAnotherUsers) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to give a folder to another user";
+    }
+    TempDir dir;
+    const auto program = dir / "theirs";
+    const auto data = dir / "data";
+    std::filesystem::create_directories(program);
+    ASSERT_EQ(::chown(program.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(ExportStartFolder(program, data), data / "Profiles");
+    EXPECT_FALSE(std::filesystem::exists(program / "Profiles"));
+}
+
 // The working files: links planted in the data folder lead nowhere, and what
 // is saved stays private to the user.
 class WorkingFilesTest : public ProfileSetTest {

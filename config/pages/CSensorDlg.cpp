@@ -27,10 +27,8 @@ namespace {
 
 using namespace layout;
 
-constexpr int kMinDpi = 50;
-constexpr int kMaxDpi = 7000;
-constexpr int kDpiStep = 50;
-constexpr std::array<int, 3> kInitialDpi = {400, 1600, 7000};
+constexpr int kMinDpi = kSensorPageSliderRanges[0].minValue;
+constexpr int kMaxDpi = kSensorPageSliderRanges[0].maxValue;
 constexpr int kAngleSnapLevels = 16;
 constexpr int kDefinedLimit = 30;
 constexpr int kStepLabelFontHeight = 13;
@@ -40,6 +38,10 @@ constexpr int kLabelRefreshMs = 50;
 
 const ControlRect& RectOf(int id) {
     return FindControl(kSensorPageControls, id)->rect;
+}
+
+const SliderRange& RangeOf(int id) {
+    return *FindSliderRange(kSensorPageSliderRanges, id);
 }
 
 // The page's own classes: the number edit and the small combo button.
@@ -92,25 +94,19 @@ void CSensorDlg::SetUpSliders(const LayoutControls& controls) {
     for (CVixSliderCtrl3D* slider : {m_xAxis, m_yAxis}) {
         slider->setMinValue(kMinDpi);
         slider->setMaxValue(kMaxDpi);
-        slider->setStep(kDpiStep);
+        slider->setStep(RangeOf(kSensorXAxisId).step);
         for (int thumb = 1; thumb <= 3; ++thumb) {
-            slider->SetThumbPos(thumb, kInitialDpi[thumb - 1], false);
+            slider->SetThumbPos(thumb, kSensorInitialDpi[thumb - 1], false);
         }
     }
-    struct Plain {
-        int id;
-        int min;
-        int max;
-        int initial;
-    };
-    for (const Plain& s :
-         {Plain{kSensorPointSpeedId, 1, 10, 6}, Plain{kSensorLiftDistanceId, 1, 32, 1}}) {
-        auto* slider = controls.get<CVixSliderCtrl>(s.id);
-        slider->setMinValue(s.min);
-        slider->setMaxValue(s.max);
-        slider->setStep(1);
-        (s.id == kSensorPointSpeedId ? m_pointSpeed : m_liftDistance) = slider;
-        slider->SetPos(s.initial);
+    for (int id : {kSensorPointSpeedId, kSensorLiftDistanceId}) {
+        const SliderRange& range = RangeOf(id);
+        auto* slider = controls.get<CVixSliderCtrl>(id);
+        slider->setMinValue(range.minValue);
+        slider->setMaxValue(range.maxValue);
+        slider->setStep(range.step);
+        (id == kSensorPointSpeedId ? m_pointSpeed : m_liftDistance) = slider;
+        slider->SetPos(range.startValue);
     }
 }
 

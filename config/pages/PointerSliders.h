@@ -22,19 +22,9 @@ struct Profile;
 
 class PointerSliders {
   public:
-    struct Range {
-        int id;
-        int minValue;
-        int maxValue;
-        int step;
-        int startValue;
-    };
+    using Range = layout::SliderRange;
     static constexpr int kEnableId = layout::kAccelerationEnableId;
-    static constexpr std::array<Range, 3> kRanges = {{
-        {layout::kDoubleClickSliderId, 200, 1400, 200, 800},
-        {layout::kScrollSpeedSliderId, 1, 6, 1, 1},
-        {layout::kAccelerationSliderId, 1, 3, 1, 2},
-    }};
+    static constexpr auto kRanges = layout::kButtonPageSliderRanges;
 
     // Borrowed controls, owned by the page; sliders in kRanges order.
     PointerSliders(CVixCheckBox& enable, std::array<CVixSliderCtrl*, 3> sliders);

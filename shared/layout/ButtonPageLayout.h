@@ -78,6 +78,15 @@ inline constexpr auto kButtonPageControls = std::to_array<LayoutControl>({
     {kAccelerationSliderId, "Point Acceleration", ControlKind::Slider, {545, 271, 200, 15}, ""},
 });
 
+// The pointer sliders: "Double Click" 200 … 1400 ms in steps of 200 (start
+// 800), "Scroll Speed" 1 … 6 lines (start 1), "Point Acceleration" 1 … 3
+// (start 2).
+inline constexpr auto kButtonPageSliderRanges = std::to_array<SliderRange>({
+    {kDoubleClickSliderId, 200, 1400, 200, 800},
+    {kScrollSpeedSliderId, 1, 6, 1, 1},
+    {kAccelerationSliderId, 1, 3, 1, 2},
+});
+
 inline constexpr auto kButtonPageTexts = std::to_array<StaticText>({
     {"Button Assignment", {57, 12, 182, 20}, TextRole::Title, TextAlign::Left},
     {"1", {34, 41, 18, 22}, TextRole::Label, TextAlign::Right},

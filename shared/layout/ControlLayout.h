@@ -90,11 +90,36 @@ struct StaticText {
     TextAlign align = TextAlign::Left;
 };
 
+// The bounds, step and start value of a slider. The page sets its slider up
+// from them, and the skin generator marks each stop on the slider's track.
+struct SliderRange {
+    int id = 0;
+    int minValue = 0;
+    int maxValue = 0;
+    int step = 1;
+    int startValue = 0;
+
+    // The values a thumb can rest on, from the minimum in steps.
+    constexpr int stops() const {
+        return step > 0 && maxValue >= minValue ? (maxValue - minValue) / step + 1 : 1;
+    }
+};
+
 // The control of `controls` with id `id`, or nullptr.
 constexpr const LayoutControl* FindControl(std::span<const LayoutControl> controls, int id) {
     for (const LayoutControl& c : controls) {
         if (c.id == id) {
             return &c;
+        }
+    }
+    return nullptr;
+}
+
+// The range of slider `id` in `ranges`, or nullptr.
+constexpr const SliderRange* FindSliderRange(std::span<const SliderRange> ranges, int id) {
+    for (const SliderRange& r : ranges) {
+        if (r.id == id) {
+            return &r;
         }
     }
     return nullptr;

@@ -117,6 +117,24 @@ inline constexpr auto kLightingPageControls = std::to_array<LayoutControl>({
     {kLightingPreviewId, "Mouse", ControlKind::Picture, {257, 75, 205, 212}, ""},
 });
 
+// The faces the artwork draws for the mode choices ("ON", "OFF", "Select")
+// and the effect choices ("Solid" … "Breathing"): one size for all seven, so
+// the choices line up whatever the size of their hit rectangles (which stay
+// as above). Each face lies inside its control's rectangle.
+struct ChoiceFace {
+    int id = 0;
+    ControlRect face;
+};
+inline constexpr auto kLightingChoiceFaces = std::to_array<ChoiceFace>({
+    {kLightingOnId, {46, 68, 81, 19}},
+    {kLightingOffId, {46, 88, 81, 19}},
+    {kLightingSelectId, {46, 108, 81, 19}},
+    {kLightingSolidId, {46, 265, 81, 19}},
+    {kLightingBlinkingId, {46, 284, 81, 19}},
+    {kLightingPulsatingId, {46, 303, 81, 19}},
+    {kLightingBreathingId, {46, 323, 81, 19}},
+});
+
 // The preset colour of a preset button id, or nullptr for any other id.
 constexpr const Rgb* PresetColorOf(int id) {
     for (int r = 1; r <= 4; ++r) {
@@ -148,9 +166,10 @@ inline constexpr auto kLightingPageTexts = std::to_array<StaticText>({
     {"Effect", {46, 235, 120, 18}, TextRole::Title, TextAlign::Left},
     {"Color Mode", {544, 46, 150, 18}, TextRole::Title, TextAlign::Left},
     {"RGB", {552, 245, 129, 18}, TextRole::Title, TextAlign::Left},
-    {"R", {541, 266, 10, 15}, TextRole::Label, TextAlign::Center},
-    {"G", {589, 266, 10, 15}, TextRole::Label, TextAlign::Center},
-    {"B", {636, 266, 9, 15}, TextRole::Label, TextAlign::Center},
+    // Each letter centred under its edit, clear of the edits beside it.
+    {"R", {552, 283, 36, 15}, TextRole::Label, TextAlign::Center},
+    {"G", {599, 283, 37, 15}, TextRole::Label, TextAlign::Center},
+    {"B", {645, 283, 36, 15}, TextRole::Label, TextAlign::Center},
     {"Preview", {257, 53, 205, 18}, TextRole::Title, TextAlign::Center},
 });
 

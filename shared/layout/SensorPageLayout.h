@@ -66,16 +66,31 @@ inline constexpr auto kSensorPageControls = std::to_array<LayoutControl>({
     {kSensorStep3xyId, "Step3xy", ControlKind::Label, {455, 67, 51, 20}, ""},
     {kSensorDefinedEditId, "edit", ControlKind::Edit, {706, 69, 44, 18}, ""},
     {kSensorAngleSnapId, "AngleSnap", ControlKind::ComboButton, {698, 37, 54, 21}, ""},
-    {kSensorColumn1Id, "XYaxisBK1", ControlKind::Label, {241, 29, 35, 64}, "1"},
-    {kSensorColumn2Id, "XYaxisBK2", ControlKind::Label, {337, 29, 26, 64}, "2"},
-    {kSensorColumn3Id, "XYaxisBK3", ControlKind::Label, {426, 29, 25, 64}, "3"},
+    {kSensorColumn1Id, "XYaxisBK1", ControlKind::Label, {241, 29, 35, 64}, ""},
+    {kSensorColumn2Id, "XYaxisBK2", ControlKind::Label, {337, 29, 26, 64}, ""},
+    {kSensorColumn3Id, "XYaxisBK3", ControlKind::Label, {426, 29, 25, 64}, ""},
 });
 
 // The "Surface" picture's size: "0.bmp", "10.bmp" … "100.bmp" are drawn to it.
 inline constexpr PictureSize kSurfacePictureSize{96, 47};
 
+// The sliders: both DPI sliders 50 … 7000 in steps of 50 (their thumbs start
+// at 400, 1600 and 7000), "Point Speed" 1 … 10 (start 6), "Lift Distance"
+// 1 … 32 (start 1).
+inline constexpr auto kSensorPageSliderRanges = std::to_array<SliderRange>({
+    {kSensorXAxisId, 50, 7000, 50, 400},
+    {kSensorYAxisId, 50, 7000, 50, 400},
+    {kSensorPointSpeedId, 1, 10, 1, 6},
+    {kSensorLiftDistanceId, 1, 32, 1, 1},
+});
+inline constexpr std::array<int, 3> kSensorInitialDpi = {400, 1600, 7000};
+
 inline constexpr auto kSensorPageTexts = std::to_array<StaticText>({
     {"DPI Stages", {35, 10, 200, 20}, TextRole::Title, TextAlign::Left},
+    // The stage numbers, each centred over its stage's values.
+    {"1", {280, 15, 52, 19}, TextRole::Title, TextAlign::Center},
+    {"2", {366, 15, 52, 19}, TextRole::Title, TextAlign::Center},
+    {"3", {454, 15, 52, 19}, TextRole::Title, TextAlign::Center},
     {"Separate X / Y", {56, 73, 180, 17}, TextRole::Label, TextAlign::Left},
     {"X", {60, 102, 14, 16}, TextRole::Label, TextAlign::Center},
     {"Y", {60, 121, 14, 15}, TextRole::Label, TextAlign::Center},

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "shared/skin/RepaintingField.h"
-#include "shared/skin/SliderMath.h"
+#include "shared/layout/SliderMath.h"
 
 namespace solune {
 
@@ -12,7 +12,7 @@ CVixProgressCtrl::CVixProgressCtrl(int controlId, QWidget* parent, Variant varia
 
 int CVixProgressCtrl::fillSize() const {
     const int length = drawsVertically() ? height() : width();
-    return skin::ThumbOffset(length, m_value, m_minValue, m_maxValue);
+    return layout::ThumbOffset(length, m_value, m_minValue, m_maxValue);
 }
 
 void CVixProgressCtrl::setBackground(const QImage& picture) {

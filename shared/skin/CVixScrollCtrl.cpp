@@ -5,7 +5,7 @@
 
 #include "shared/skin/ControlParent.h"
 #include "shared/skin/RepaintingField.h"
-#include "shared/skin/SliderMath.h"
+#include "shared/layout/SliderMath.h"
 
 namespace solune {
 namespace {
@@ -65,13 +65,13 @@ void CVixScrollCtrl::PlaceThumb() {
     if (m_orientation == 0) {
         const int travel = m_trackRect.width() - m_thumbRect.width();
         m_thumbRect.moveTo(
-            m_trackRect.left() + skin::ThumbOffset(travel, m_value, m_minValue, m_maxValue),
+            m_trackRect.left() + layout::ThumbOffset(travel, m_value, m_minValue, m_maxValue),
             m_trackRect.top());
     } else {
         const int travel = m_trackRect.height() - m_thumbRect.height();
         m_thumbRect.moveTo(
             m_trackRect.left(),
-            m_trackRect.top() + skin::ThumbOffset(travel, m_value, m_minValue, m_maxValue));
+            m_trackRect.top() + layout::ThumbOffset(travel, m_value, m_minValue, m_maxValue));
     }
 }
 
@@ -104,11 +104,11 @@ void CVixScrollCtrl::SetPos(int value) {
 
 void CVixScrollCtrl::PosFromPoint(QPoint point) {
     if (m_orientation == 0) {
-        m_value = skin::ValueAtPoint(point.x(), m_trackRect.left(),
+        m_value = layout::ValueAtPoint(point.x(), m_trackRect.left(),
                                      m_trackRect.left() + m_trackRect.width(), m_thumbRect.width(),
                                      m_minValue, m_maxValue);
     } else {
-        m_value = skin::ValueAtPoint(point.y(), m_trackRect.top(),
+        m_value = layout::ValueAtPoint(point.y(), m_trackRect.top(),
                                      m_trackRect.top() + m_trackRect.height(), m_thumbRect.height(),
                                      m_minValue, m_maxValue);
     }

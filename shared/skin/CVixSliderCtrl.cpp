@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "shared/skin/DrawTextInRect.h"
-#include "shared/skin/SliderMath.h"
+#include "shared/layout/SliderMath.h"
 
 namespace solune {
 
@@ -30,12 +30,12 @@ void CVixSliderCtrl::SetPos(int value) {
 }
 
 int CVixSliderCtrl::thumbCenterX() const {
-    return skin::ThumbCenterX(0, width(), m_thumb.width(), m_value, minValue(), maxValue());
+    return layout::ThumbCenterX(0, width(), m_thumb.width(), m_value, minValue(), maxValue());
 }
 
 void CVixSliderCtrl::posFromPoint(int x) {
-    const int value = skin::SnapToStep(
-        skin::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue(), maxValue()), step());
+    const int value = layout::SnapToStep(
+        layout::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue(), maxValue()), step());
     m_value = value;
     if (value != m_lastReported) {
         m_lastReported = value;

@@ -5,7 +5,7 @@
 
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/DrawTextInRect.h"
-#include "shared/skin/SliderMath.h"
+#include "shared/layout/SliderMath.h"
 
 namespace solune {
 
@@ -51,7 +51,7 @@ QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
     const QImage& picture = m_thumbs[thumb - 1];
     const int w = picture.width();
     const int h = picture.height();
-    const int centerX = skin::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue(), maxValue());
+    const int centerX = layout::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue(), maxValue());
     int left = centerX - w / 2;
     if (left < 0) {
         left = 0;
@@ -84,8 +84,8 @@ void CVixSliderCtrl3D::posFromPoint(int x) {
         return;
     }
     const int i = m_activeThumb - 1;
-    const int value = skin::SnapToStep(
-        skin::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue(), maxValue()), step());
+    const int value = layout::SnapToStep(
+        layout::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue(), maxValue()), step());
     m_values[i] = value;
     if (value != m_lastReported[i]) {
         m_lastReported[i] = value;

@@ -2,7 +2,10 @@
 
 #include <QFontMetrics>
 #include <algorithm>
+#include <vector>
 
+#include "shared/layout/SliderMath.h"
+#include "tools/skingen/ExtraPictures.h"
 #include "tools/skingen/SkinPalette.h"
 
 namespace solune::skinart {
@@ -39,8 +42,14 @@ void DrawFace(QPainter& p, const QRect& r, const Face& face) {
     DrawFrame(p, r, face.frame);
 }
 
-void DrawButton(QPainter& p, const layout::LayoutControl& c, const QRect& r, ArtState state) {
+void DrawButton(QPainter& p, const layout::LayoutControl& c, const QRect& whole, ArtState state,
+                const ControlLook& look) {
     const Face face = FaceOf(state);
+    QRect r = whole;
+    if (look.face) {
+        p.fillRect(whole, kBackground);
+        r = *look.face;
+    }
     DrawFace(p, r, face);
     if (state == ArtState::Down) {
         // A chosen button (page, profile, radio choice) carries an accent bar.
@@ -71,10 +80,15 @@ void DrawSwatch(QPainter& p, const QRect& r, ArtState state, QColor colour) {
     }
 }
 
-void DrawCheckBox(QPainter& p, const layout::LayoutControl& c, const QRect& r, ArtState state) {
+int CheckBoxSide(const QRect& r) {
+    return std::min(11, r.height() - 4);
+}
+
+void DrawCheckBox(QPainter& p, const layout::LayoutControl& c, const QRect& r, ArtState state,
+                  const ControlLook& look) {
     const Face face = FaceOf(state);
     p.fillRect(r, state == ArtState::Over ? kBand : kBackground);
-    const int side = std::min(11, r.height() - 4);
+    const int side = CheckBoxSide(r);
     const int left = c.artText.empty() ? r.left() + (r.width() - side) / 2 : r.left() + 2;
     const QRect box(left, r.top() + (r.height() - side) / 2, side, side);
     p.fillRect(box, state == ArtState::Disable ? kDisabledFace : kWell);
@@ -83,8 +97,8 @@ void DrawCheckBox(QPainter& p, const layout::LayoutControl& c, const QRect& r, A
         p.fillRect(box.adjusted(3, 3, -3, -3), kAccent);
     }
     if (!c.artText.empty()) {
-        const QRect textRect(box.right() + 5, r.top(), r.right() - box.right() - 5, r.height());
-        DrawFittedText(p, textRect, ToQString(c.artText), 12, false, face.text,
+        DrawFittedText(p, CheckBoxTextRect(r), ToQString(c.artText),
+                       look.textSize.value_or(kCheckBoxTextSize), false, face.text,
                        layout::TextAlign::Left);
     }
 }
@@ -175,7 +189,25 @@ void DrawWell(QPainter& p, const QRect& r, ArtState state) {
     }
 }
 
-void DrawTrack(QPainter& p, const QRect& r, ArtState state) {
+// The x of each tick on a track: one under each stop where the thumb can
+// rest, when there are few enough to tell apart; else a scale of ten parts.
+std::vector<int> TickPositions(const QRect& r, const layout::SliderRange* range) {
+    constexpr int kMostStopsMarked = 16;
+    std::vector<int> ticks;
+    if (range && range->stops() >= 2 && range->stops() <= kMostStopsMarked) {
+        for (int v = range->minValue; v <= range->maxValue; v += range->step) {
+            ticks.push_back(r.left() + layout::ThumbCenterX(0, r.width(), kThumbWidth, v,
+                                                            range->minValue, range->maxValue));
+        }
+        return ticks;
+    }
+    for (int i = 0; i <= 10; ++i) {
+        ticks.push_back(r.left() + 3 + (r.width() - 7) * i / 10);
+    }
+    return ticks;
+}
+
+void DrawTrack(QPainter& p, const QRect& r, ArtState state, const layout::SliderRange* range) {
     p.fillRect(r, state == ArtState::Over ? kBand : kBackground);
     const QColor groove = state == ArtState::Down      ? kAccent
                           : state == ArtState::Over    ? kDimText
@@ -183,9 +215,7 @@ void DrawTrack(QPainter& p, const QRect& r, ArtState state) {
                                                        : kFrame;
     const int y = r.top() + r.height() / 2 - 1;
     p.fillRect(QRect(r.left() + 3, y, r.width() - 6, 3), groove);
-    // Ten ticks along the groove give the scale.
-    for (int i = 0; i <= 10; ++i) {
-        const int x = r.left() + 3 + (r.width() - 7) * i / 10;
+    for (int x : TickPositions(r, range)) {
         p.fillRect(QRect(x, y + 4, 1, 2), groove);
     }
 }
@@ -259,47 +289,90 @@ void DrawFrame(QPainter& p, const QRect& r, const QColor& colour) {
     p.fillRect(QRect(r.right(), r.top(), 1, r.height()), colour);
 }
 
+int FittedPixelSize(const QRect& r, const QString& text, int pixelSize, bool bold) {
+    while (pixelSize > 8) {
+        const QFontMetrics metrics(ArtFont(pixelSize, bold));
+        if (metrics.horizontalAdvance(text) <= r.width() &&
+            metrics.tightBoundingRect(text).height() <= r.height()) {
+            break;
+        }
+        --pixelSize;
+    }
+    return pixelSize;
+}
+
+TextPlacement PlaceFittedText(const QRect& r, const QString& text, int pixelSize, bool bold,
+                              layout::TextAlign align) {
+    TextPlacement place{ArtFont(FittedPixelSize(r, text, pixelSize, bold), bold), {}};
+    const QFontMetrics metrics(place.font);
+    const int advance = metrics.horizontalAdvance(text);
+    int x = align == layout::TextAlign::Center  ? r.left() + (r.width() - advance) / 2
+            : align == layout::TextAlign::Right ? r.right() + 1 - advance
+                                                : r.left();
+    // A letter that reaches past its advance (the bar of a "T") is moved in,
+    // so the clip does not shave it.
+    const QRect letters = metrics.tightBoundingRect(text);
+    x += std::max(0, r.left() - (x + letters.left()));
+    x -= std::max(0, x + letters.right() - r.right());
+    int baseline = 0;
+    if (metrics.height() <= r.height()) {
+        baseline = r.top() + (r.height() - metrics.height()) / 2 + metrics.ascent();
+    } else {
+        // The line is taller than the room: centre the letters' own extent,
+        // from the top of the tallest to the end of the lowest tail.
+        const QRect ink = metrics.tightBoundingRect(text);
+        baseline = r.top() + (r.height() - ink.height()) / 2 - ink.top();
+    }
+    place.baseline = QPoint(x, baseline);
+    return place;
+}
+
 void DrawFittedText(QPainter& p, const QRect& r, const QString& text, int pixelSize, bool bold,
                     const QColor& colour, layout::TextAlign align) {
-    QFont font = ArtFont(pixelSize, bold);
-    while (pixelSize > 8 && QFontMetrics(font).horizontalAdvance(text) > r.width()) {
-        font = ArtFont(--pixelSize, bold);
-    }
-    const int flags = Qt::AlignVCenter | Qt::TextSingleLine |
-                      (align == layout::TextAlign::Center  ? Qt::AlignHCenter
-                       : align == layout::TextAlign::Right ? Qt::AlignRight
-                                                           : Qt::AlignLeft);
+    const TextPlacement place = PlaceFittedText(r, text, pixelSize, bold, align);
     p.save();
     p.setClipRect(r);
-    p.setFont(font);
+    p.setFont(place.font);
     p.setPen(colour);
-    p.drawText(r, flags, text);
+    p.drawText(place.baseline, text);
     p.restore();
+}
+
+QRect CheckBoxTextRect(const QRect& r) {
+    // The box sits 2 pixels in from the left; the text starts 3 pixels after it.
+    const int boxRight = r.left() + 2 + CheckBoxSide(r) - 1;
+    return QRect(boxRight + 4, r.top(), r.right() - boxRight - 4, r.height());
+}
+
+TextStyle StyleOf(layout::TextRole role) {
+    switch (role) {
+        case layout::TextRole::Banner:
+            return {30, true};
+        case layout::TextRole::Title:
+            return {13, true};
+        case layout::TextRole::Label:
+            return {12, false};
+        case layout::TextRole::Message:
+            break;
+    }
+    return {13, false};
 }
 
 void DrawStaticText(QPainter& p, const layout::StaticText& text) {
     const QRect r = ToQRect(text.rect);
     const QString s = ToQString(text.text);
-    switch (text.role) {
-        case layout::TextRole::Banner:
-            DrawFittedText(p, r, s, 30, true, kText, text.align);
-            break;
-        case layout::TextRole::Title:
-            DrawFittedText(p, r, s, 13, true, kText, text.align);
-            break;
-        case layout::TextRole::Label:
-            DrawFittedText(p, r, s, 12, false, kDimText, text.align);
-            break;
-        case layout::TextRole::Message: {
-            p.save();
-            p.setClipRect(r);
-            p.setFont(ArtFont(13));
-            p.setPen(kText);
-            p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s);
-            p.restore();
-            break;
-        }
+    const TextStyle style = StyleOf(text.role);
+    if (text.role == layout::TextRole::Message) {
+        p.save();
+        p.setClipRect(r);
+        p.setFont(ArtFont(style.pixelSize, style.bold));
+        p.setPen(kText);
+        p.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s);
+        p.restore();
+        return;
     }
+    DrawFittedText(p, r, s, style.pixelSize, style.bold,
+                   text.role == layout::TextRole::Label ? kDimText : kText, text.align);
 }
 
 void DrawControl(QPainter& p, const layout::LayoutControl& control, ArtState state,
@@ -315,11 +388,11 @@ void DrawControl(QPainter& p, const layout::LayoutControl& control, ArtState sta
             if (look.swatch) {
                 DrawSwatch(p, r, state, *look.swatch);
             } else {
-                DrawButton(p, control, r, state);
+                DrawButton(p, control, r, state, look);
             }
             break;
         case ControlKind::CheckBox:
-            DrawCheckBox(p, control, r, state);
+            DrawCheckBox(p, control, r, state, look);
             break;
         case ControlKind::ComboButton:
             DrawCombo(p, r, state);
@@ -338,7 +411,7 @@ void DrawControl(QPainter& p, const layout::LayoutControl& control, ArtState sta
             break;
         case ControlKind::Slider:
         case ControlKind::Slider3D:
-            DrawTrack(p, r, state);
+            DrawTrack(p, r, state, look.range);
             break;
         case ControlKind::Edit:
         case ControlKind::List:

@@ -6,6 +6,7 @@
 #include "shared/layout/RenameDlgLayout.h"
 #include "shared/layout/SensorPageLayout.h"
 #include "shared/layout/SupportPageLayout.h"
+#include "tools/skingen/ArtPainter.h"
 #include "tools/skingen/SkinFamily.h"
 #include "tools/skingen/WindowDecorations.h"
 
@@ -53,11 +54,15 @@ std::vector<SkinFamily> ConfigFamilies() {
     SkinFamily buttons = Window("MouseSetting", true, kPageSize, layout::kButtonPageControls,
                                 layout::kButtonPageTexts);
     buttons.decorate = DecorateButtonPage;
+    buttons.sliderRanges.assign(layout::kButtonPageSliderRanges.begin(),
+                                layout::kButtonPageSliderRanges.end());
     families.push_back(buttons);
 
     SkinFamily sensor =
         Window("Sensor", true, kPageSize, layout::kSensorPageControls, layout::kSensorPageTexts);
     sensor.decorate = DecorateSensorPage;
+    sensor.sliderRanges.assign(layout::kSensorPageSliderRanges.begin(),
+                               layout::kSensorPageSliderRanges.end());
     families.push_back(sensor);
 
     SkinFamily lighting = Window("ColorSetting", true, kPageSize, layout::kLightingPageControls,
@@ -67,6 +72,14 @@ std::vector<SkinFamily> ConfigFamilies() {
     lighting.swatchColor = [](int id) -> std::optional<QColor> {
         if (const layout::Rgb* rgb = layout::PresetColorOf(id)) {
             return QColor(rgb->red, rgb->green, rgb->blue);
+        }
+        return std::nullopt;
+    };
+    lighting.faceOf = [](int id) -> std::optional<QRect> {
+        for (const layout::ChoiceFace& choice : layout::kLightingChoiceFaces) {
+            if (choice.id == id) {
+                return ToQRect(choice.face);
+            }
         }
         return std::nullopt;
     };

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <QRect>
 #include <QSize>
 #include <functional>
 #include <optional>
@@ -36,6 +37,10 @@ struct SkinFamily {
     std::function<void(QPainter&, ArtState)> decorate;
     // The swatch colour of a preset colour button.
     std::function<std::optional<QColor>(int id)> swatchColor;
+    // The face of a button drawn smaller than its rectangle.
+    std::function<std::optional<QRect>(int id)> faceOf;
+    // The ranges of the family's sliders, whose tracks mark their stops.
+    std::vector<layout::SliderRange> sliderRanges;
 };
 
 // The picture of `family` in `state` (Background: the picture without

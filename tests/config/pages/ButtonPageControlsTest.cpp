@@ -174,5 +174,45 @@ TEST_F(ButtonPageControls, MenuClosingGoesOnToTheParentAndOtherNewsDoesNot) {
     EXPECT_TRUE(host.notifications.empty());
 }
 
+// The x of every tick mark drawn on the track of `slider`, in page
+// coordinates: the runs of the groove colour on the row under the groove.
+std::vector<int> TickMarks(const QImage& page, const QWidget& slider) {
+    const QColor groove(0x4B, 0x50, 0x58);
+    const int y = slider.y() + slider.height() / 2 - 1 + 4;
+    std::vector<int> ticks;
+    for (int x = slider.x(); x < slider.x() + slider.width(); ++x) {
+        if (page.pixelColor(x, y) == groove) {
+            ticks.push_back(x);
+        }
+    }
+    return ticks;
+}
+
+TEST_F(ButtonPageControls, EachSliderMarksItsStopsWhereTheThumbRests) {
+    ClickControl("Enable");  // the acceleration slider takes clicks once enabled
+    const QImage background = page->backgroundImage();
+    struct Case {
+        const char* name;
+        std::vector<int> stops;
+    };
+    const Case cases[] = {
+        {"Double Click", {200, 400, 600, 800, 1000, 1200, 1400}},
+        {"Scroll Speed", {1, 2, 3, 4, 5, 6}},
+        {"Point Acceleration", {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& slider = Control<CVixSliderCtrl>(c.name);
+        const std::vector<int> ticks = TickMarks(background, slider);
+        ASSERT_EQ(ticks.size(), c.stops.size());
+        for (std::size_t i = 0; i < ticks.size(); ++i) {
+            // A click on the mark puts the thumb on that stop, centred on it.
+            Click(&slider, QPoint(ticks[i] - slider.x(), slider.height() / 2));
+            EXPECT_EQ(slider.value(), c.stops[i]) << "mark " << i;
+            EXPECT_EQ(slider.x() + slider.thumbCenterX(), ticks[i]) << "mark " << i;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace solune

@@ -3,7 +3,7 @@
 #include "shared/skin/CVixSliderCtrl.h"
 #include "shared/skin/CVixSliderCtrl3D.h"
 #include "shared/skin/ControlNotify.h"
-#include "shared/skin/SliderMath.h"
+#include "shared/layout/SliderMath.h"
 #include "tests/support/SkinTestSupport.h"
 
 namespace solune {
@@ -39,17 +39,17 @@ TEST(SliderMath, ValueUnderThePointIsRoundedClampedAndSnapped) {
         SCOPED_TRACE(testing::Message() << "x " << c.x << " bounds " << c.minValue << " … "
                                         << c.maxValue << " step " << c.step);
         const int v =
-            skin::ValueAtPoint(c.x, c.left, c.right, c.thumbWidth, c.minValue, c.maxValue);
-        EXPECT_EQ(skin::SnapToStep(v, c.step), c.expected);
+            layout::ValueAtPoint(c.x, c.left, c.right, c.thumbWidth, c.minValue, c.maxValue);
+        EXPECT_EQ(layout::SnapToStep(v, c.step), c.expected);
     }
 }
 
 TEST(SliderMath, ThumbSitsAtTheTruncatedShareOfTheTravel) {
-    EXPECT_EQ(skin::ThumbCenterX(0, 210, 10, 0, 0, 100), 5);
-    EXPECT_EQ(skin::ThumbCenterX(0, 210, 10, 100, 0, 100), 205);
-    EXPECT_EQ(skin::ThumbCenterX(0, 210, 10, 1, 0, 3), 5 + 66);  // 66.67 truncated
-    EXPECT_EQ(skin::ThumbCenterX(0, 210, 10, 7, 7, 7), 5);       // equal bounds
-    EXPECT_EQ(skin::ThumbOffset(334, 50, 0, 100), 167);
+    EXPECT_EQ(layout::ThumbCenterX(0, 210, 10, 0, 0, 100), 5);
+    EXPECT_EQ(layout::ThumbCenterX(0, 210, 10, 100, 0, 100), 205);
+    EXPECT_EQ(layout::ThumbCenterX(0, 210, 10, 1, 0, 3), 5 + 66);  // 66.67 truncated
+    EXPECT_EQ(layout::ThumbCenterX(0, 210, 10, 7, 7, 7), 5);       // equal bounds
+    EXPECT_EQ(layout::ThumbOffset(334, 50, 0, 100), 167);
 }
 
 class SliderTest : public ::testing::Test {

@@ -6,7 +6,7 @@
 // them; a value between bounds that are equal, or a track no longer than the
 // thumb, places the thumb at the start and reads every point as the minimum.
 
-namespace solune::skin {
+namespace solune::layout {
 
 // truncate(r × travel) with r = (value − min) ÷ (max − min) in single
 // precision; 0 when max equals min.
@@ -27,4 +27,4 @@ int ValueAtPoint(int x, int left, int right, int thumbWidth, int minValue, int m
 // than half the step, else down. A step of 0 or less leaves the value as is.
 int SnapToStep(int value, int step);
 
-}  // namespace solune::skin
+}  // namespace solune::layout

@@ -1,8 +1,8 @@
-#include "shared/skin/SliderMath.h"
+#include "shared/layout/SliderMath.h"
 
 #include <cstdint>
 
-namespace solune::skin {
+namespace solune::layout {
 
 int ThumbOffset(int travel, int value, int minValue, int maxValue) {
     if (maxValue == minValue) {
@@ -64,4 +64,4 @@ int SnapToStep(int value, int step) {
     return m > step / 2 ? (q + 1) * step : q * step;
 }
 
-}  // namespace solune::skin
+}  // namespace solune::layout

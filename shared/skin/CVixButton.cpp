@@ -49,7 +49,16 @@ void CVixButton::paintEvent(QPaintEvent*) {
     } else {
         color = TextColor(m_normalTextColor);
     }
-    DrawTextInRect(painter, m_caption, color, false, true, rect().adjusted(5, 0, 0, 0), &m_font);
+    DrawTextInRect(painter, shownCaption(), color, false, true, CaptionArea(), &m_font);
+}
+
+QRect CVixButton::CaptionArea() const {
+    // Written 5 pixels in from the left, and kept as far from the right.
+    return rect().adjusted(5, 0, -5, 0);
+}
+
+QString CVixButton::shownCaption() const {
+    return FitText(m_caption, m_font, CaptionArea().width());
 }
 
 void CVixButton::pointerEntered() {

@@ -11,6 +11,7 @@
 // normalTextColor() (also while pressed).
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 #include <cstdint>
 
@@ -25,6 +26,9 @@ class CVixButton : public SkinButtonBase {
     // Each setter repaints the button when the value changes.
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
+    // The caption as drawn: whole, or cut and closed with "…" where the
+    // button is too narrow for it (a long profile name).
+    QString shownCaption() const;
     void setTextFont(const QFont& font);
     const QFont& textFont() const { return m_font; }
     // ARGB colours of the caption (alpha dropped when drawn).
@@ -40,6 +44,8 @@ class CVixButton : public SkinButtonBase {
     void pointerEntered() override;
 
   private:
+    QRect CaptionArea() const;
+
     QString m_caption;
     QFont m_font;
     std::uint32_t m_normalTextColor = 0xFFD2D2D2;

@@ -95,9 +95,13 @@ void CVixStatic::paintEvent(QPaintEvent*) {
     }
     if (m_textIndex >= 0 && m_textIndex < static_cast<int>(m_texts.size())) {
         // A label cannot grow: a text too long for it ends in "…".
-        DrawTextInRect(painter, FitText(m_texts[m_textIndex], m_font, area.width()),
+        DrawTextInRect(painter, shownText(),
                        TextColor(m_textColor), m_centerText, true, area, &m_font);
     }
+}
+
+QString CVixStatic::shownText() const {
+    return FitText(GetText(), m_font, width());
 }
 
 void CVixStatic::mouseDoubleClickEvent(QMouseEvent* event) {

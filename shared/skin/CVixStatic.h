@@ -33,6 +33,9 @@ class CVixStatic : public QWidget {
     void SetText(const QString& text);
     // The text at textIndex, empty when the index is out of range.
     QString GetText() const;
+    // That text as drawn: whole, or cut and closed with "…" where the label
+    // is too narrow for it.
+    QString shownText() const;
     // Appends a text without showing it.
     void AddText(const QString& text);
 

@@ -11,7 +11,14 @@ QColor TextColor(std::uint32_t argb) {
 }
 
 QString FitText(const QString& text, const QFont& font, int width) {
-    return QFontMetrics(font).elidedText(text, Qt::ElideRight, std::max(width, 0));
+    // The widths the controls make room by are whole-pixel advances; a text
+    // that fits by that measure is kept whole even where its exact width
+    // runs a fraction of a pixel over.
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(text) <= width) {
+        return text;
+    }
+    return metrics.elidedText(text, Qt::ElideRight, std::max(width, 0));
 }
 
 void DrawTextInRect(QPainter& painter, const QString& text, const QColor& color,

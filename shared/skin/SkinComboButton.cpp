@@ -204,9 +204,16 @@ void SkinComboButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(m_font);
     painter.setPen(TextColor(color));
-    const QRect area = rect().adjusted(9, 0, 0, 0);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     FitText(m_caption, m_font, area.width()));
+    painter.drawText(CaptionArea(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     shownCaption());
+}
+
+QRect SkinComboButton::CaptionArea() const {
+    return rect().adjusted(9, 0, 0, 0);
+}
+
+QString SkinComboButton::shownCaption() const {
+    return FitText(m_caption, m_font, CaptionArea().width());
 }
 
 }  // namespace solune

@@ -45,6 +45,9 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
     // Caption, chosen id and chosen value at once; repaints.
     void SetSelection(const QString& text, int id, int value);
     const QString& caption() const { return m_caption; }
+    // The caption as drawn: whole, or cut and closed with "…" where the
+    // button is too narrow for it.
+    QString shownCaption() const;
     int chosenItemId() const { return m_chosenItemId; }
     int chosenValue() const { return m_chosenValue; }
     // Each setter repaints the button when the value changes.
@@ -93,6 +96,8 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
     SkinMenu* m_menu = nullptr;  // owned through its Qt parent, this button
 
   private:
+    // Where the caption is written: right of the button's left edge.
+    QRect CaptionArea() const;
     void OpenMenu();
 
     int m_fixedMenuWidth;

@@ -196,7 +196,14 @@ bool SkinMenu::Layout() {
     if (width() != m_laidOutWidth) {
         m_ownWidth = width();
     }
-    m_laidOutWidth = std::max(m_ownWidth, WidthForRows());
+    // Never wider than the screen, though: a row longer than that (a macro
+    // name of thousands of letters) ends in "…".
+    int widthForRows = WidthForRows();
+    const QRect area = ScreenArea();
+    if (!area.isEmpty()) {
+        widthForRows = std::min(widthForRows, area.width());
+    }
+    m_laidOutWidth = std::max(m_ownWidth, widthForRows);
     resize(m_laidOutWidth, rowCount() * h + 8);
     for (int i = 0; i < rowCount(); ++i) {
         m_rows[i]->rect = {1, 4 + i * h, width() - m_family.rowRightInset, 4 + (i + 1) * h};
@@ -332,8 +339,14 @@ void SkinMenu::paintEvent(QPaintEvent*) {
         }
         painter.setPen(i == m_hoverIndex ? TextColor(m_hoverTextColor) : normal);
         painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         FitText(item.text, m_font, width() - kTextLeft - kTextRightPad));
+                         shownRowText(i));
     }
+}
+
+QString SkinMenu::shownRowText(int index) const {
+    const int arrow = m_rows[index]->hasSubMenu ? kArrowRoom : 0;
+    return FitText(m_rows[index]->text, m_font,
+                   width() - kTextLeft - kTextRightPad - arrow - m_family.rowRightInset);
 }
 
 void SkinMenu::mouseMoveEvent(QMouseEvent* event) {

@@ -98,6 +98,9 @@ class SkinMenu : public QWidget, public ControlParent {
     int hoverIndex() const { return m_hoverIndex; }
     int rowCount() const { return static_cast<int>(m_rows.size()); }
     const MenuItem& row(int index) const { return *m_rows[index]; }
+    // Row `index`'s text as drawn: whole, or cut and closed with "…" when the
+    // menu could not grow wide enough for it.
+    QString shownRowText(int index) const;
     // The height of one row (the menu font's text height).
     int rowHeight() const;
     SkinMenu* parentMenu() const { return m_parentMenu; }

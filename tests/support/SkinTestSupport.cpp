@@ -1,11 +1,14 @@
 #include "tests/support/SkinTestSupport.h"
 
+#include "shared/skin/SkinMenu.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 #include <QWheelEvent>
 #include <QWindow>
+#include <QScreen>
 
 namespace solune::test {
 namespace {
@@ -68,6 +71,41 @@ void Wheel(QWidget* widget, int notches) {
 
 QImage Grab(QWidget* widget) {
     return widget->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool WholeOrElided(const QString& shown, const QString& text) {
+    if (shown == text) {
+        return true;
+    }
+    return shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1));
+}
+
+std::vector<QString> ExpectEveryRowWhole(SkinMenu& menu) {
+    std::vector<QString> texts;
+    std::vector<SkinMenu*> open = {&menu};
+    while (!open.empty()) {
+        SkinMenu* shown = open.back();
+        open.pop_back();
+        const QScreen* screen = shown->screen();
+        const bool screenWide = screen && shown->width() >= screen->availableGeometry().width();
+        for (int i = 0; i < shown->rowCount(); ++i) {
+            const MenuItem& row = shown->row(i);
+            texts.push_back(row.text);
+            SCOPED_TRACE(row.text.left(80).toStdString());
+            const QString drawn = shown->shownRowText(i);
+            EXPECT_TRUE(screenWide ? WholeOrElided(drawn, row.text) : drawn == row.text)
+                << drawn.left(80).toStdString() << " in a menu " << shown->width() << " wide";
+            if (row.hasSubMenu) {
+                MoveTo(shown, {(row.rect.left + row.rect.right) / 2,
+                               (row.rect.top + row.rect.bottom) / 2});
+                SkinMenu* sub = shown->GetSubMenu(row.id);
+                if (sub != nullptr && sub->isVisible()) {
+                    open.push_back(sub);
+                }
+            }
+        }
+    }
+    return texts;
 }
 
 }  // namespace solune::test

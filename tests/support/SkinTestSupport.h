@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QString>
 #include <QWidget>
 #include <string>
 #include <string_view>
@@ -14,6 +15,10 @@
 
 #include "platform/MessageSink.h"
 #include "shared/skin/ControlParent.h"
+
+namespace solune {
+class SkinMenu;
+}
 
 namespace solune::test {
 
@@ -55,5 +60,14 @@ void Wheel(QWidget* widget, int notches);
 
 // The widget as the user sees it.
 QImage Grab(QWidget* widget);
+
+// Whether `shown` is `text` whole, or `text` cut and closed with "…".
+bool WholeOrElided(const QString& shown, const QString& text);
+
+// Checks every row of the open `menu` and of each sub-menu it opens when the
+// pointer moves over a row (as the user opens them): each row is drawn whole,
+// or, only in a menu as wide as the screen, cut and closed with "…". The
+// rows' texts checked, in the order met.
+std::vector<QString> ExpectEveryRowWhole(SkinMenu& menu);
 
 }  // namespace solune::test

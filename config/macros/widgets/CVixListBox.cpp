@@ -299,8 +299,12 @@ void CVixListBox::paintEvent(QPaintEvent*) {
         painter.setPen(ColorOf(i == selected ? kSelectedTextColor : kNormalTextColor));
         const QRect row = rowRect(i);
         painter.drawText(row, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         FitText(rowText(i), painter.font(), row.width()));
+                         shownRowText(i));
     }
+}
+
+QString CVixListBox::shownRowText(int index) const {
+    return FitText(rowText(index), font(), rowRect(index).width());
 }
 
 void CVixListBox::wheelEvent(QWheelEvent* event) {

@@ -87,6 +87,9 @@ class CVixListBox : public QWidget, public ControlParent {
     int rowCount() const;
     QRect rowRect(int index) const;
     QString rowText(int index) const;
+    // That text as drawn: whole, or cut and closed with "…" when the row is
+    // too narrow for it.
+    QString shownRowText(int index) const;
     // The index of the selected row, or -1.
     int selectedRow() const;
     // The selected row's macro, or nullptr.

@@ -15,6 +15,7 @@
 #include "config/profiles/ProfileFile.h"
 #include "shared/skin/CVixMenu.h"
 #include "tests/config/app/VeskWindowFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 namespace {
@@ -238,6 +239,29 @@ TEST_F(VeskWindowTest, DisableEnableThroughTheProfileMenuGreysTheButtonAndProfil
 
     ChooseFromMenu("3", 4);
     EXPECT_TRUE(Button("Profile3")->isEnabled());
+}
+
+TEST_F(VeskWindowTest, EveryMenuRowAndProfileNameIsWholeOrEndsInAnEllipsis) {
+    Open();
+    for (const char* menuButton : {"1", "2", "3", "4", "5", "Language"}) {
+        SCOPED_TRACE(menuButton);
+        CVixComboButton* combo = Combo(menuButton);
+        m_ticks += 1000;
+        combo->setTickSource([this] { return m_ticks; });
+        ClickOn(combo);
+        ASSERT_TRUE(combo->menu()->isVisible());
+        EXPECT_FALSE(ExpectEveryRowWhole(*combo->menu()).empty());
+        combo->menu()->Close();
+    }
+    // A name longer than its button ends in "…" on the button.
+    newName = u"The profile for long evenings of strategy games";
+    ChooseFromMenu("2", 0);  // "Rename"
+    CVixButton* button = Button("Profile2");
+    const QString name = QString::fromStdU16String(*newName);
+    EXPECT_EQ(button->caption(), name);
+    EXPECT_NE(button->shownCaption(), name);
+    EXPECT_TRUE(WholeOrElided(button->shownCaption(), name));
+    EXPECT_EQ(Button("Profile1")->shownCaption(), Button("Profile1")->caption());
 }
 
 TEST_F(VeskWindowTest, TheProfileMenuRenamesSavesExportsAndImports) {

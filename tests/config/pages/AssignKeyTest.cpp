@@ -1,9 +1,13 @@
 // The key-capture pop-up: the key name it shows, what OK and Cancel give the
 // target selector, and keys that never reach its buttons.
 
+#include <QFontMetrics>
+
+#include "config/pages/KeyName.h"
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "tests/config/pages/PopDlgFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 namespace {
@@ -140,6 +144,33 @@ TEST_F(AssignKeyTest, TheKeyNameIsCentredInTheNeoSansFontOf14) {
     EXPECT_TRUE(label->centerText());
     EXPECT_EQ(label->textFont().pixelSize(), 14);
     EXPECT_EQ(label->textFont().family(), QStringLiteral("NeoSansStd-Regular"));
+}
+
+TEST_F(AssignKeyTest, EveryKeyNameIsShownWholeOrEndsInAnEllipsis) {
+    CPopDlg popup(layout::kAssignKeyMode, Context());
+    popup.SetTargetSelector(&selector);
+    int named = 0;
+    WhenModal([&](CPopDlg& shown) {
+        auto* label = shown.findChild<CVixStatic*>("Time");
+        const QFontMetrics metrics(label->textFont());
+        for (std::uint32_t code = 1; code < 256; ++code) {
+            const QString name = QString::fromStdString(KeyName(code));
+            if (name.isEmpty() || code == kEnter || code == kEscape) {
+                continue;
+            }
+            SCOPED_TRACE(name.toStdString());
+            keys.Play(code, false);
+            keys.Play(code, true);
+            EXPECT_EQ(label->GetText(), name);
+            const QString drawn = label->shownText();
+            EXPECT_TRUE(WholeOrElided(drawn, name)) << drawn.toStdString();
+            EXPECT_LE(metrics.horizontalAdvance(drawn), label->width());
+            ++named;
+        }
+        ClickControl(shown, "Cancel");
+    });
+    EXPECT_EQ(popup.DoModal(), 2);
+    EXPECT_GT(named, 100);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "shared/skin/CVixMenu.h"
 #include "shared/skin/CVixScrollCtrl.h"
 #include "tests/config/macros/widgets/MacroPageFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 namespace {
@@ -225,14 +226,6 @@ TEST(EventRowLook, LabelsMarkersAndDelays) {
         EXPECT_EQ(look.label, QString::fromLatin1(c.label));
         EXPECT_EQ(look.delay, QString::fromLatin1(c.delayText));
     }
-}
-
-// Whether `shown` is `text` whole or `text` cut and closed with "…".
-bool WholeOrElided(const QString& shown, const QString& text) {
-    if (shown == text) {
-        return true;
-    }
-    return shown.endsWith(QChar(0x2026)) && text.startsWith(shown.chopped(1));
 }
 
 TEST_F(EventList, EveryRowTextFitsItsPlaceAndTheDelayIsWhole) {

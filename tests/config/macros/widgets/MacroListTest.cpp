@@ -3,6 +3,7 @@
 // the chosen macro, and the list texts the list shows.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QTest>
 
 #include "config/macros/widgets/CVixListBox.h"
@@ -11,6 +12,7 @@
 #include "shared/skin/CVixEdit.h"
 #include "shared/skin/CVixScrollCtrl.h"
 #include "tests/config/macros/widgets/MacroPageFixture.h"
+#include "tests/support/SkinTestSupport.h"
 
 namespace solune::test {
 namespace {
@@ -44,6 +46,23 @@ TEST_F(MacroList, NewMacrosGetIdsFrom16AndUniqueNames) {
     ASSERT_EQ(library().macros().size(), 5u);
     EXPECT_EQ(library().macros()[3]->listText, u"M(3)");
     EXPECT_EQ(library().macros()[3]->id, 19);
+}
+
+TEST_F(MacroList, RowsShowNamesWholeOrEndingInAnEllipsis) {
+    OpenPage();
+    const QString longName(200, QChar(u'W'));
+    for (const QString& name : {QString("Jump"), QString("Jump(1)"), QString("jUMP"), longName}) {
+        NewMacro(name);
+    }
+    ASSERT_EQ(list().rowCount(), 4);
+    const QFontMetrics metrics(list().font());
+    for (int i = 0; i < list().rowCount(); ++i) {
+        const QString drawn = list().shownRowText(i);
+        SCOPED_TRACE(list().rowText(i).left(20).toStdString());
+        EXPECT_TRUE(WholeOrElided(drawn, list().rowText(i)));
+        EXPECT_LE(metrics.horizontalAdvance(drawn), list().rowRect(i).width());
+        EXPECT_EQ(drawn == list().rowText(i), i < 3);
+    }
 }
 
 TEST_F(MacroList, AnEmptyNameCreatesNothing) {

@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWindow>
 
 #include "shared/layout/MainWindowLayout.h"
 #include "config/app/UnexpectedExitSave.h"
@@ -402,6 +403,12 @@ void CVESKDlg::PutAway() {
 
 void CVESKDlg::ShowAndRaise() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
+    // The window manager may have iconified the window before our own record
+    // of its state caught up, so that it counts as shown here while nothing
+    // of it is on the screen: such a window is mapped afresh.
+    if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
+        hide();
+    }
     show();
     raise();
     activateWindow();

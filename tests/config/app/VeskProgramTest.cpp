@@ -522,11 +522,16 @@ TEST_F(VeskProgramTest, OnADesktopWithATrayAltF4HidesAndTheTraysDoubleClickShows
     // What the program still shows is its icon in the tray.
     const QString icon = display.VisibleWindowsOf(m_first.processId()).section('\n', 0, 0);
     ASSERT_FALSE(icon.isEmpty());
-    display.Xdotool({"mousemove", "--window", icon, "6", "6", "click", "--repeat", "2",
-                     "--delay", "60", "1"});
-    ASSERT_TRUE(WaitWhileRunning(m_first, [&] {
-        return display.VisibleWindowsOf(m_first.processId()).contains(window);
-    })) << m_first.readAllStandardError().toStdString();
+    // A double click the tray host took while it was busy (a loaded machine)
+    // is given again, as a user would.
+    auto shown = [&] { return display.VisibleWindowsOf(m_first.processId()).contains(window); };
+    for (int attempt = 0; attempt < 5 && !shown() && m_first.state() == QProcess::Running;
+         ++attempt) {
+        display.Xdotool({"mousemove", "--window", icon, "6", "6", "click", "--repeat", "2",
+                         "--delay", "60", "1"});
+        WaitWhileRunning(m_first, shown, 4);
+    }
+    ASSERT_TRUE(shown()) << m_first.readAllStandardError().toStdString();
     EXPECT_TRUE(WaitWhileRunning(m_first, [&] { return display.Geometry(window) == left; }))
         << "left at " << left.x() << "," << left.y() << ", back at "
         << display.Geometry(window).x() << "," << display.Geometry(window).y();

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "config/pages/SkinMessageBox.h"
+#include "shared/skin/SkinMessageBox.h"
 
 namespace solune {
 

@@ -1,6 +1,6 @@
 #include "updater/app/UpdaterEnvironment.h"
 
-#include <QMessageBox>
+#include <QApplication>
 #include <QString>
 
 #include "devicechoice/DeviceChoice.h"
@@ -9,6 +9,7 @@
 #include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
 #include "shared/layout/UpdaterScreenLayout.h"
+#include "shared/skin/SkinMessageBox.h"
 #include "updater/log/CLOG.h"
 
 namespace solune {
@@ -25,10 +26,10 @@ UpdaterEnvironment UpdaterEnvironment::ForProgram() {
     env.makeBackend = [] { return CreateSystemHidBackend(); };
     env.configProgramRunning = [] { return SingleInstance::IsHeld(kVeskInstanceName); };
     env.showMessageBox = [](const std::string& caption, const std::string& text) {
-        // A plain box with one OK button, no icon.
-        QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(caption),
-                        QString::fromStdString(text), QMessageBox::Ok);
-        box.exec();
+        // A box in the skin's dark look with one OK button, over the window.
+        SkinMessageBox box(QString::fromStdString(caption), QString::fromStdString(text),
+                           QApplication::activeWindow());
+        box.DoModal();
     };
     return env;
 }

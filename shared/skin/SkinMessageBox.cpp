@@ -1,4 +1,4 @@
-#include "config/pages/SkinMessageBox.h"
+#include "shared/skin/SkinMessageBox.h"
 
 #include <QClipboard>
 #include <QFontMetrics>

@@ -1,6 +1,5 @@
-// The program's message box, offscreen: it ends through OK, the close button,
-// Enter and Escape, grows with its text up to a cap, and the sink shows it
-// modally and returns once it is acknowledged.
+// The programs' message box, offscreen: it ends through OK, the close button,
+// Enter and Escape, copies its text, and grows with its text up to a cap.
 
 #include <gtest/gtest.h>
 
@@ -9,8 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "config/pages/SkinMessageBox.h"
-#include "config/pages/SkinMessageSink.h"
+#include "shared/skin/SkinMessageBox.h"
 
 namespace solune::test {
 namespace {
@@ -70,20 +68,6 @@ TEST(SkinMessageBoxTest, GrowsWithItsTextUpToACap) {
         ASSERT_NE(ok, nullptr);
         EXPECT_LT(box->height() - ok->geometry().bottom(), 20);
     }
-}
-
-TEST(SkinMessageBoxTest, TheSinkShowsTheTextModallyAndReturnsOnceAcknowledged) {
-    SkinMessageSink sink(QStringLiteral("VESK"));
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-        auto* box = dynamic_cast<SkinMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        shown = box->message();
-        QTest::mouseClick(box->findChild<QWidget*>("OK"), Qt::LeftButton);
-    });
-    sink.showMessage("The macros could not be saved: the disk is full.");
-    EXPECT_EQ(shown, QStringLiteral("The macros could not be saved: the disk is full."));
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // PNG files in the folder given on the command line ("vesk-buttons.png",
 // "vesk-sensor.png", "vesk-lighting.png", "vesk-macros.png",
 // "vesk-support.png"). scripts/vesk-screenshots.sh runs it offscreen against
-// a virtual mouse and writes the README's pictures.
+// a virtual mouse and writes the README's pictures. With a second folder it
+// also writes the close-ups of ScreenshotCrops there.
 
 #include <QApplication>
 #include <QDir>
@@ -10,10 +11,11 @@
 #include <cstdio>
 
 #include "config/app/CVESKDlg.h"
+#include "config/app/ScreenshotCrops.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vesk-screenshots OUTPUT-FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: vesk-screenshots OUTPUT-FOLDER [CROP-FOLDER]\n");
         return 2;
     }
     QApplication app(argc, argv);
@@ -34,6 +36,12 @@ int main(int argc, char** argv) {
             ++written;
         }
     }
+    bool cropsWritten = true;
+    if (argc == 3) {
+        const QString crops = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(crops);
+        cropsWritten = solune::WriteScreenshotCrops(window, crops) > 0;
+    }
     window.ExitProgram(solune::CVESKDlg::ExitRequest::FromSystem);
-    return written == 5 ? 0 : 1;
+    return written == 5 && cropsWritten ? 0 : 1;
 }

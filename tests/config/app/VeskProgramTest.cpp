@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 #include <QProcess>
+#include <QThread>
 #include <chrono>
 #include <functional>
 
@@ -410,11 +411,22 @@ TEST_F(VeskProgramTest, HangupAndALostDisplayStillSaveTheMacroLibrary) {
 
 // The main window (titled "SOLUNE300") of the copy `pid` on `display`, not
 // its tray icon, waiting up to 30 s for it; empty when none showed.
+// The visible main window of process `pid`, looked for again and again for up
+// to 30 s: a search that meets a window being destroyed (a second copy's
+// windows) ends early with nothing, so one empty answer proves nothing.
 QString MainWindowOf(const VirtualDisplay& display, qint64 pid) {
-    return display
-        .Xdotool({"search", "--sync", "--all", "--onlyvisible", "--pid", QString::number(pid),
-                  "--name", "^SOLUNE300$"})
-        .section('\n', 0, 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    do {
+        const QString window = display
+                                   .Xdotool({"search", "--all", "--onlyvisible", "--pid",
+                                             QString::number(pid), "--name", "^SOLUNE300$"})
+                                   .section('\n', 0, 0);
+        if (!window.isEmpty()) {
+            return window;
+        }
+        QThread::msleep(100);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return {};
 }
 
 // Polls `done` for up to `seconds` while `process` runs.

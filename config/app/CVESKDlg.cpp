@@ -402,16 +402,30 @@ void CVESKDlg::PutAway() {
 }
 
 void CVESKDlg::ShowAndRaise() {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
+    MapAndRaise();
     // The window manager may have iconified the window before our own record
-    // of its state caught up, so that it counts as shown here while nothing
-    // of it is on the screen: such a window is mapped afresh.
-    if (isVisible() && windowHandle() != nullptr && !windowHandle()->isExposed()) {
-        hide();
-    }
+    // of its state caught up, so that the request to map it was never sent:
+    // a window still not on the screen a moment later is mapped afresh.
+    m_showChecks = kShowChecks;
+    QTimer::singleShot(kShowCheckMs, this, [this] { CheckShown(); });
+}
+
+void CVESKDlg::MapAndRaise() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
+}
+
+void CVESKDlg::CheckShown() {
+    if (m_showChecks <= 0 || !isVisible() || windowHandle() == nullptr ||
+        windowHandle()->isExposed()) {
+        return;
+    }
+    --m_showChecks;
+    hide();
+    MapAndRaise();
+    QTimer::singleShot(kShowCheckMs, this, [this] { CheckShown(); });
 }
 
 void CVESKDlg::ExitProgram(ExitRequest request) {

@@ -153,6 +153,13 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // ShowAndRaise's steps: un-minimise, show, raise, activate; and the
+    // check a moment later that the window did reach the screen.
+    void MapAndRaise();
+    void CheckShown();
+    static constexpr int kShowChecks = 3;
+    static constexpr int kShowCheckMs = 500;
+    int m_showChecks = 0;
     // PageNotices.
     void LightingEntered() override;
     void MacroRemoved() override;

@@ -34,6 +34,7 @@ void CVixCbnColorButton::controlNotify(int id, int value) {
 void CVixCbnColorButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawPicture(painter, ChoosePicture(selected));
+    DrawFocusMark(painter);
 }
 
 void CVixCbnColorButton::hideEvent(QHideEvent* event) {
@@ -46,7 +47,20 @@ void CVixCbnColorButton::hideEvent(QHideEvent* event) {
 void CVixCbnColorButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_hover.pressed;
     SkinButtonBase::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !wasPressed || !m_panel) {
+    if (event->button() != Qt::LeftButton || !wasPressed) {
+        return;
+    }
+    TogglePanel();
+}
+
+void CVixCbnColorButton::Activate() {
+    if (isEnabled()) {
+        TogglePanel();
+    }
+}
+
+void CVixCbnColorButton::TogglePanel() {
+    if (!m_panel) {
         return;
     }
     if (m_panel->isVisible()) {

@@ -37,6 +37,9 @@ class CVixCbnColorButton : public SkinButtonBase, public ControlParent {
     // ignored.
     void controlNotify(int id, int value) override;
 
+    // What a click does: hides the shown panel, else shows it.
+    void Activate() override;
+
     bool selected = false;
 
   protected:
@@ -48,6 +51,8 @@ class CVixCbnColorButton : public SkinButtonBase, public ControlParent {
     void clicked() override {}
 
   private:
+    void TogglePanel();
+
     CColorPanel* m_panel = nullptr;
     std::uint32_t m_currentColor = 255;
 };

@@ -1,5 +1,6 @@
 #include "config/pages/CVixCbnColorButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -51,6 +52,15 @@ void CVixCbnColorButton::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     TogglePanel();
+}
+
+void CVixCbnColorButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && m_panel && m_panel->isVisible()) {
+        m_panel->hide();
+        event->accept();
+        return;
+    }
+    SkinButtonBase::keyPressEvent(event);
 }
 
 void CVixCbnColorButton::Activate() {

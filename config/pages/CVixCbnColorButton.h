@@ -45,6 +45,8 @@ class CVixCbnColorButton : public SkinButtonBase, public ControlParent {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Escape hides the shown panel; other keys are a button's.
+    void keyPressEvent(QKeyEvent* event) override;
     // The panel goes with its button (a page switch hides the button).
     void hideEvent(QHideEvent* event) override;
     // A click is the panel's business; the page hears only the colour.

@@ -45,7 +45,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: the accessibility bus launcher connects to the display and leaves
+# again; a server that reset then would drop the program's first connection.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" \
+  2>"$work/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do
   [ -s "$work/display" ] && break

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <algorithm>
 #include <QTest>
 #include <functional>
 #include <string>
@@ -152,6 +154,57 @@ TEST_F(VeskAccessibilityTest, StatesAndValuesFollowTheControls) {
     thumb->valueInterface()->setCurrentValue(3200);
     EXPECT_EQ(thumb->text(QAccessible::Name), QStringLiteral("DPI stage 2, X, 3200"));
     EXPECT_NE(Node("Surface quality 0 %", QAccessible::Graphic), nullptr);
+}
+
+// Tab walks the profile bar, the page buttons, the shown page's controls and
+// the window's buttons, in reading order and round; Shift+Tab walks back;
+// Return on the focused "Apply" applies.
+TEST_F(VeskAccessibilityTest, TabWalksInReadingOrderAndReturnPressesTheFocusedButton) {
+    OpenReal();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    Control("1")->setFocus(Qt::OtherFocusReason);
+    std::vector<std::string> forward{"1"};
+    for (int i = 0; i < 60 && (forward.size() == 1 || forward.back() != "1"); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    const std::vector<std::string> start = {"1", "Profile1", "2", "Profile2", "3", "Profile3",
+                                            "4", "Profile4", "5", "Profile5", "Mouse Settings",
+                                            "Sensor Performance", "Color Settings",
+                                            "Macro Settings", "Support", "Function1"};
+    const std::vector<std::string> end = {"Reset to Default", "Language", "OK", "Apply", "Cancel",
+                                          "1"};
+    ASSERT_GT(forward.size(), start.size() + end.size());
+    EXPECT_EQ(std::vector<std::string>(forward.begin(), forward.begin() + 16), start);
+    EXPECT_EQ(std::vector<std::string>(forward.end() - 6, forward.end()), end);
+    // Only the shown page's controls are on the way.
+    EXPECT_EQ(std::count(forward.begin(), forward.end(), "Analyze Surface"), 0);
+    EXPECT_EQ(std::count(forward.begin(), forward.end(), "Scroll Speed"), 1);
+
+    std::vector<std::string> backward{"1"};
+    for (std::size_t i = 1; i < forward.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        backward.push_back(QApplication::focusWidget()->objectName().toStdString());
+    }
+    EXPECT_EQ(backward, std::vector<std::string>(forward.rbegin(), forward.rend()));
+
+    auto* apply = Control<SkinButtonBase>("Apply");
+    while (QApplication::focusWidget() != apply) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_TRUE(apply->showsFocusMark());
+    ClickOn("500");  // a click moves the focus without a mark
+    EXPECT_FALSE(Control<SkinButtonBase>("500")->showsFocusMark());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("500"));
+    // Space presses the box again: the group keeps it on.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(Control<CVixCheckBox>("500")->isChecked());
+    apply->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(apply, Qt::Key_Return);
+    EXPECT_EQ(m_mouse.State().profileSlots[0][21], 2);  // 500 Hz: interval 2
 }
 
 class ActionsActAsClicks : public VeskAccessibilityTest,

@@ -143,9 +143,7 @@ void SkinButtonBase::focusOutEvent(QFocusEvent* event) {
 }
 
 void SkinButtonBase::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!activates || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
         QWidget::keyPressEvent(event);
         return;
     }

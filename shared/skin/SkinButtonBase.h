@@ -10,10 +10,13 @@
 // enters it anew. A release counts as a click (ControlParent::controlClicked with the control's id)
 // when the press is still held on the control, that is pressed is 1 and the release lies inside.
 //
-// Keyboard: the control takes the focus by Tab and by click; Space, Return and
-// Enter (not repeated) do what a click does (Activate), which is also what a
-// screen reader's press, toggle or open-menu action does. A control that Tab
-// reached shows the focus mark (FocusMark.h) over its picture.
+// Keyboard: the control takes the focus by Tab and by click; Space (not
+// repeated, without modifiers) does what a click does (Activate), which is
+// also what a screen reader's press, toggle or open-menu action does. Return
+// and Enter go on to the window, which keeps its own meaning for them (OK in
+// a pop-up, storing the lighting page, nothing on the other pages), as they
+// had for the original's owner-drawn buttons. A control that Tab reached
+// shows the focus mark (FocusMark.h) over its picture.
 
 #include <QImage>
 #include <QWidget>

@@ -158,7 +158,7 @@ TEST_F(VeskAccessibilityTest, StatesAndValuesFollowTheControls) {
 
 // Tab walks the profile bar, the page buttons, the shown page's controls and
 // the window's buttons, in reading order and round; Shift+Tab walks back;
-// Return on the focused "Apply" applies.
+// Space on the focused "Apply" applies.
 TEST_F(VeskAccessibilityTest, TabWalksInReadingOrderAndReturnPressesTheFocusedButton) {
     OpenReal();
     m_window->activateWindow();
@@ -203,7 +203,10 @@ TEST_F(VeskAccessibilityTest, TabWalksInReadingOrderAndReturnPressesTheFocusedBu
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(Control<CVixCheckBox>("500")->isChecked());
     apply->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(apply, Qt::Key_Return);
+    const auto before = m_mouse.State().profileSlots[0];
+    QTest::keyClick(apply, Qt::Key_Return);  // Enter keeps the window's meaning: nothing
+    EXPECT_EQ(m_mouse.State().profileSlots[0], before);
+    QTest::keyClick(apply, Qt::Key_Space);
     EXPECT_EQ(m_mouse.State().profileSlots[0][21], 2);  // 500 Hz: interval 2
 }
 

@@ -5,8 +5,11 @@
 
 #include "shared/skin/AccessibleSkinButton.h"
 #include "shared/skin/AccessibleSkinMenu.h"
+#include "shared/skin/AccessibleSkinProgress.h"
 #include "shared/skin/AccessibleSkinSlider.h"
+#include "shared/skin/AccessibleSkinSlider3D.h"
 #include "shared/skin/AccessibleSkinStatic.h"
+#include "shared/skin/AccessibleSpokenWidget.h"
 #include "shared/skin/CVixMouseStatic.h"
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixSliderCtrl.h"

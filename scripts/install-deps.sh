@@ -14,6 +14,7 @@ packages=(
   libbenchmark-dev
   python3
   xvfb xdotool x11-utils openbox trayer
+  dbus at-spi2-core python3-pyatspi
   locales
   libglib2.0-dev gsettings-desktop-schemas libx11-dev
   desktop-file-utils appstream man-db dpkg-dev lintian

@@ -11,6 +11,7 @@
 #include "platform/InstanceRefusal.h"
 #include "platform/ProgramArguments.h"
 #include "platform/SingleInstance.h"
+#include "shared/skin/SkinAccessibility.h"
 
 namespace solune {
 
@@ -56,6 +57,7 @@ int CVESKApp::Run(int argc, char** argv) {
     const int signalDescriptor = TerminationSignals::Install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VESK"));
+    InstallSkinAccessibility();
     // Hiding the window leaves the program running in the notification area.
     QApplication::setQuitOnLastWindowClosed(false);
     if (hasProgramArguments()) {

@@ -19,7 +19,9 @@
 #include "shared/skin/CVixComboButton.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/ControlNotify.h"
+#include "shared/skin/SkinAccessibility.h"
 #include "shared/skin/SkinFonts.h"
+#include "shared/skin/TabChain.h"
 
 namespace solune {
 
@@ -115,6 +117,7 @@ void CVESKDlg::PlaceControls(const SkinPictures& pictures) {
     const LayoutControls controls = BuildFromLayout(layout::kMainControls, pictures, *this, rules);
     for (int k = 0; k < kPageButtonCount; ++k) {
         m_pageButtons[k] = controls.get<CVixButton>(layout::kMouseSettingsButtonId + k);
+        SetSpokenRole(*m_pageButtons[k], QAccessible::PageTab);
     }
     for (int number = 1; number <= kProfileCount; ++number) {
         CVixButton* button =
@@ -160,11 +163,28 @@ void CVESKDlg::CreatePages() {
         QWidget* page = m_pages->page(index);
         page->setParent(this, Qt::Widget);
         page->setGeometry(r.x, r.y, r.width, r.height);
+        page->setAccessibleName(m_pageButtons[index]->accessibleName());
+        SetSpokenRole(*page, QAccessible::Pane);
         page->hide();
     }
     m_pages->page(VeskPages::kButtons)->show();
     m_shownPage = VeskPages::kButtons;
     m_pageButtons[VeskPages::kButtons]->setSelected(true);
+    ChainReadingOrder();
+}
+
+void CVESKDlg::ChainReadingOrder() {
+    std::vector<QWidget*> order;
+    for (int k = 0; k < kProfileCount; ++k) {
+        order.push_back(m_profileMenus[k]);
+        order.push_back(m_profileButtons[k]);
+    }
+    order.insert(order.end(), m_pageButtons.begin(), m_pageButtons.end());
+    for (int k = 0; k < VeskPages::kCount; ++k) {
+        AppendTabStops(*m_pages->page(k), order);
+    }
+    order.insert(order.end(), {m_reset, m_language, m_ok, m_apply, m_cancel});
+    ChainTabOrder(order);
 }
 
 void CVESKDlg::ShowPage(int index) {

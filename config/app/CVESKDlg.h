@@ -187,6 +187,9 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     void PlaceControls(const SkinPictures& pictures);
     void FillMenus();
     void CreatePages();
+    // Tab and Shift+Tab in reading order: the profile bar, the page buttons,
+    // the shown page's controls, then Reset, Language, OK, Apply and Cancel.
+    void ChainReadingOrder();
     void ResetToDefault();
     void ApplyAndHide();
     // True when the tray icon is in a notification area, so a hidden window can

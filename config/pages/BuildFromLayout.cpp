@@ -11,6 +11,7 @@
 #include "shared/skin/CVixSliderCtrl.h"
 #include "shared/skin/CVixSliderCtrl3D.h"
 #include "shared/skin/CVixStatic.h"
+#include "shared/skin/SkinAccessibility.h"
 
 namespace solune {
 namespace {
@@ -91,6 +92,14 @@ void DressPlain(QWidget& widget, const LayoutControl& row, const SkinPictures& p
 
 void PlaceControl(QWidget& widget, const LayoutControl& row) {
     widget.setObjectName(QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
+    const std::string_view spoken = layout::SpokenName(row);
+    widget.setAccessibleName(
+        QString::fromUtf8(spoken.data(), static_cast<qsizetype>(spoken.size())));
+    if (row.kind == ControlKind::Picture) {
+        SetSpokenRole(widget, QAccessible::Graphic);
+    } else if (row.kind == ControlKind::List) {
+        SetSpokenRole(widget, QAccessible::List);
+    }
     widget.setGeometry(row.rect.x, row.rect.y, row.rect.width, row.rect.height);
 }
 

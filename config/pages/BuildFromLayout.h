@@ -53,7 +53,9 @@ LayoutControls BuildFromLayout(std::span<const layout::LayoutControl> table,
                                const SkinPictures& pictures, QWidget& parent,
                                const DressRules& rules = {});
 
-// Names `widget` after `row` and moves it to the row's rectangle.
+// Names `widget` after `row` (its object name the template text, its
+// accessible name the row's spoken name; a picture is a graphic and a list a
+// list to screen readers) and moves it to the row's rectangle.
 void PlaceControl(QWidget& widget, const layout::LayoutControl& row);
 
 // Dresses `widget`, a control of `row`'s kind, from `pictures` (see above).

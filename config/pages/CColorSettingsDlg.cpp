@@ -5,12 +5,14 @@
 #include <algorithm>
 
 #include "config/pages/CVixCbnColorButton.h"
+#include "config/pages/SpokenColor.h"
 #include "config/pages/ColorValues.h"
 #include "config/pages/BuildFromLayout.h"
 #include "config/pages/DecimalText.h"
 #include "config/pages/PageNotices.h"
 #include "shared/layout/LightingPageLayout.h"
 #include "config/profiles/Profile.h"
+#include "shared/skin/SkinAccessibility.h"
 #include "shared/skin/CVixButton.h"
 #include "shared/skin/CVixCheckBox.h"
 #include "shared/skin/CVixEdit.h"
@@ -105,8 +107,10 @@ void CColorSettingsDlg::SetUpZoneControls(const LayoutControls& controls) {
 void CColorSettingsDlg::SetUpPresets(const LayoutControls& controls) {
     for (int row = 1; row <= 4; ++row) {
         for (int column = 1; column <= 5; ++column) {
-            m_presets[(row - 1) * 5 + (column - 1)] =
-                controls.get<CVixButton>(PresetButtonId(row, column));
+            CVixButton* preset = controls.get<CVixButton>(PresetButtonId(row, column));
+            m_presets[(row - 1) * 5 + (column - 1)] = preset;
+            const Rgb& rgb = kPresetColors[row - 1][column - 1];
+            preset->setAccessibleName(SpokenColor(rgb.red, rgb.green, rgb.blue));
         }
     }
 }
@@ -114,6 +118,8 @@ void CColorSettingsDlg::SetUpPresets(const LayoutControls& controls) {
 void CColorSettingsDlg::SetUpEffectControls(const LayoutControls& controls) {
     for (std::size_t i = 0; i < kLightingEffectIds.size(); ++i) {
         m_effects[i] = controls.get<CVixButton>(kLightingEffectIds[i]);
+        // One effect is on: to a screen reader the four are radio buttons.
+        SetSpokenRole(*m_effects[i], QAccessible::RadioButton);
     }
     m_effects[0]->setSelected(true);
     m_colorShiftButton = controls.get<CVixButton>(kLightingColorShiftId);

@@ -59,6 +59,7 @@ void CMouseSettingsDlg::SetUpMarkers(const LayoutControls& controls) {
         }
         auto* marker = new CVixButton(layout::kMarkerIds[k], this);
         marker->setObjectName(QStringLiteral("Bn%1").arg(k + 1));
+        marker->setAccessibleName(QStringLiteral("Button %1 marker").arg(k + 1));
         marker->setGeometry(0, 0, 0, 0);
         marker->hide();
         m_markers[k] = marker;

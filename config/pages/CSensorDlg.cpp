@@ -91,6 +91,8 @@ void CSensorDlg::Build() {
 void CSensorDlg::SetUpSliders(const LayoutControls& controls) {
     m_xAxis = controls.get<CVixSliderCtrl3D>(kSensorXAxisId);
     m_yAxis = controls.get<CVixSliderCtrl3D>(kSensorYAxisId);
+    m_xAxis->setSpokenThumbPattern(QStringLiteral("DPI stage %1, X, %2"));
+    m_yAxis->setSpokenThumbPattern(QStringLiteral("DPI stage %1, Y, %2"));
     for (CVixSliderCtrl3D* slider : {m_xAxis, m_yAxis}) {
         slider->setMinValue(kMinDpi);
         slider->setMaxValue(kMaxDpi);
@@ -122,6 +124,7 @@ void CSensorDlg::SetUpQuality(const LayoutControls& controls) {
     for (int c = 0; c < kQualityClassCount; ++c) {
         m_surface->AddImage(m_pictures.Extra(SurfacePictureFile(c)));
     }
+    ShowQuality(0);
 }
 
 void CSensorDlg::SetUpLabels(const LayoutControls& controls) {
@@ -290,6 +293,7 @@ void CSensorDlg::AnalyzeSurface() {
 void CSensorDlg::ShowQuality(int qualityClass) {
     m_quality->setValue(qualityClass);
     m_surface->setImageIndex(qualityClass);
+    m_surface->setAccessibleName(QStringLiteral("Surface quality %1 %").arg(qualityClass * 10));
 }
 
 // ---- timers and keys ------------------------------------------------------

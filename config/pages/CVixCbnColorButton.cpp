@@ -1,5 +1,6 @@
 #include "config/pages/CVixCbnColorButton.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -34,6 +35,7 @@ void CVixCbnColorButton::controlNotify(int id, int value) {
 void CVixCbnColorButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawPicture(painter, ChoosePicture(selected));
+    DrawFocusMark(painter);
 }
 
 void CVixCbnColorButton::hideEvent(QHideEvent* event) {
@@ -46,7 +48,29 @@ void CVixCbnColorButton::hideEvent(QHideEvent* event) {
 void CVixCbnColorButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool wasPressed = m_hover.pressed;
     SkinButtonBase::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton || !wasPressed || !m_panel) {
+    if (event->button() != Qt::LeftButton || !wasPressed) {
+        return;
+    }
+    TogglePanel();
+}
+
+void CVixCbnColorButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && m_panel && m_panel->isVisible()) {
+        m_panel->hide();
+        event->accept();
+        return;
+    }
+    SkinButtonBase::keyPressEvent(event);
+}
+
+void CVixCbnColorButton::Activate() {
+    if (isEnabled()) {
+        TogglePanel();
+    }
+}
+
+void CVixCbnColorButton::TogglePanel() {
+    if (!m_panel) {
         return;
     }
     if (m_panel->isVisible()) {

@@ -37,17 +37,24 @@ class CVixCbnColorButton : public SkinButtonBase, public ControlParent {
     // ignored.
     void controlNotify(int id, int value) override;
 
+    // What a click does: hides the shown panel, else shows it.
+    void Activate() override;
+
     bool selected = false;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Escape hides the shown panel; other keys are a button's.
+    void keyPressEvent(QKeyEvent* event) override;
     // The panel goes with its button (a page switch hides the button).
     void hideEvent(QHideEvent* event) override;
     // A click is the panel's business; the page hears only the colour.
     void clicked() override {}
 
   private:
+    void TogglePanel();
+
     CColorPanel* m_panel = nullptr;
     std::uint32_t m_currentColor = 255;
 };

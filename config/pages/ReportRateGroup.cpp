@@ -1,10 +1,16 @@
 #include "config/pages/ReportRateGroup.h"
 
 #include "shared/skin/CVixCheckBox.h"
+#include "shared/skin/SkinAccessibility.h"
 
 namespace solune {
 
-ReportRateGroup::ReportRateGroup(std::array<CVixCheckBox*, 4> boxes) : m_boxes(boxes) {}
+ReportRateGroup::ReportRateGroup(std::array<CVixCheckBox*, 4> boxes) : m_boxes(boxes) {
+    // One of the four is on: to a screen reader they are radio buttons.
+    for (CVixCheckBox* box : m_boxes) {
+        SetSpokenRole(*box, QAccessible::RadioButton);
+    }
+}
 
 bool ReportRateGroup::IsBox(int id) {
     for (const Box& box : kBoxes) {

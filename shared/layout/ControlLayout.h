@@ -59,7 +59,9 @@ enum class ControlKind {
 
 // One control of a window. `artText` is the text that the artwork draws inside
 // the control's region (empty when the control draws its own caption or shows
-// no text).
+// no text). `spoken` is the name a screen reader says for the control where
+// neither the art text nor the template text says what it is (empty: the art
+// text, else the template text; see SpokenName).
 struct LayoutControl {
     int id = 0;
     std::string_view name;  // the control's template text
@@ -68,9 +70,19 @@ struct LayoutControl {
     std::string_view artText;
     // Where the control's pictures are cut from, when that is not `rect`.
     ControlRect picture{};
+    std::string_view spoken{};
 
     constexpr ControlRect artRect() const { return picture.width > 0 ? picture : rect; }
 };
+
+// The name a screen reader says for `control`: its spoken name, else its art
+// text, else its template text.
+constexpr std::string_view SpokenName(const LayoutControl& control) {
+    if (!control.spoken.empty()) {
+        return control.spoken;
+    }
+    return control.artText.empty() ? control.name : control.artText;
+}
 
 enum class TextRole {
     Banner,   // the product name on the main window

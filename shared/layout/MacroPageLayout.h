@@ -25,8 +25,8 @@ enum MacroPageControl : int {
 // "Stop Record" sits where "Start Record" sits (it is hidden at start) but
 // takes its pictures from its own place lower down in the page pictures.
 inline constexpr auto kMacroPageControls = std::to_array<LayoutControl>({
-    {kMacroListId, "Macro", ControlKind::List, {42, 75, 200, 199}, ""},
-    {kEventListId, "Events", ControlKind::List, {282, 75, 200, 199}, ""},
+    {kMacroListId, "Macro", ControlKind::List, {42, 75, 200, 199}, "", {}, "Macro list"},
+    {kEventListId, "Events", ControlKind::List, {282, 75, 200, 199}, "", {}, "Event list"},
     {kNewMacroId, "New Macro", ControlKind::Button, {41, 285, 81, 26}, "New Macro"},
     {kDeleteMacroId, "Delete", ControlKind::Button, {137, 285, 83, 26}, "Delete"},
     {kRecordDelayId, "Record Delay", ControlKind::CheckBox, {543, 73, 86, 17}, "Record Delay"},

@@ -63,17 +63,17 @@ inline constexpr auto kMainControls = std::to_array<LayoutControl>({
     {kProfile3ButtonId, "Profile3", ControlKind::Button, {337, 187, 140, 20}, ""},
     {kProfile4ButtonId, "Profile4", ControlKind::Button, {492, 187, 141, 20}, ""},
     {kProfile5ButtonId, "Profile5", ControlKind::Button, {649, 187, 142, 20}, ""},
-    {kFirstProfileMenuId, "1", ControlKind::ComboButton, {9, 187, 16, 20}, ""},
-    {kProfile2MenuId, "2", ControlKind::ComboButton, {165, 187, 17, 20}, ""},
-    {kProfile3MenuId, "3", ControlKind::ComboButton, {321, 187, 16, 20}, ""},
-    {kProfile4MenuId, "4", ControlKind::ComboButton, {477, 187, 15, 20}, ""},
-    {kLastProfileMenuId, "5", ControlKind::ComboButton, {633, 187, 16, 20}, ""},
+    {kFirstProfileMenuId, "1", ControlKind::ComboButton, {9, 187, 16, 20}, "", {}, "Profile 1 menu"},
+    {kProfile2MenuId, "2", ControlKind::ComboButton, {165, 187, 17, 20}, "", {}, "Profile 2 menu"},
+    {kProfile3MenuId, "3", ControlKind::ComboButton, {321, 187, 16, 20}, "", {}, "Profile 3 menu"},
+    {kProfile4MenuId, "4", ControlKind::ComboButton, {477, 187, 15, 20}, "", {}, "Profile 4 menu"},
+    {kLastProfileMenuId, "5", ControlKind::ComboButton, {633, 187, 16, 20}, "", {}, "Profile 5 menu"},
     {kResetButtonId, "Reset to Default", ControlKind::Button, {38, 563, 89, 24}, "Reset to Default"},
     {kLanguageButtonId, "Language", ControlKind::ComboButton, {146, 563, 117, 24}, ""},
     {kOkButtonId, "OK", ControlKind::Button, {555, 563, 56, 24}, "OK"},
     {kApplyButtonId, "Apply", ControlKind::Button, {617, 563, 55, 24}, "Apply"},
     {kCancelButtonId, "Cancel", ControlKind::Button, {678, 563, 54, 24}, "Cancel"},
-    {kFirmwareVerLabelId, "FirmwareVer", ControlKind::Label, {242, 7, 29, 13}, ""},
+    {kFirmwareVerLabelId, "FirmwareVer", ControlKind::Label, {242, 7, 29, 13}, "", {}, "Firmware version"},
 });
 
 inline constexpr auto kMainTexts = std::to_array<StaticText>({

@@ -20,7 +20,7 @@ inline constexpr auto kRenameDlgControls = std::to_array<LayoutControl>({
     {kRenameOkId, "OK", ControlKind::Button, {273, 130, 55, 25}, "OK"},
     {kRenameCancelId, "Cancel", ControlKind::Button, {336, 130, 55, 25}, "Cancel"},
     {kRenameCloseId, "Close", ControlKind::CloseButton, {376, 0, 21, 22}, ""},
-    {kRenameEditId, "name edit", ControlKind::Edit, {112, 44, 199, 15}, ""},
+    {kRenameEditId, "name edit", ControlKind::Edit, {112, 44, 199, 15}, "", {}, "Profile name"},
 });
 
 inline constexpr auto kRenameDlgTexts = std::to_array<StaticText>({

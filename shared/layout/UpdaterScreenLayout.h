@@ -48,7 +48,7 @@ struct UpdaterScreen {
 
 namespace screens {
 inline constexpr LayoutControl kVersion{kUpdaterVersionId, "softVersion", ControlKind::Label,
-                                        kUpdaterVersionRect, ""};
+                                        kUpdaterVersionRect, "", {}, "Updater version"};
 constexpr LayoutControl Ok(ControlRect r) {
     return {kUpdaterOkId, "OK", ControlKind::Button, r, "OK"};
 }
@@ -58,10 +58,10 @@ constexpr LayoutControl Cancel(ControlRect r) {
 inline constexpr LayoutControl kClose{
     kUpdaterCloseId, "Close", ControlKind::CloseButton, {348, 0, 27, 23}, ""};
 constexpr LayoutControl MouseVersion(ControlRect r) {
-    return {kUpdaterMouseVersionId, "Mouse FWVersion", ControlKind::Label, r, ""};
+    return {kUpdaterMouseVersionId, "Mouse FWVersion", ControlKind::Label, r, "", {}, "Mouse firmware version"};
 }
 constexpr LayoutControl FileVersion(ControlRect r) {
-    return {kUpdaterFileVersionId, "File FWVersion", ControlKind::Label, r, ""};
+    return {kUpdaterFileVersionId, "File FWVersion", ControlKind::Label, r, "", {}, "Package firmware version"};
 }
 
 inline constexpr StaticText kTitle{
@@ -132,7 +132,7 @@ inline constexpr auto k09Texts = std::to_array<StaticText>(
      Caption("Mouse firmware", {40, 77, 127, 11})});
 
 inline constexpr auto k10 = std::to_array<LayoutControl>(
-    {kVersion, {kUpdaterProgressId, "progress", ControlKind::Progress, {22, 105, 334, 17}, ""}});
+    {kVersion, {kUpdaterProgressId, "progress", ControlKind::Progress, {22, 105, 334, 17}, "", {}, "Update progress"}});
 inline constexpr auto k10Texts = std::to_array<StaticText>(
     {kTitle, StaticText{"Updating the firmware. Do not unplug the mouse or close this window until "
                         "the update has finished.",

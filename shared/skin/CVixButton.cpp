@@ -14,7 +14,7 @@ CVixButton::CVixButton(int controlId, QWidget* parent)
     : SkinButtonBase(controlId, parent), m_font(skin::MakeFont(skin::kArialFace, 15)) {}
 
 void CVixButton::setCaption(const QString& caption) {
-    SetAndRepaint(*this, m_caption, caption);
+    SetAndRepaint(*this, m_caption, caption, Spoken::Name);
 }
 
 void CVixButton::setTextFont(const QFont& font) {
@@ -30,13 +30,14 @@ void CVixButton::setSelectedTextColor(std::uint32_t argb) {
 }
 
 void CVixButton::setSelected(bool value) {
-    SetAndRepaint(*this, m_selected, value);
+    SetAndRepaint(*this, m_selected, value, Spoken::Checked);
 }
 
 void CVixButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawPicture(painter, ChoosePicture(m_selected));
     if (m_caption.isEmpty()) {
+        DrawFocusMark(painter);
         return;
     }
     QColor color;
@@ -50,6 +51,7 @@ void CVixButton::paintEvent(QPaintEvent*) {
         color = TextColor(m_normalTextColor);
     }
     DrawTextInRect(painter, shownCaption(), color, false, true, CaptionArea(), &m_font);
+    DrawFocusMark(painter);
 }
 
 QRect CVixButton::CaptionArea() const {

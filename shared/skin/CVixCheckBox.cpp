@@ -9,16 +9,18 @@ namespace solune {
 CVixCheckBox::CVixCheckBox(int controlId, QWidget* parent) : SkinButtonBase(controlId, parent) {}
 
 void CVixCheckBox::setChecked(bool checked) {
-    SetAndRepaint(*this, m_checked, checked);
+    SetAndRepaint(*this, m_checked, checked, Spoken::Checked);
 }
 
 void CVixCheckBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     DrawPicture(painter, ChoosePicture(m_checked));
+    DrawFocusMark(painter);
 }
 
 void CVixCheckBox::releasedWhilePressed() {
     m_checked = !m_checked;
+    AnnounceChange(*this, Spoken::Checked);
 }
 
 }  // namespace solune

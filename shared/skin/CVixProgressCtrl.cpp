@@ -32,7 +32,7 @@ void CVixProgressCtrl::setMaxValue(int value) {
 }
 
 void CVixProgressCtrl::setValue(int value) {
-    SetAndRepaint(*this, m_value, value);
+    SetAndRepaint(*this, m_value, value, Spoken::Value);
 }
 
 void CVixProgressCtrl::setVertical(int vertical) {

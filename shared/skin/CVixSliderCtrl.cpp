@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "shared/skin/AnnounceChange.h"
 #include "shared/skin/DrawTextInRect.h"
 #include "shared/layout/SliderMath.h"
 
@@ -26,7 +27,25 @@ void CVixSliderCtrl::SetPos(int value) {
     m_value = value;
     m_lastReported = value;
     update();
+    AnnounceChange(*this, Spoken::Value);
     Notify(value);
+}
+
+void CVixSliderCtrl::SetValueByUser(int value) {
+    if (m_state == kDisabled) {
+        return;
+    }
+    ShowUserValue(UserValue(value));
+    update();
+}
+
+void CVixSliderCtrl::ShowUserValue(int value) {
+    m_value = value;
+    if (value != m_lastReported) {
+        m_lastReported = value;
+        AnnounceChange(*this, Spoken::Value);
+        Notify(value);
+    }
 }
 
 int CVixSliderCtrl::thumbCenterX() const {
@@ -36,11 +55,7 @@ int CVixSliderCtrl::thumbCenterX() const {
 void CVixSliderCtrl::posFromPoint(int x) {
     const int value = layout::SnapToStep(
         layout::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue(), maxValue()), step());
-    m_value = value;
-    if (value != m_lastReported) {
-        m_lastReported = value;
-        Notify(value);
-    }
+    ShowUserValue(value);
 }
 
 void CVixSliderCtrl::paintEvent(QPaintEvent*) {
@@ -70,6 +85,7 @@ void CVixSliderCtrl::paintEvent(QPaintEvent*) {
         DrawTextInRect(painter, QString::number(m_value), TextColor(textColor()), true, false,
                        QRect(left, h, right - left, 20), &textFont());
     }
+    DrawFocusMark(painter);
 }
 
 }  // namespace solune

@@ -24,6 +24,9 @@ class CVixSliderCtrl : public SkinSliderBase {
     void SetPos(int value);
     int value() const { return m_value; }
 
+    int keyboardValue() const override { return m_value; }
+    void SetValueByUser(int value) override;
+
     // The x of the thumb's centre for the current value.
     int thumbCenterX() const;
 
@@ -32,6 +35,9 @@ class CVixSliderCtrl : public SkinSliderBase {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Shows `value` and tells the parent when it is not the value last told.
+    void ShowUserValue(int value);
+
     QImage m_track;
     QImage m_thumb;
     QImage m_thumbOver;

@@ -1,9 +1,11 @@
 #include "shared/skin/CVixSliderCtrl3D.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "shared/skin/ControlNotify.h"
+#include "shared/skin/AnnounceChange.h"
 #include "shared/skin/DrawTextInRect.h"
 #include "shared/layout/SliderMath.h"
 
@@ -35,6 +37,7 @@ void CVixSliderCtrl3D::SetThumbPos(int thumb, int value, bool notify) {
     m_values[i] = value;
     m_lastReported[i] = value;
     update();
+    AnnounceChange(*this, Spoken::Value);
     if (notify) {
         Notify(value | notify::kThumbCode[thumb]);
     }
@@ -73,6 +76,9 @@ int CVixSliderCtrl3D::HitThumb(QPoint point) const {
 
 void CVixSliderCtrl3D::beginDrag(QPoint point) {
     m_activeThumb = HitThumb(point);
+    if (m_activeThumb != 0) {
+        m_keyboardThumb = m_activeThumb;
+    }
 }
 
 void CVixSliderCtrl3D::endDrag() {
@@ -86,11 +92,42 @@ void CVixSliderCtrl3D::posFromPoint(int x) {
     const int i = m_activeThumb - 1;
     const int value = layout::SnapToStep(
         layout::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue(), maxValue()), step());
+    ShowUserValue(m_activeThumb, value);
+}
+
+void CVixSliderCtrl3D::ShowUserValue(int thumb, int value) {
+    const int i = thumb - 1;
     m_values[i] = value;
     if (value != m_lastReported[i]) {
         m_lastReported[i] = value;
-        Notify(value | notify::kThumbCode[m_activeThumb]);
+        AnnounceChange(*this, Spoken::Value);
+        Notify(value | notify::kThumbCode[thumb]);
     }
+}
+
+void CVixSliderCtrl3D::SetThumbByUser(int thumb, int value) {
+    if (thumb < 1 || thumb > 3 || m_state == kDisabled) {
+        return;
+    }
+    ShowUserValue(thumb, UserValue(value));
+    update();
+}
+
+QString CVixSliderCtrl3D::SpokenThumbName(int thumb) const {
+    if (m_spokenThumbPattern.isEmpty()) {
+        return QStringLiteral("%1 thumb %2, %3").arg(accessibleName()).arg(thumb).arg(thumbValue(thumb));
+    }
+    return m_spokenThumbPattern.arg(thumb).arg(thumbValue(thumb));
+}
+
+void CVixSliderCtrl3D::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (m_state != kDisabled && key >= Qt::Key_1 && key <= Qt::Key_3) {
+        m_keyboardThumb = key - Qt::Key_0;
+        event->accept();
+        return;
+    }
+    SkinSliderBase::keyPressEvent(event);
 }
 
 void CVixSliderCtrl3D::paintEvent(QPaintEvent*) {
@@ -105,6 +142,7 @@ void CVixSliderCtrl3D::paintEvent(QPaintEvent*) {
             painter.drawImage(thumbRect(thumb), m_thumbs[thumb - 1]);
         }
     }
+    DrawFocusMark(painter);
     if (!showValue()) {
         return;
     }

@@ -30,6 +30,7 @@ void CVixStatic::SetText(const QString& text) {
     }
     m_textIndex = 0;
     update();
+    AnnounceChange(*this, Spoken::Name);
 }
 
 QString CVixStatic::GetText() const {
@@ -60,7 +61,7 @@ void CVixStatic::setImageIndex(int index) {
 }
 
 void CVixStatic::setTextIndex(int index) {
-    SetAndRepaint(*this, m_textIndex, index);
+    SetAndRepaint(*this, m_textIndex, index, Spoken::Name);
 }
 
 void CVixStatic::setTextColor(std::uint32_t argb) {

@@ -43,11 +43,15 @@ bool MenuHook::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::KeyPress:
             // The menus never take the keyboard: Escape typed into any
-            // window of the program closes the open chain.
-            if (m_target && m_target->isVisible() &&
-                static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-                m_target->Close();
-                return true;
+            // window of the program closes the open chain, the walking keys
+            // walk it.
+            if (m_target && m_target->isVisible()) {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Escape) {
+                    m_target->Close();
+                    return true;
+                }
+                return WalkKey(key);
             }
             break;
         case QEvent::ApplicationDeactivate:
@@ -59,6 +63,35 @@ bool MenuHook::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return false;
+}
+
+bool MenuHook::WalkKey(int key) {
+    SkinMenu* menu = m_target->InnermostOpenMenu();
+    switch (key) {
+        case Qt::Key_Down:
+            menu->WalkRows(1);
+            return true;
+        case Qt::Key_Up:
+            menu->WalkRows(-1);
+            return true;
+        case Qt::Key_Right:
+            menu->EnterSubMenu();
+            return true;
+        case Qt::Key_Left:
+            if (SkinMenu* parent = menu->parentMenu()) {
+                parent->HideSubMenus();
+            }
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!menu->EnterSubMenu()) {
+                menu->ChooseRow(menu->hoverIndex());
+            }
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace solune

@@ -7,7 +7,9 @@
 // before the window under the pointer sees it; the target closes its chain on
 // a left press outside its own and its parent menus' windows. Escape pressed
 // in any window of the application closes the open chain (and goes no
-// further). When the
+// further); the arrows, Return, Enter and Space walk and choose the rows of
+// the chain's innermost open menu (see SkinMenu) and go no further either.
+// When the
 // application loses activation (a click into another program) the target's
 // chain closes too.
 
@@ -32,6 +34,10 @@ class MenuHook : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Walks or chooses in the open chain for `key`; whether the key was one
+    // of the menus' keys.
+    bool WalkKey(int key);
+
     QPointer<SkinMenu> m_target;
     bool m_installed = false;
 };

@@ -1,5 +1,6 @@
 #include "shared/skin/SkinButtonBase.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,6 +21,14 @@ SkinButtonBase::~SkinButtonBase() {
 void SkinButtonBase::SetImages(QImage normal, QImage over, QImage down, QImage disable) {
     m_images = {std::move(normal), std::move(over), std::move(down), std::move(disable)};
     update();
+}
+
+void SkinButtonBase::Activate() {
+    if (!isEnabled()) {
+        return;
+    }
+    releasedWhilePressed();
+    clicked();
 }
 
 void SkinButtonBase::clicked() {
@@ -56,6 +65,10 @@ void SkinButtonBase::DrawPicture(QPainter& painter, const QImage& picture) const
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), picture);
+}
+
+void SkinButtonBase::DrawFocusMark(QPainter& painter) const {
+    m_focusMark.Draw(painter, rect());
 }
 
 void SkinButtonBase::mouseMoveEvent(QMouseEvent* event) {
@@ -118,13 +131,27 @@ void SkinButtonBase::hideEvent(QHideEvent* event) {
 }
 
 void SkinButtonBase::focusInEvent(QFocusEvent* event) {
+    m_focusMark.OnFocusIn(*event);
     update();
     QWidget::focusInEvent(event);
 }
 
 void SkinButtonBase::focusOutEvent(QFocusEvent* event) {
+    m_focusMark.OnFocusOut(*event);
     update();
     QWidget::focusOutEvent(event);
+}
+
+void SkinButtonBase::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Space || event->modifiers() != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A held key presses once.
+    if (!event->isAutoRepeat()) {
+        Activate();
+    }
+    event->accept();
 }
 
 void SkinButtonBase::EndHover() {

@@ -9,11 +9,20 @@
 // left release sets the normal state and gives up the grab, so the next move over the control
 // enters it anew. A release counts as a click (ControlParent::controlClicked with the control's id)
 // when the press is still held on the control, that is pressed is 1 and the release lies inside.
+//
+// Keyboard: the control takes the focus by Tab and by click; Space (not
+// repeated, without modifiers) does what a click does (Activate), which is
+// also what a screen reader's press, toggle or open-menu action does. Return
+// and Enter go on to the window, which keeps its own meaning for them (OK in
+// a pop-up, storing the lighting page, nothing on the other pages), as they
+// had for the original's owner-drawn buttons. A control that Tab reached
+// shows the focus mark (FocusMark.h) over its picture.
 
 #include <QImage>
 #include <QWidget>
 #include <array>
 
+#include "shared/skin/FocusMark.h"
 #include "shared/skin/HoverGrab.h"
 
 namespace solune {
@@ -35,6 +44,11 @@ class SkinButtonBase : public QWidget {
     int visualState() const { return m_visualState; }
     bool isPressed() const { return m_hover.pressed; }
     bool isTracking() const { return m_hover.tracking; }
+    bool showsFocusMark() const { return m_focusMark.shown(); }
+
+    // What a click on the control does, without the pointer: the release's
+    // own work (a check box toggles), then the click. Nothing while disabled.
+    virtual void Activate();
 
   protected:
     // The pointer entered the control (after the state changed to over).
@@ -52,6 +66,8 @@ class SkinButtonBase : public QWidget {
     const QImage& ChoosePicture(bool flag) const;
     // Draws `picture` scaled to the whole control.
     void DrawPicture(QPainter& painter, const QImage& picture) const;
+    // Draws the focus mark over the control when the keyboard gave it the focus.
+    void DrawFocusMark(QPainter& painter) const;
 
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -60,6 +76,7 @@ class SkinButtonBase : public QWidget {
     void hideEvent(QHideEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     // Ends the hover: pressed 0, normal state, grab released, tracking 0.
     void EndHover();
@@ -68,6 +85,7 @@ class SkinButtonBase : public QWidget {
     int m_visualState = kNormal;
 
   private:
+    FocusMark m_focusMark;
     int m_controlId;
     std::array<QImage, 4> m_images;
 };

@@ -72,10 +72,11 @@ void SkinComboButton::SetSelection(const QString& text, int id, int value) {
     m_chosenItemId = id;
     m_chosenValue = value;
     update();
+    AnnounceChange(*this, Spoken::Value);
 }
 
 void SkinComboButton::setCaption(const QString& caption) {
-    SetAndRepaint(*this, m_caption, caption);
+    SetAndRepaint(*this, m_caption, caption, Spoken::Value);
 }
 
 void SkinComboButton::setChosenItemId(int id) {
@@ -95,7 +96,7 @@ void SkinComboButton::setHighlightCaptionColor(std::uint32_t argb) {
 }
 
 void SkinComboButton::setSelected(bool selected) {
-    SetAndRepaint(*this, m_selected, selected);
+    SetAndRepaint(*this, m_selected, selected, Spoken::Checked);
 }
 
 void SkinComboButton::setShowCaption(bool show) {
@@ -135,6 +136,26 @@ void SkinComboButton::controlNotify(int id, int value) {
     }
     m_chosenItemId = value;
     update();
+    AnnounceChange(*this, Spoken::Value);
+}
+
+void SkinComboButton::Activate() {
+    if (!isEnabled()) {
+        return;
+    }
+    SkinButtonBase::Activate();
+    if (!m_menu) {
+        return;
+    }
+    if (m_menu->isVisible()) {
+        m_menu->Close();
+    } else {
+        OpenMenu();
+    }
+}
+
+bool SkinComboButton::menuShown() const {
+    return m_menu != nullptr && m_menu->isVisible();
 }
 
 void SkinComboButton::mousePressEvent(QMouseEvent* event) {
@@ -196,6 +217,7 @@ void SkinComboButton::paintEvent(QPaintEvent*) {
         DrawPicture(painter, *chosen);
     }
     if (!m_showCaption) {
+        DrawFocusMark(painter);
         return;
     }
     const std::uint32_t color =
@@ -206,6 +228,7 @@ void SkinComboButton::paintEvent(QPaintEvent*) {
     painter.setPen(TextColor(color));
     painter.drawText(CaptionArea(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      shownCaption());
+    DrawFocusMark(painter);
 }
 
 QRect SkinComboButton::CaptionArea() const {

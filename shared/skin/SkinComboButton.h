@@ -83,6 +83,11 @@ class SkinComboButton : public SkinButtonBase, public ControlParent {
 
     void controlNotify(int id, int value) override;
 
+    // What a click does: the click, then the menu opens, or closes when it
+    // is open.
+    void Activate() override;
+    bool menuShown() const;
+
   protected:
     SkinComboButton(int controlId, QWidget* parent, int fixedMenuWidth, int neoSansHeight);
     // A new, not yet created menu of the family.

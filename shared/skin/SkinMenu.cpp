@@ -398,18 +398,78 @@ void SkinMenu::mouseReleaseEvent(QMouseEvent* event) {
         if (item.hasSubMenu) {
             return;
         }
-        // The owner may open a modal dialog here, or even drop the menu.
-        QPointer<SkinMenu> self(this);
-        if (auto* owner = dynamic_cast<ControlParent*>(m_owner.data())) {
-            owner->controlNotify(m_controlId, item.id);
-        }
-        if (!self) {
-            return;
-        }
+        ChooseEnabledRow(item);
+        return;
     }
     if (!item.hasSubMenu) {
         Close();
     }
+}
+
+void SkinMenu::ChooseEnabledRow(const MenuItem& item) {
+    // The owner may open a modal dialog here, or even drop the menu.
+    QPointer<SkinMenu> self(this);
+    if (auto* owner = dynamic_cast<ControlParent*>(m_owner.data())) {
+        owner->controlNotify(m_controlId, item.id);
+    }
+    if (self) {
+        Close();
+    }
+}
+
+void SkinMenu::ChooseRow(int index) {
+    if (index < 0 || index >= rowCount()) {
+        return;
+    }
+    const MenuItem& item = *m_rows[index];
+    if (item.hasSubMenu) {
+        if (item.enabled && OpensSubMenu(item)) {
+            HideSubMenus();
+            ShowSubMenu(item);
+        }
+        return;
+    }
+    if (!item.enabled || !m_owner) {
+        Close();
+        return;
+    }
+    // A copy: the owner may change the rows while it handles the choice.
+    const MenuItem chosen = item;
+    ChooseEnabledRow(chosen);
+}
+
+void SkinMenu::WalkRows(int delta) {
+    if (rowCount() == 0) {
+        return;
+    }
+    const int start = m_hoverIndex < 0 ? (delta > 0 ? -1 : 0) : m_hoverIndex;
+    m_hoverIndex = ((start + delta) % rowCount() + rowCount()) % rowCount();
+    HideSubMenus();
+    update();
+}
+
+bool SkinMenu::EnterSubMenu() {
+    if (!RowOpensSubMenu(m_hoverIndex) || !m_rows[m_hoverIndex]->enabled) {
+        return false;
+    }
+    HideSubMenus();
+    SkinMenu* sub = GetSubMenu(m_rows[m_hoverIndex]->id);
+    ShowSubMenu(*m_rows[m_hoverIndex]);
+    sub->WalkRows(1);
+    return true;
+}
+
+SkinMenu* SkinMenu::InnermostOpenMenu() {
+    for (SkinMenu* sub : m_subMenus) {
+        if (sub->isVisible()) {
+            return sub->InnermostOpenMenu();
+        }
+    }
+    return this;
+}
+
+bool SkinMenu::RowOpensSubMenu(int index) {
+    return index >= 0 && index < rowCount() && OpensSubMenu(*m_rows[index]);
 }
 
 }  // namespace solune

@@ -21,6 +21,12 @@
 // opens leftward or upward, and a sub-menu opens to the left of its menu or
 // upward from its row.
 //
+// Keyboard (through the family's watch, MenuHook; the menus never take the
+// focus): Down and Up walk the rows of the innermost open menu, wrapping
+// round; Right opens the sub-menu of the row walked to and walks into it,
+// Left closes the innermost sub-menu; Return, Enter and Space choose the row
+// walked to (ChooseRow).
+//
 // Closing: Escape closes the chain; a left press outside every window of the chain closes the chain (a
 // press of another button does not); choosing a row, pressing on a menu
 // outside its rows, or Close() on any menu of the chain closes the chain.
@@ -87,6 +93,22 @@ class SkinMenu : public QWidget, public ControlParent {
     // the top menu's closing removes the watch. Nothing when hidden.
     void Close();
 
+    // What a click on row `index` does: a row with a sub-menu opens it beside
+    // itself; any other enabled row is told to the owner and the chain closes.
+    // Nothing for an index out of range.
+    void ChooseRow(int index);
+    // Moves the walked-to row by `delta` rows, wrapping round, and shows it
+    // as the mouse does (opening no sub-menu).
+    void WalkRows(int delta);
+    // The sub-menu of the walked-to row, shown and walked into at its first
+    // row; false when that row opens none.
+    bool EnterSubMenu();
+    // The menu of the chain that the walk is in: the deepest open one.
+    SkinMenu* InnermostOpenMenu();
+    // Whether row `index` opens a sub-menu (with rows, where the family
+    // needs them).
+    bool RowOpensSubMenu(int index);
+
     // The watch's report of a mouse button event at screen point `global`.
     void OutsideClick(int eventType, Qt::MouseButton button, QPoint global);
 
@@ -104,6 +126,8 @@ class SkinMenu : public QWidget, public ControlParent {
     // The height of one row (the menu font's text height).
     int rowHeight() const;
     SkinMenu* parentMenu() const { return m_parentMenu; }
+    // The owner given at Create (nullptr once it is gone).
+    QWidget* owner() const { return m_owner.data(); }
     int subMenuCount() const { return static_cast<int>(m_subMenus.size()); }
     SkinMenu* subMenu(int index) const { return m_subMenus[index]; }
 
@@ -148,6 +172,9 @@ class SkinMenu : public QWidget, public ControlParent {
     void HideOpenSubMenus();
     void SendClosing(int phase);
     bool OpensSubMenu(const MenuItem& item);
+    // Tells the owner that the enabled row `item` was chosen, then closes
+    // the chain (unless the owner dropped the menu meanwhile).
+    void ChooseEnabledRow(const MenuItem& item);
     int RowAt(QPoint point) const;
 
     const MenuFamily& m_family;

@@ -1,16 +1,22 @@
 #include "shared/skin/SkinSliderBase.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
 
 #include "shared/skin/ControlParent.h"
 #include "shared/skin/RepaintingField.h"
 #include "shared/skin/SkinFonts.h"
+#include "shared/layout/SliderMath.h"
 
 namespace solune {
 
 SkinSliderBase::SkinSliderBase(int controlId, QWidget* parent)
     : QWidget(parent), m_controlId(controlId), m_font(skin::MakeFont(skin::kArialFace, 13)) {
     setMouseTracking(true);
+    // Tab reaches the slider; a click leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 SkinSliderBase::~SkinSliderBase() {
@@ -44,6 +50,52 @@ void SkinSliderBase::setTextColor(std::uint32_t argb) {
 
 void SkinSliderBase::setTextFont(const QFont& font) {
     SetAndRepaint(*this, m_font, font);
+}
+
+int SkinSliderBase::UserValue(int value) const {
+    return layout::SnapToStep(std::clamp(value, m_minValue, std::max(m_minValue, m_maxValue)), m_step);
+}
+
+void SkinSliderBase::DrawFocusMark(QPainter& painter) const {
+    m_focusMark.Draw(painter, rect());
+}
+
+void SkinSliderBase::keyPressEvent(QKeyEvent* event) {
+    if (m_state == kDisabled) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int step = std::max(m_step, 1);
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            SetValueByUser(keyboardValue() - step);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            SetValueByUser(keyboardValue() + step);
+            break;
+        case Qt::Key_Home:
+            SetValueByUser(m_minValue);
+            break;
+        case Qt::Key_End:
+            SetValueByUser(m_maxValue);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}
+
+void SkinSliderBase::focusInEvent(QFocusEvent* event) {
+    m_focusMark.OnFocusIn(*event);
+    QWidget::focusInEvent(event);
+}
+
+void SkinSliderBase::focusOutEvent(QFocusEvent* event) {
+    m_focusMark.OnFocusOut(*event);
+    QWidget::focusOutEvent(event);
 }
 
 void SkinSliderBase::Notify(int value) {

@@ -15,11 +15,18 @@
 //    pressed 0, state 0, saved state 0; endDrag().
 //  - leaving the control (where the platform reports it without a move) acts
 //    as a move outside.
+//
+// Keyboard (not while disabled): the slider takes the focus by Tab (a click
+// leaves the focus where it was); Left and Down move the keyboard's thumb one step down, Right and Up
+// one step up, Home to the minimum and End to the maximum, each as a drag to
+// that value would (SetValueByUser). A slider that Tab reached shows the focus
+// mark (FocusMark.h).
 
 #include <QFont>
 #include <QImage>
 #include <QWidget>
 
+#include "shared/skin/FocusMark.h"
 #include "shared/skin/HoverGrab.h"
 #include <cstdint>
 
@@ -54,7 +61,20 @@ class SkinSliderBase : public QWidget {
     void setTextFont(const QFont& font);
     const QFont& textFont() const { return m_font; }
 
+    // The value of the thumb that the keyboard moves.
+    virtual int keyboardValue() const = 0;
+    // Moves the keyboard's thumb to `value` as a drag there would: clamped to
+    // the bounds, snapped to the step, shown, and told to the parent when it
+    // is not the value last told. Nothing while disabled.
+    virtual void SetValueByUser(int value) = 0;
+    bool showsFocusMark() const { return m_focusMark.shown(); }
+
   protected:
+    // Clamps `value` to the bounds and snaps it to the step.
+    int UserValue(int value) const;
+    // Draws the focus mark over the slider when the keyboard gave it the focus.
+    void DrawFocusMark(QPainter& painter) const;
+
     // The value (of the active thumb) under x; see the derived classes.
     virtual void posFromPoint(int x) = 0;
     virtual void beginDrag(QPoint point) { (void)point; }
@@ -68,12 +88,16 @@ class SkinSliderBase : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     HoverGrab m_hover{*this};
     int m_state = kNormal;
     int m_savedState = kNormal;
 
   private:
+    FocusMark m_focusMark;
     int m_controlId;
     int m_minValue = 0;
     int m_maxValue = 100;

@@ -1,9 +1,12 @@
 // One QApplication for the whole test program, made before the first test and
-// deleted after the last. Widget test programs add this file to their sources.
+// deleted after the last, with the skinned controls' accessibility installed as
+// the programs install it. Widget test programs add this file to their sources.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "shared/skin/SkinAccessibility.h"
 
 namespace {
 
@@ -14,6 +17,7 @@ class QtEnvironment : public ::testing::Environment {
         static char name[] = "solune_widget_tests";
         static char* argv[] = {name, nullptr};
         m_app = new QApplication(argc, argv);
+        solune::InstallSkinAccessibility();
     }
     void TearDown() override {
         delete m_app;

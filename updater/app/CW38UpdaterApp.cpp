@@ -10,6 +10,7 @@
 #include "platform/ProgramArguments.h"
 #include "platform/ProgramInstances.h"
 #include "platform/SingleInstance.h"
+#include "shared/skin/SkinAccessibility.h"
 #include "updater/app/CW38UpdaterDlg.h"
 #include "updater/app/UpdaterArguments.h"
 #include "updater/app/UpdaterEnvironment.h"
@@ -51,6 +52,7 @@ int CW38UpdaterApp::Run(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("W38Updater"));
+    InstallSkinAccessibility();
     // Its menu entry (packaging/), so the desktop shows that entry's icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.dravik.solune300.w38updater"));
     const UpdaterArguments arguments = ParseUpdaterArguments(programArguments(), ProgramFolder());

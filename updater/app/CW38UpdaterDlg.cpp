@@ -49,7 +49,8 @@ CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
       m_close(new CVixButton(layout::kUpdaterCloseId, this)),
       m_version(new CVixStatic(layout::kUpdaterVersionId, this)),
       m_mouseVersion(new CVixStatic(layout::kUpdaterMouseVersionId, this)),
-      m_fileVersion(new CVixStatic(layout::kUpdaterFileVersionId, this)) {
+      m_fileVersion(new CVixStatic(layout::kUpdaterFileVersionId, this)),
+      m_message(new SpokenText(this)) {
     setWindowTitle(QStringLiteral("SOLUNE 300 Firmware Updater"));
     m_progress->setObjectName(QStringLiteral("progress"));
     m_ok->setObjectName(QStringLiteral("OK"));
@@ -58,8 +59,10 @@ CW38UpdaterDlg::CW38UpdaterDlg(UpdaterEnvironment env, QWidget* parent)
     m_version->setObjectName(QStringLiteral("softVersion"));
     m_mouseVersion->setObjectName(QStringLiteral("Mouse FWVersion"));
     m_fileVersion->setObjectName(QStringLiteral("File FWVersion"));
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             m_progress, m_ok, m_cancel, m_close, m_version, m_mouseVersion, m_fileVersion}) {
+    m_message->setObjectName(QStringLiteral("message"));
+    for (QWidget* control : std::initializer_list<QWidget*>{m_progress, m_ok, m_cancel, m_close,
+                                                            m_version, m_mouseVersion,
+                                                            m_fileVersion, m_message}) {
         control->hide();
     }
 }
@@ -198,6 +201,7 @@ void CW38UpdaterDlg::placeButton(CVixButton& button, const LayoutControl* contro
     }
     const ControlRect& r = control->rect;
     button.setGeometry(r.x, r.y, r.width, r.height);
+    button.setAccessibleName(SpokenName(*control));
     QImage normal = cut(screen, ScreenPicture::Normal, r);
     QImage over = cut(screen, ScreenPicture::Hover, r);
     QImage down = normal;
@@ -213,6 +217,7 @@ void CW38UpdaterDlg::placeLabel(CVixStatic& label, const LayoutControl* control,
     }
     const ControlRect& r = control->rect;
     label.setGeometry(r.x, r.y, r.width, r.height);
+    label.setAccessibleName(SpokenName(*control));
     label.SetBackgroundImage(cut(screen, ScreenPicture::Normal, r));
     label.SetLightFont();
     label.SetText(QString::fromStdString(text));
@@ -226,6 +231,7 @@ void CW38UpdaterDlg::placeProgress(const LayoutControl* control, int screen) {
     }
     const ControlRect& r = control->rect;
     m_progress->setGeometry(r.x, r.y, r.width, r.height);
+    m_progress->setAccessibleName(SpokenName(*control));
     m_progress->setBackground(cut(screen, ScreenPicture::Normal, r));
     m_progress->setFill(cut(screen, ScreenPicture::Hover, r));
     m_progress->setMinValue(0);
@@ -253,6 +259,26 @@ void CW38UpdaterDlg::layoutScreen(int number) {
     placeLabel(*m_fileVersion, find(layout::kUpdaterFileVersionId), number,
                m_flow.Package().FileVersionText());
     placeProgress(find(layout::kUpdaterProgressId), number);
+    placeMessage(*screen);
+}
+
+void CW38UpdaterDlg::placeMessage(const layout::UpdaterScreen& screen) {
+    for (const layout::StaticText& text : screen.texts) {
+        if (text.role == layout::TextRole::Message) {
+            const ControlRect& r = text.rect;
+            m_message->setGeometry(r.x, r.y, r.width, r.height);
+            m_message->setText(QString::fromUtf8(text.text.data(),
+                                                 static_cast<qsizetype>(text.text.size())));
+            m_message->show();
+            return;
+        }
+    }
+    m_message->hide();
+}
+
+QString CW38UpdaterDlg::SpokenName(const LayoutControl& control) {
+    const std::string_view name = layout::SpokenName(control);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 void CW38UpdaterDlg::controlClicked(int id) {

@@ -29,6 +29,7 @@
 #include "shared/skin/CVixProgressCtrl.h"
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinFailure.h"
+#include "shared/skin/SpokenText.h"
 #include "shared/skin/WindowDragger.h"
 #include "updater/app/UpdaterEnvironment.h"
 #include "updater/app/UpdaterEventScreens.h"
@@ -102,6 +103,9 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     void placeLabel(CVixStatic& label, const layout::LayoutControl* control, int screen,
                     const std::string& text);
     void placeProgress(const layout::LayoutControl* control, int screen);
+    // The screen's message, the words its picture shows, for screen readers.
+    void placeMessage(const layout::UpdaterScreen& screen);
+    static QString SpokenName(const layout::LayoutControl& control);
     QImage cut(int screen, layout::ScreenPicture which, const layout::ControlRect& r);
     void startWorker();
     void workerEnded();
@@ -126,6 +130,7 @@ class CW38UpdaterDlg : public CVixImageDialog, public UpdateView {
     CVixStatic* m_version;
     CVixStatic* m_mouseVersion;
     CVixStatic* m_fileVersion;
+    SpokenText* m_message;  // the shown screen's message, read by screen readers
 
     std::string m_mouseVersionText;
     int m_screen = 0;

@@ -5,12 +5,15 @@
 
 #include "config/macros/widgets/MacroPageNotify.h"
 #include "shared/skin/CVixScrollCtrl.h"
+#include "shared/skin/SkinAccessibility.h"
 
 namespace solune {
 
 CVixScrollCtrl* CreateListScroll(QWidget* list, const ScrollPictures& pictures) {
     auto* scroll = new CVixScrollCtrl(macropage::kNotifyScrolled, list);
     scroll->setObjectName(QStringLiteral("Scroll"));
+    SetSpokenRole(*scroll, QAccessible::ScrollBar);
+    scroll->setAccessibleName((list->accessibleName() + QStringLiteral(" scroll bar")).trimmed());
     scroll->setGeometry(0, 0, 10, 10);
     const int width = pictures[0].isNull() ? kFallbackScrollWidth : pictures[0].width();
     PlaceListScroll(scroll, list, width);

@@ -1,6 +1,7 @@
 // The zone colour buttons and their colour panel: opened below the button by
 // a click, closed by a second click, by a pick, or by the two-second check
-// when the pointer has left both (the check is ticked by hand).
+// when the pointer has left both (the check is ticked by hand); by keys, Space
+// opens and closes it and Escape closes it.
 
 #include <QCursor>
 
@@ -77,6 +78,21 @@ TEST_F(ColorPanelTest, LeavingSelectModeClosesAnOpenPanel) {
     ASSERT_TRUE(one->panel()->isVisible());
     ClickOn(page.get(), "ON");  // hides "1"
     EXPECT_FALSE(one->panel()->isVisible());
+}
+
+TEST_F(ColorPanelTest, SpaceOpensThePanelAndEscapeClosesIt) {
+    one->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(one, Qt::Key_Space);
+    CColorPanel* panel = one->panel();
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->pos(), one->mapToGlobal(QPoint(0, one->height())));
+    QTest::keyClick(one, Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(one->currentColor(), 255u);
+    QTest::keyClick(one, Qt::Key_Space);
+    EXPECT_TRUE(panel->isVisible());
+    QTest::keyClick(one, Qt::Key_Space);
+    EXPECT_FALSE(panel->isVisible());
 }
 
 TEST_F(ColorPanelTest, ClickBetweenSwatchesKeepsThePanelOpen) {

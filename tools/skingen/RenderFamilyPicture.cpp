@@ -1,6 +1,7 @@
 #include <QPainter>
 
 #include "tools/skingen/ArtPainter.h"
+#include "tools/skingen/PictureCanvas.h"
 #include "tools/skingen/SkinFamily.h"
 #include "tools/skingen/SkinPalette.h"
 
@@ -18,9 +19,8 @@ void DrawDialogChrome(QPainter& p, const QSize& size) {
 
 }  // namespace
 
-QImage RenderFamilyPicture(const SkinFamily& family, ArtState state) {
-    QImage image(family.size, QImage::Format_RGB32);
-    image.fill(kBackground);
+QImage RenderFamilyPicture(const SkinFamily& family, ArtState state, int scale) {
+    QImage image = NewPicture(family.size, scale, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     if (family.dialog) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/LogicalSize.h"
 #include "shared/skin/SliderMath.h"
 
 namespace solune {
@@ -30,12 +31,12 @@ void CVixSliderCtrl::SetPos(int value) {
 }
 
 int CVixSliderCtrl::thumbCenterX() const {
-    return skin::ThumbCenterX(0, width(), m_thumb.width(), m_value, minValue(), maxValue());
+    return skin::ThumbCenterX(0, width(), LogicalSize(m_thumb).width(), m_value, minValue(), maxValue());
 }
 
 void CVixSliderCtrl::posFromPoint(int x) {
     const int value = skin::SnapToStep(
-        skin::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue(), maxValue()), step());
+        skin::ValueAtPoint(x, 0, width(), LogicalSize(m_thumb).width(), minValue(), maxValue()), step());
     m_value = value;
     if (value != m_lastReported) {
         m_lastReported = value;
@@ -58,8 +59,8 @@ void CVixSliderCtrl::paintEvent(QPaintEvent*) {
     } else if (m_state == kOver || m_state == kDragging) {
         thumb = &m_thumbOver;
     }
-    const int w = m_thumb.width();
-    const int h = m_thumb.height();
+    const int w = LogicalSize(m_thumb).width();
+    const int h = LogicalSize(m_thumb).height();
     const int centerX = thumbCenterX();
     if (thumb && !thumb->isNull()) {
         painter.drawImage(QRect(centerX - w / 2, 0, w, h), *thumb);

@@ -5,6 +5,7 @@
 
 #include "shared/skin/ControlNotify.h"
 #include "shared/skin/DrawTextInRect.h"
+#include "shared/skin/LogicalSize.h"
 #include "shared/skin/SliderMath.h"
 
 namespace solune {
@@ -49,8 +50,8 @@ QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
         return {};
     }
     const QImage& picture = m_thumbs[thumb - 1];
-    const int w = picture.width();
-    const int h = picture.height();
+    const int w = LogicalSize(picture).width();
+    const int h = LogicalSize(picture).height();
     const int centerX = skin::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue(), maxValue());
     int left = centerX - w / 2;
     if (left < 0) {
@@ -59,7 +60,7 @@ QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
     if (left + w > width()) {
         left = width() - w;
     }
-    return QRect(left, (m_thumbs[2].height() - h) / 2, w, h);
+    return QRect(left, (LogicalSize(m_thumbs[2]).height() - h) / 2, w, h);
 }
 
 int CVixSliderCtrl3D::HitThumb(QPoint point) const {
@@ -85,7 +86,7 @@ void CVixSliderCtrl3D::posFromPoint(int x) {
     }
     const int i = m_activeThumb - 1;
     const int value = skin::SnapToStep(
-        skin::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue(), maxValue()), step());
+        skin::ValueAtPoint(x, 0, width(), LogicalSize(m_thumbs[i]).width(), minValue(), maxValue()), step());
     m_values[i] = value;
     if (value != m_lastReported[i]) {
         m_lastReported[i] = value;

@@ -48,7 +48,7 @@ QImage SkinPictures::Element(int element) const {
 }
 
 QImage SkinPictures::Extra(std::string_view file) const {
-    return m_skin ? SkinLibrary::LoadSkinPicture(m_skin->folder() / std::string(file)) : QImage();
+    return m_skin ? m_skin->ExtraPicture(file) : QImage();
 }
 
 QImage SkinPictures::Part(int element, int state, const layout::ControlRect& r) const {

@@ -53,6 +53,12 @@ LayoutControls BuildFromLayout(std::span<const layout::LayoutControl> table,
                                const SkinPictures& pictures, QWidget& parent,
                                const DressRules& rules = {});
 
+// Dresses again every control of `controls` made from `table`, from
+// `pictures`: for a page built without pictures (SkinPictures without a
+// library) that cuts its pictures when it is first shown.
+void DressFromLayout(std::span<const layout::LayoutControl> table, const LayoutControls& controls,
+                     const SkinPictures& pictures, const DressRules& rules = {});
+
 // Names `widget` after `row` and moves it to the row's rectangle.
 void PlaceControl(QWidget& widget, const layout::LayoutControl& row);
 

@@ -215,21 +215,35 @@ TEST_F(VeskScaleTest, AMissingLargePictureFallsBackToTheOrdinaryOne) {
 TEST_F(VeskScaleTest, PicturesWaitUntilAWindowNeedsThem) {
     OpenWithPages();
     ASSERT_NE(m_skin, nullptr);
-    // The dialogs' pictures are not decoded while no dialog has opened.
-    for (const char* file : {"ReName_Normal.bmp", "LeftClickWarn_Normal.bmp",
-                             "DeleteMacro_Normal.bmp", "ResetWarn_Normal.bmp",
-                             "AssignKey_Normal.bmp", "SensorMira1_Normal.bmp"}) {
-        EXPECT_FALSE(m_skin->isDecoded(skin::SlotOf(file))) << file;
+    const auto decoded = [this](const char* file) { return m_skin->isDecoded(skin::SlotOf(file)); };
+    // The first screen: the main window and the button page.
+    EXPECT_TRUE(decoded("Main_Normal.bmp"));
+    EXPECT_TRUE(decoded("MouseSetting_Normal.bmp"));
+    // The dialogs' pictures, and those of the pages that cut theirs when first
+    // shown, wait.
+    for (const char* file :
+         {"ReName_Normal.bmp", "LeftClickWarn_Normal.bmp", "DeleteMacro_Normal.bmp",
+          "ResetWarn_Normal.bmp", "AssignKey_Normal.bmp", "SensorMira1_Normal.bmp",
+          "MacroSetting_Normal.bmp", "MacroSetting_Over.bmp", "MacroSetting_BK.bmp",
+          "Support_Normal.bmp", "Support_Over.bmp", "Support_Down.bmp"}) {
+        EXPECT_FALSE(decoded(file)) << file;
     }
-    EXPECT_TRUE(m_skin->isDecoded(skin::SlotOf("Main_Normal.bmp")));
-    EXPECT_TRUE(m_skin->isDecoded(skin::SlotOf("MouseSetting_Normal.bmp")));
-    // Showing the pages decodes nothing again.
-    const int decoded = m_skin->decodeCount();
+    // Showing a page decodes its own pictures and no other page's.
+    ClickOn(NameOf(layout::kMacroButtonId));
+    EXPECT_TRUE(decoded("MacroSetting_BK.bmp"));
+    EXPECT_TRUE(decoded("MacroSetting_Over.bmp"));
+    EXPECT_FALSE(decoded("Support_Normal.bmp"));
+    ClickOn(NameOf(layout::kSupportButtonId));
+    EXPECT_TRUE(decoded("Support_Normal.bmp"));
+    EXPECT_TRUE(decoded("Support_Over.bmp"));
+    // Showing the pages again decodes nothing.
+    const int count = m_skin->decodeCount();
     for (const PageCase& page : kPageCases) {
         ClickOn(NameOf(page.button));
     }
     ClickOn(NameOf(layout::kMouseSettingsButtonId));
-    EXPECT_EQ(m_skin->decodeCount(), decoded);
+    EXPECT_EQ(m_skin->decodeCount(), count);
+    EXPECT_FALSE(decoded("ReName_Normal.bmp"));
 }
 
 }  // namespace

@@ -40,7 +40,9 @@ void CSupportDlg::BuildControls() {
     // The controls now, their pictures when the page is first shown.
     const LayoutControls controls = BuildFromLayout(
         layout::kSupportPageControls, SkinPictures(nullptr, "Support_Normal.bmp"), *this);
-    DressWhenFirstShown([this, controls, skin = m_context.skin] {
+    const QSize size =
+        SkinPictures(m_context.skin, "Support_Normal.bmp").WholeSize("Support_Normal.bmp");
+    DressWhenFirstShown(size, [this, controls, skin = m_context.skin] {
         const SkinPictures pictures(skin, "Support_Normal.bmp");
         SetBackgroundImage(pictures.Whole("Support_Normal.bmp"));
         DressFromLayout(layout::kSupportPageControls, controls, pictures);

@@ -87,6 +87,7 @@ void SkinLibrary::LoadSkin() {
         QImageReader reader(
             QString::fromStdString((m_folder / std::string(skin::kSlotFiles[i])).string()));
         m_present[i] = reader.canRead() && reader.size().isValid();
+        m_sizes[i] = m_present[i] ? reader.size() : QSize();
     }
 }
 
@@ -111,6 +112,11 @@ QImage SkinLibrary::Picture(int slot) {
         return {};
     }
     return slotPicture(slot);
+}
+
+QSize SkinLibrary::PictureSize(int slot) {
+    LoadSkin();
+    return slot >= 0 && slot < kSlotCount ? m_sizes[slot] : QSize();
 }
 
 QImage SkinLibrary::GetSkinPart(int element, int state, int x1, int y1, int x2, int y2) {

@@ -77,6 +77,10 @@ class SkinLibrary {
     // The picture of slot `slot` (null when empty or out of range). For the
     // windows that cut directly from a named slot.
     QImage Picture(int slot);
+    // The logical size of slot `slot`'s picture, read from its file's header
+    // by the start-up check without decoding it; invalid when the slot is
+    // empty or out of range.
+    QSize PictureSize(int slot);
 
     // Cuts the region x1 … x2, y1 … y2 (right and bottom exclusive, in logical
     // pixels) out of `picture`, at the picture's scale. A null picture reports
@@ -128,6 +132,7 @@ class SkinLibrary {
     int m_scale = 1;
     int m_decodeCount = 0;
     std::array<bool, kSlotCount> m_present{};
+    std::array<QSize, kSlotCount> m_sizes{};
     std::array<PictureSet, layout::kPictureScales.size()> m_sets;
 };
 

@@ -11,7 +11,10 @@ void SkinPage::SetBackgroundImage(const QImage& image) {
     m_background.Set(*this, image);
 }
 
-void SkinPage::DressWhenFirstShown(std::function<void()> dress) {
+void SkinPage::DressWhenFirstShown(QSize size, std::function<void()> dress) {
+    if (size.isValid()) {
+        resize(size);
+    }
     if (m_shownOnce || isVisible()) {
         dress();
         return;

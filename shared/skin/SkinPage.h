@@ -32,7 +32,9 @@ class SkinPage : public QWidget, public ControlParent {
     // just before the page is first shown, so that a page the user never
     // opens never decodes or cuts its pictures; at once when the page is
     // shown already or was shown before.
-    void DressWhenFirstShown(std::function<void()> dress);
+    // Until then the page takes `size` (its background's size, known from the
+    // picture file's header) where that is valid.
+    void DressWhenFirstShown(QSize size, std::function<void()> dress);
 
     void controlNotify(int id, int value) override;
 

@@ -43,6 +43,10 @@ QImage SkinPictures::Whole(std::string_view file) const {
     return m_skin ? m_skin->Picture(skin::SlotOf(file)) : QImage();
 }
 
+QSize SkinPictures::WholeSize(std::string_view file) const {
+    return m_skin ? m_skin->PictureSize(skin::SlotOf(file)) : QSize();
+}
+
 QImage SkinPictures::Element(int element) const {
     return m_skin ? m_skin->GetSkinPart(element, 0, 0, 0, 0, 0) : QImage();
 }

@@ -67,7 +67,8 @@ void CMacroSettingsDlg::BuildControls() {
         layout::kMacroPageControls, SkinPictures(nullptr, "MacroSetting_Normal.bmp"), *this, rules);
     m_macroList = controls.get<CVixListBox>(layout::kMacroListId);
     m_eventList = controls.get<CVixMacroCtrl>(layout::kEventListId);
-    DressWhenFirstShown([this, controls, skin = m_context.skin] { DressPage(skin, controls); });
+    DressWhenFirstShown(pictures.WholeSize("MacroSetting_BK.bmp"),
+                        [this, controls, skin = m_context.skin] { DressPage(skin, controls); });
     m_newMacro = controls.get<CVixButton>(layout::kNewMacroId);
     m_delete = controls.get<CVixButton>(layout::kDeleteMacroId);
     m_recordDelay = controls.get<CVixCheckBox>(layout::kRecordDelayId);

@@ -161,6 +161,7 @@ TEST_F(SkinLibraryScaleTest, AMissingOrdinaryFileFailsAlsoWhenTheScaledOneIsTher
     std::filesystem::remove(Folder() / "Main_Normal.bmp");
     SkinLibrary library(m_failure, Folder());
     library.SetDevicePixelRatio(2);
+    EXPECT_FALSE(library.PictureSize(0).isValid());
     EXPECT_TRUE(library.GetSkinPart(0, 0, 0, 0, 0, 0).isNull());
     EXPECT_EQ(m_sink.messages, std::vector<std::string>{"ui load failed!"});
     EXPECT_EQ(m_ends, 1);
@@ -169,7 +170,11 @@ TEST_F(SkinLibraryScaleTest, AMissingOrdinaryFileFailsAlsoWhenTheScaledOneIsTher
 TEST_F(SkinLibraryScaleTest, EachFileIsDecodedOnceAndCounted) {
     SkinLibrary library(m_failure, Folder());
     library.LoadSkin();
-    EXPECT_EQ(library.decodeCount(), 0);  // the start-up check decodes nothing
+    // The start-up check reads the sizes from the headers and decodes nothing.
+    EXPECT_EQ(library.PictureSize(0), QSize(40, 30));
+    EXPECT_FALSE(library.PictureSize(-1).isValid());
+    EXPECT_FALSE(library.PictureSize(SkinLibrary::kSlotCount).isValid());
+    EXPECT_EQ(library.decodeCount(), 0);
     library.GetSkinPart(23, 0, 0, 0, 5, 5);
     library.GetSkinPart(23, 0, 5, 5, 9, 9);
     library.GetSkinPart(24, 0, 0, 0, 5, 5);  // the same picture, another element

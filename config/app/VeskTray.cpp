@@ -13,9 +13,12 @@ namespace {
 
 constexpr int kMenuWidth = 120;
 
-// The icon: the accent-coloured ring of the artwork on the dark background.
-QIcon TrayPicture() {
-    QPixmap picture(32, 32);
+// The icon: the accent-coloured ring of the artwork on the dark background,
+// drawn on a 32-unit square at `scale` (the pixmap carries it as its device
+// pixel ratio, so the ring and the letter are drawn on the finer grid).
+QPixmap TrayPixmap(int scale) {
+    QPixmap picture(32 * scale, 32 * scale);
+    picture.setDevicePixelRatio(scale);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -27,8 +30,19 @@ QIcon TrayPicture() {
     font.setPixelSize(16);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("S"));
-    return QIcon(picture);
+    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("S"));
+    painter.end();
+    return picture;
+}
+
+// The tray asks for the size its panel has, at the screen's scale: the icon
+// holds the picture at one, two and three pixels per unit.
+QIcon TrayPicture() {
+    QIcon icon;
+    for (int scale : {1, 2, 3}) {
+        icon.addPixmap(TrayPixmap(scale));
+    }
+    return icon;
 }
 
 }  // namespace

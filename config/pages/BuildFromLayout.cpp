@@ -118,6 +118,15 @@ void DressControl(QWidget& widget, const LayoutControl& row, const SkinPictures&
     }
 }
 
+void DressFromLayout(std::span<const LayoutControl> table, const LayoutControls& controls,
+                     const SkinPictures& pictures, const DressRules& rules) {
+    for (const LayoutControl& row : table) {
+        if (QWidget* widget = controls.find(row.id)) {
+            DressControl(*widget, row, pictures, rules);
+        }
+    }
+}
+
 LayoutControls BuildFromLayout(std::span<const LayoutControl> table, const SkinPictures& pictures,
                                QWidget& parent, const DressRules& rules) {
     LayoutControls controls;

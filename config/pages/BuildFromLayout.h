@@ -53,6 +53,12 @@ LayoutControls BuildFromLayout(std::span<const layout::LayoutControl> table,
                                const SkinPictures& pictures, QWidget& parent,
                                const DressRules& rules = {});
 
+// Dresses again every control of `controls` made from `table`, from
+// `pictures`: for a page built without pictures (SkinPictures without a
+// library) that cuts its pictures when it is first shown.
+void DressFromLayout(std::span<const layout::LayoutControl> table, const LayoutControls& controls,
+                     const SkinPictures& pictures, const DressRules& rules = {});
+
 // Names `widget` after `row` (its object name the template text, its
 // accessible name the row's spoken name; a picture is a graphic and a list a
 // list to screen readers) and moves it to the row's rectangle.

@@ -8,6 +8,7 @@
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
 #include "shared/layout/LightingPageLayout.h"
+#include "shared/skin/LogicalSize.h"
 
 namespace solune {
 namespace {
@@ -48,7 +49,7 @@ void CColorPanel::SetPicture(QImage picture) {
 
 void CColorPanel::ShowAt(QPoint topLeft) {
     if (!m_picture.isNull()) {
-        resize(m_picture.size());
+        resize(LogicalSize(m_picture));
     }
     move(topLeft);
     show();

@@ -137,7 +137,7 @@ void CPopDlg::PrepareAnimation() {
     if (m_context.skin != nullptr) {
         for (int frame = 1; frame <= kAnimationFrames; ++frame) {
             const std::string file = "TQA2-" + std::to_string(frame) + ".bmp";
-            m_picture->AddImage(SkinLibrary::LoadSkinPicture(m_context.skin->folder() / file));
+            m_picture->AddImage(m_context.skin->ExtraPicture(file));
         }
     }
     m_picture->setImageIndex(0);

@@ -37,10 +37,16 @@ CSupportDlg::~CSupportDlg() {
 }
 
 void CSupportDlg::BuildControls() {
-    const SkinPictures pictures(m_context.skin, "Support_Normal.bmp");
-    SetBackgroundImage(pictures.Whole("Support_Normal.bmp"));
-    const LayoutControls controls =
-        BuildFromLayout(layout::kSupportPageControls, pictures, *this);
+    // The controls now, their pictures when the page is first shown.
+    const LayoutControls controls = BuildFromLayout(
+        layout::kSupportPageControls, SkinPictures(nullptr, "Support_Normal.bmp"), *this);
+    const QSize size =
+        SkinPictures(m_context.skin, "Support_Normal.bmp").WholeSize("Support_Normal.bmp");
+    DressWhenFirstShown(size, [this, controls, skin = m_context.skin] {
+        const SkinPictures pictures(skin, "Support_Normal.bmp");
+        SetBackgroundImage(pictures.Whole("Support_Normal.bmp"));
+        DressFromLayout(layout::kSupportPageControls, controls, pictures);
+    });
     m_firmVersion = controls.get<CVixStatic>(layout::kSupportFirmVersionId);
     m_softVersion = controls.get<CVixStatic>(layout::kSupportSoftVersionId);
     for (CVixStatic* label : {m_firmVersion, m_softVersion}) {

@@ -4,6 +4,7 @@
 
 #include "shared/skin/RepaintingField.h"
 #include "shared/layout/SliderMath.h"
+#include "shared/skin/LogicalSize.h"
 
 namespace solune {
 
@@ -50,11 +51,12 @@ void CVixProgressCtrl::paintEvent(QPaintEvent*) {
     }
     const int f = fillSize();
     const QRect cut = drawsVertically() ? QRect(0, 0, width(), f) : QRect(0, 0, f, height());
-    if (f <= 0 || !m_fill.rect().contains(cut)) {
+    if (f <= 0 || !LogicalRect(m_fill).contains(cut)) {
         return;
     }
     const QPoint at = drawsVertically() ? QPoint(0, height() - f) : QPoint(0, 0);
-    painter.drawImage(at, m_fill, cut);
+    // The source rectangle is in the fill picture's own pixels.
+    painter.drawImage(QRect(at, cut.size()), m_fill, PixelRect(m_fill, cut));
 }
 
 }  // namespace solune

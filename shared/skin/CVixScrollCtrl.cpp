@@ -6,6 +6,7 @@
 #include "shared/skin/ControlParent.h"
 #include "shared/skin/RepaintingField.h"
 #include "shared/layout/SliderMath.h"
+#include "shared/skin/LogicalSize.h"
 
 namespace solune {
 namespace {
@@ -43,20 +44,20 @@ void CVixScrollCtrl::Layout() {
     const int h = height();
     if (h < w) {
         m_orientation = 0;
-        const int a1 = m_firstArrow.width();
-        const int a2 = m_secondArrow.width();
+        const int a1 = LogicalSize(m_firstArrow).width();
+        const int a2 = LogicalSize(m_secondArrow).width();
         m_firstArrowRect = QRect(0, 0, a1, h);
         m_secondArrowRect = QRect(w - a2, 0, a2, h);
         m_trackRect = QRect(a1, 0, w - a2 - a1, h);
-        m_thumbRect = QRect(a1, 0, m_thumb.width(), h);
+        m_thumbRect = QRect(a1, 0, LogicalSize(m_thumb).width(), h);
     } else {
         m_orientation = 1;
-        const int a1 = m_firstArrow.height();
-        const int a2 = m_secondArrow.height();
+        const int a1 = LogicalSize(m_firstArrow).height();
+        const int a2 = LogicalSize(m_secondArrow).height();
         m_firstArrowRect = QRect(0, 0, w, a1);
         m_secondArrowRect = QRect(0, h - a2, w, a2);
         m_trackRect = QRect(0, a1, w, h - a2 - a1);
-        m_thumbRect = QRect(0, a1, w, m_thumb.height());
+        m_thumbRect = QRect(0, a1, w, LogicalSize(m_thumb).height());
     }
     PlaceThumb();
 }

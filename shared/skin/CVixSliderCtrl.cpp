@@ -6,6 +6,7 @@
 #include "shared/skin/AnnounceChange.h"
 #include "shared/skin/DrawTextInRect.h"
 #include "shared/layout/SliderMath.h"
+#include "shared/skin/LogicalSize.h"
 
 namespace solune {
 
@@ -49,12 +50,12 @@ void CVixSliderCtrl::ShowUserValue(int value) {
 }
 
 int CVixSliderCtrl::thumbCenterX() const {
-    return layout::ThumbCenterX(0, width(), m_thumb.width(), m_value, minValue(), maxValue());
+    return layout::ThumbCenterX(0, width(), LogicalSize(m_thumb).width(), m_value, minValue(), maxValue());
 }
 
 void CVixSliderCtrl::posFromPoint(int x) {
     const int value = layout::SnapToStep(
-        layout::ValueAtPoint(x, 0, width(), m_thumb.width(), minValue(), maxValue()), step());
+        layout::ValueAtPoint(x, 0, width(), LogicalSize(m_thumb).width(), minValue(), maxValue()), step());
     ShowUserValue(value);
 }
 
@@ -73,8 +74,8 @@ void CVixSliderCtrl::paintEvent(QPaintEvent*) {
     } else if (m_state == kOver || m_state == kDragging) {
         thumb = &m_thumbOver;
     }
-    const int w = m_thumb.width();
-    const int h = m_thumb.height();
+    const int w = LogicalSize(m_thumb).width();
+    const int h = LogicalSize(m_thumb).height();
     const int centerX = thumbCenterX();
     if (thumb && !thumb->isNull()) {
         painter.drawImage(QRect(centerX - w / 2, 0, w, h), *thumb);

@@ -8,6 +8,7 @@
 #include "shared/skin/AnnounceChange.h"
 #include "shared/skin/DrawTextInRect.h"
 #include "shared/layout/SliderMath.h"
+#include "shared/skin/LogicalSize.h"
 
 namespace solune {
 
@@ -52,8 +53,8 @@ QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
         return {};
     }
     const QImage& picture = m_thumbs[thumb - 1];
-    const int w = picture.width();
-    const int h = picture.height();
+    const int w = LogicalSize(picture).width();
+    const int h = LogicalSize(picture).height();
     const int centerX = layout::ThumbCenterX(0, width(), w, m_values[thumb - 1], minValue(), maxValue());
     int left = centerX - w / 2;
     if (left < 0) {
@@ -62,7 +63,7 @@ QRect CVixSliderCtrl3D::thumbRect(int thumb) const {
     if (left + w > width()) {
         left = width() - w;
     }
-    return QRect(left, (m_thumbs[2].height() - h) / 2, w, h);
+    return QRect(left, (LogicalSize(m_thumbs[2]).height() - h) / 2, w, h);
 }
 
 int CVixSliderCtrl3D::HitThumb(QPoint point) const {
@@ -91,7 +92,7 @@ void CVixSliderCtrl3D::posFromPoint(int x) {
     }
     const int i = m_activeThumb - 1;
     const int value = layout::SnapToStep(
-        layout::ValueAtPoint(x, 0, width(), m_thumbs[i].width(), minValue(), maxValue()), step());
+        layout::ValueAtPoint(x, 0, width(), LogicalSize(m_thumbs[i]).width(), minValue(), maxValue()), step());
     ShowUserValue(m_activeThumb, value);
 }
 

@@ -3,12 +3,16 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "shared/skin/LogicalSize.h"
+
 namespace solune {
 
 void SkinBackground::Set(QWidget& widget, const QImage& image) {
-    m_image = image.copy();
+    // Held, not copied: a QImage copies its pixels only when one holder
+    // changes them, and the background never does.
+    m_image = image;
     if (!m_image.isNull()) {
-        widget.resize(m_image.size());
+        widget.resize(LogicalSize(m_image));
     }
     widget.update();
 }

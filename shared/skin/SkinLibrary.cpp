@@ -2,17 +2,72 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QImageReader>
 
 #include "platform/Folders.h"
 #include "shared/skin/BmpPicture.h"
 #include "shared/layout/SkinElementTable.h"
+#include "shared/skin/LogicalSize.h"
 #include "shared/skin/SkinFonts.h"
 
 namespace solune {
 
+namespace {
+
+// `pixels`, a rectangle inside `picture`, as a picture of its own that reads
+// `picture`'s pixels in place. It holds a reference to them, so they stay
+// while it lives, and it is read-only: the first change copies it. Pictures
+// whose rows cannot be addressed that way are copied at once.
+QImage SharedRegion(const QImage& picture, const QRect& pixels) {
+    if (picture.depth() != 32) {
+        return picture.copy(pixels);
+    }
+    auto* keeper = new QImage(picture);
+    const uchar* first = keeper->constBits() + pixels.y() * keeper->bytesPerLine() +
+                         pixels.x() * static_cast<qsizetype>(sizeof(QRgb));
+    QImage region(
+        first, pixels.width(), pixels.height(), keeper->bytesPerLine(), keeper->format(),
+        [](void* held) { delete static_cast<QImage*>(held); }, keeper);
+    region.setDevicePixelRatio(picture.devicePixelRatio());
+    return region;
+}
+
+std::size_t SetIndex(int scale) {
+    for (std::size_t i = 0; i < layout::kPictureScales.size(); ++i) {
+        if (layout::kPictureScales[i] == scale) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
 SkinLibrary::SkinLibrary(SkinFailure& failure, std::filesystem::path skinFolder)
-    : m_failure(failure), m_folder(std::move(skinFolder)) {}
+    : m_failure(failure), m_folder(std::move(skinFolder)) {
+    SetDevicePixelRatio(PrimaryScreenRatio());
+}
+
+double SkinLibrary::PrimaryScreenRatio() {
+    const QScreen* screen =
+        qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen()
+                                                                     : nullptr;
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+void SkinLibrary::SetDevicePixelRatio(double ratio) {
+    m_scale = layout::PictureScaleFor(ratio);
+}
+
+const SkinLibrary::PictureSet& SkinLibrary::chosenSet() const {
+    return m_sets[SetIndex(m_scale)];
+}
+
+SkinLibrary::PictureSet& SkinLibrary::chosenSet() {
+    return m_sets[SetIndex(m_scale)];
+}
 
 std::filesystem::path SkinLibrary::DefaultSkinFolder() {
     return ProgramFolder() / "SOLUNE300_Skins";
@@ -32,15 +87,23 @@ void SkinLibrary::LoadSkin() {
         QImageReader reader(
             QString::fromStdString((m_folder / std::string(skin::kSlotFiles[i])).string()));
         m_present[i] = reader.canRead() && reader.size().isValid();
+        m_sizes[i] = m_present[i] ? reader.size() : QSize();
     }
 }
 
 const QImage& SkinLibrary::slotPicture(int slot) {
-    if (m_present[slot] && !m_decoded[slot]) {
-        m_decoded[slot] = true;
-        m_slots[slot] = LoadSkinPicture(m_folder / std::string(skin::kSlotFiles[slot]));
+    PictureSet& set = chosenSet();
+    if (m_present[slot] && !set.decoded[slot]) {
+        set.decoded[slot] = true;
+        ++m_decodeCount;
+        set.pictures[slot] = LoadSkinPicture(m_folder / std::string(skin::kSlotFiles[slot]), m_scale);
     }
-    return m_slots[slot];
+    return set.pictures[slot];
+}
+
+QImage SkinLibrary::ExtraPicture(std::string_view file) {
+    ++m_decodeCount;
+    return LoadSkinPicture(m_folder / std::string(file), m_scale);
 }
 
 QImage SkinLibrary::Picture(int slot) {
@@ -49,6 +112,11 @@ QImage SkinLibrary::Picture(int slot) {
         return {};
     }
     return slotPicture(slot);
+}
+
+QSize SkinLibrary::PictureSize(int slot) {
+    LoadSkin();
+    return slot >= 0 && slot < kSlotCount ? m_sizes[slot] : QSize();
 }
 
 QImage SkinLibrary::GetSkinPart(int element, int state, int x1, int y1, int x2, int y2) {
@@ -79,7 +147,16 @@ QImage SkinLibrary::CropSkin(const QImage& picture, int x1, int y1, int x2, int 
     return solune::CropSkin(picture, x1, y1, x2, y2, m_failure);
 }
 
-QImage SkinLibrary::LoadSkinPicture(const std::filesystem::path& path) {
+QImage SkinLibrary::LoadSkinPicture(const std::filesystem::path& path, int scale) {
+    if (scale > 1) {
+        const std::filesystem::path scaled =
+            path.parent_path() / layout::ScaledPictureFile(path.filename().string(), scale);
+        QImage picture = LoadSkinPicture(scaled);
+        if (!picture.isNull()) {
+            picture.setDevicePixelRatio(scale);
+            return picture;
+        }
+    }
     QFile file(QString::fromStdString(path.string()));
     if (!file.open(QIODevice::ReadOnly)) {
         return {};
@@ -103,10 +180,10 @@ QImage CropSkin(const QImage& picture, int x1, int y1, int x2, int y2, SkinFailu
         return {};
     }
     const QRect area(x1, y1, x2 - x1, y2 - y1);
-    if (area.width() <= 0 || area.height() <= 0 || !picture.rect().contains(area)) {
+    if (area.width() <= 0 || area.height() <= 0 || !LogicalRect(picture).contains(area)) {
         return {};
     }
-    return picture.copy(area);
+    return SharedRegion(picture, PixelRect(picture, area));
 }
 
 }  // namespace solune

@@ -13,6 +13,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "shared/skin/ControlParent.h"
 #include "shared/skin/SkinBackground.h"
@@ -27,15 +28,26 @@ class SkinPage : public QWidget, public ControlParent {
     void SetBackgroundImage(const QImage& image);
     const QImage& backgroundImage() const { return m_background.image(); }
 
+    // Runs `dress` (which gives the page and its controls their pictures)
+    // just before the page is first shown, so that a page the user never
+    // opens never decodes or cuts its pictures; at once when the page is
+    // shown already or was shown before.
+    // Until then the page takes `size` (its background's size, known from the
+    // picture file's header) where that is valid.
+    void DressWhenFirstShown(QSize size, std::function<void()> dress);
+
     void controlNotify(int id, int value) override;
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
     SkinBackground m_background;
+    std::function<void()> m_dress;
+    bool m_shownOnce = false;
 };
 
 }  // namespace solune

@@ -43,12 +43,16 @@ QImage SkinPictures::Whole(std::string_view file) const {
     return m_skin ? m_skin->Picture(skin::SlotOf(file)) : QImage();
 }
 
+QSize SkinPictures::WholeSize(std::string_view file) const {
+    return m_skin ? m_skin->PictureSize(skin::SlotOf(file)) : QSize();
+}
+
 QImage SkinPictures::Element(int element) const {
     return m_skin ? m_skin->GetSkinPart(element, 0, 0, 0, 0, 0) : QImage();
 }
 
 QImage SkinPictures::Extra(std::string_view file) const {
-    return m_skin ? SkinLibrary::LoadSkinPicture(m_skin->folder() / std::string(file)) : QImage();
+    return m_skin ? m_skin->ExtraPicture(file) : QImage();
 }
 
 QImage SkinPictures::Part(int element, int state, const layout::ControlRect& r) const {

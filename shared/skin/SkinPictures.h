@@ -42,6 +42,9 @@ class SkinPictures {
     std::array<QImage, 4> States(const layout::ControlRect& rect, int count) const;
     // A whole picture of the skin (a named slot, such as "Slider1.bmp").
     QImage Whole(std::string_view file) const;
+    // The logical size of that picture, from its file's header (nothing is
+    // decoded); invalid without a library or when the file is missing.
+    QSize WholeSize(std::string_view file) const;
     // A skin element that is a whole picture (0 the main window, 114 the
     // macro page's background).
     QImage Element(int element) const;

@@ -63,7 +63,8 @@ check_tree() {
   install_tree "$root" /usr
   check "programs in lib/solune300" test -x "$usr/lib/solune300/W38Updater"
   check "W38Updater link" test "$(readlink "$usr/bin/W38Updater")" = ../lib/solune300/W38Updater
-  check "the updater's 32 screen pictures" test "$(ls "$usr/lib/solune300/SOLUNE300Updater_Skins" | wc -l)" -eq 32
+  check "the updater's 32 screen pictures" test "$(ls "$usr/lib/solune300/SOLUNE300Updater_Skins" | grep -vc '@2x')" -eq 32
+  check "the updater's 32 screen pictures at 2x" test "$(ls "$usr/lib/solune300/SOLUNE300Updater_Skins" | grep -c '@2x\.bmp$')" -eq 32
   check "solune300ctl and solune300-sim in bin" test -x "$usr/bin/solune300ctl" -a -x "$usr/bin/solune300-sim"
   check "udev rule under /usr/lib/udev/rules.d" test -f "$usr/lib/udev/rules.d/70-solune300.rules"
   check "copyright file" grep -q '^License: MIT$' "$usr/share/doc/solune300/copyright"
@@ -71,10 +72,12 @@ check_tree() {
   local size
   for size in 16 22 24 32 48 64 128 256; do
     check "updater icon ${size}x${size}" test -f "$usr/share/icons/hicolor/${size}x${size}/apps/com.dravik.solune300.w38updater.png"
+    check "updater icon ${size}x${size}@2" test -f "$usr/share/icons/hicolor/${size}x${size}@2/apps/com.dravik.solune300.w38updater.png"
   done
   if has_vesk; then
     check "VESK link" test "$(readlink "$usr/bin/VESK")" = ../lib/solune300/VESK
     check "VESK's skins" test -f "$usr/lib/solune300/SOLUNE300_Skins/Main_Normal.bmp"
+    check "VESK's skins at 2x" test -f "$usr/lib/solune300/SOLUNE300_Skins/Main_Normal@2x.bmp"
     check "VESK icon" test -f "$usr/share/icons/hicolor/256x256/apps/com.dravik.solune300.vesk.png"
     check "metainfo" test -f "$usr/share/metainfo/com.dravik.solune300.vesk.metainfo.xml"
   fi
@@ -170,7 +173,7 @@ check_programs() {
   # The window appears at once and takes its screen picture's size when the
   # start check has chosen the screen, so wait for that size.
   local screen_size
-  screen_size=$(bmp_size "$(ls -d "$work"/moved/lib/solune300/SOLUNE300Updater_Skins/*.bmp | head -n 1)")
+  screen_size=$(bmp_size "$(ls -d "$work"/moved/lib/solune300/SOLUNE300Updater_Skins/*.bmp | grep -v '@2x' | head -n 1)")
   check "W38Updater's window is its screen picture" window_has_size "$window" "$screen_size"
   local i
   for i in $(seq 1 120); do

@@ -9,20 +9,19 @@
 #include "shared/layout/PopDlgLayout.h"
 #include "shared/layout/SensorPageLayout.h"
 #include "tools/skingen/ArtPainter.h"
+#include "tools/skingen/PictureCanvas.h"
 #include "tools/skingen/SkinPalette.h"
 
 namespace solune::skinart {
 namespace {
 
-QImage Blank(int width, int height, const QColor& fill) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(fill);
-    return image;
+QImage Blank(int width, int height, const QColor& fill, int scale) {
+    return NewPicture(QSize(width, height), scale, fill);
 }
 
 QImage Thumb(const QColor& face, const QColor& frame, const QString& digit,
-             const QColor& digitColour) {
-    QImage image = Blank(kThumbWidth, kThumbHeight, kBackground);
+             const QColor& digitColour, int scale) {
+    QImage image = Blank(kThumbWidth, kThumbHeight, kBackground, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(frame, 1.0));
@@ -47,16 +46,16 @@ void DrawArrow(QPainter& p, const QRect& r, bool up, const QColor& colour) {
     }
 }
 
-QImage ScrollTrack() {
-    QImage image = Blank(kScrollWidth, kScrollHeight, kWell);
+QImage ScrollTrack(int scale) {
+    QImage image = Blank(kScrollWidth, kScrollHeight, kWell, scale);
     QPainter p(&image);
-    DrawFrame(p, image.rect(), kFrame);
+    DrawFrame(p, LogicalRect(image), kFrame);
     p.fillRect(QRect(kScrollWidth / 2, 4, 1, kScrollHeight - 8), kPanel);
     return image;
 }
 
-QImage ScrollParts(bool pressed) {
-    QImage image = ScrollTrack();
+QImage ScrollParts(bool pressed, int scale) {
+    QImage image = ScrollTrack(scale);
     QPainter p(&image);
     const QColor face = pressed ? kDownFace : kPanel;
     const QColor frame = pressed ? kAccent : kFrame;
@@ -79,28 +78,29 @@ QImage ScrollParts(bool pressed) {
 
 }  // namespace
 
-std::vector<NamedPicture> SliderPictures() {
+std::vector<NamedPicture> SliderPictures(int scale) {
     return {
-        {"Slider_Normal.bmp", Thumb(kText, kWhite, QString(), kBackground)},
-        {"Slider_Disable.bmp", Thumb(kDisabledFace, kDisabledFrame, QString(), kDisabledText)},
-        {"Slider1.bmp", Thumb(kAccent, kWhite, QStringLiteral("1"), kBackground)},
-        {"Slider2.bmp", Thumb(kAccent.darker(115), kWhite, QStringLiteral("2"), kBackground)},
-        {"Slider3.bmp", Thumb(kAccent.darker(135), kWhite, QStringLiteral("3"), kBackground)},
+        {"Slider_Normal.bmp", Thumb(kText, kWhite, QString(), kBackground, scale)},
+        {"Slider_Disable.bmp", Thumb(kDisabledFace, kDisabledFrame, QString(), kDisabledText, scale)},
+        {"Slider1.bmp", Thumb(kAccent, kWhite, QStringLiteral("1"), kBackground, scale)},
+        {"Slider2.bmp", Thumb(kAccent.darker(115), kWhite, QStringLiteral("2"), kBackground, scale)},
+        {"Slider3.bmp", Thumb(kAccent.darker(135), kWhite, QStringLiteral("3"), kBackground, scale)},
     };
 }
 
-std::vector<NamedPicture> ScrollPictures() {
+std::vector<NamedPicture> ScrollPictures(int scale) {
     return {
-        {"Scroll_Normal.bmp", ScrollTrack()},
-        {"Scroll_Over.bmp", ScrollParts(true)},
-        {"Scroll_Down.bmp", ScrollParts(false)},
+        {"Scroll_Normal.bmp", ScrollTrack(scale)},
+        {"Scroll_Over.bmp", ScrollParts(true, scale)},
+        {"Scroll_Down.bmp", ScrollParts(false, scale)},
     };
 }
 
-NamedPicture ColorPanelPicture() {
-    QImage image = Blank(layout::kColorPanelSize.width, layout::kColorPanelSize.height, kFrame);
+NamedPicture ColorPanelPicture(int scale) {
+    QImage image =
+        Blank(layout::kColorPanelSize.width, layout::kColorPanelSize.height, kFrame, scale);
     QPainter p(&image);
-    DrawFrame(p, image.rect(), kAccent);
+    DrawFrame(p, LogicalRect(image), kAccent);
     for (int row = 1; row <= 4; ++row) {
         for (int column = 1; column <= 5; ++column) {
             const layout::Rgb& c = layout::kPresetColors[row - 1][column - 1];
@@ -110,11 +110,10 @@ NamedPicture ColorPanelPicture() {
     return {"ColorPanel.bmp", image};
 }
 
-NamedPicture MousePicture() {
+NamedPicture MousePicture(int scale) {
     const int width = layout::kMousePictureSize.width;
     const int height = layout::kMousePictureSize.height;
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(kBackground);
+    QImage image = NewPicture(QSize(width, height), scale, kBackground, QImage::Format_ARGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
 
@@ -154,14 +153,14 @@ NamedPicture MousePicture() {
     return {"Mouse.png", image};
 }
 
-std::vector<NamedPicture> SurfacePictures() {
+std::vector<NamedPicture> SurfacePictures(int scale) {
     const int width = layout::kSurfacePictureSize.width;
     const int height = layout::kSurfacePictureSize.height;
     std::vector<NamedPicture> pictures;
     for (int level = 0; level <= 10; ++level) {
-        QImage image = Blank(width, height, kWell);
+        QImage image = Blank(width, height, kWell, scale);
         QPainter p(&image);
-        DrawFrame(p, image.rect(), kFrame);
+        DrawFrame(p, LogicalRect(image), kFrame);
         // Ten bars rising from left to right; the first `level` of them lit.
         for (int bar = 0; bar < 10; ++bar) {
             const int barHeight = 4 + bar * 26 / 9;
@@ -176,14 +175,14 @@ std::vector<NamedPicture> SurfacePictures() {
     return pictures;
 }
 
-std::vector<NamedPicture> AnalysisFrames() {
+std::vector<NamedPicture> AnalysisFrames(int scale) {
     const int width = layout::kAnalysisFrameSize.width;
     const int height = layout::kAnalysisFrameSize.height;
     std::vector<NamedPicture> frames;
     for (int frame = 0; frame < 3; ++frame) {
-        QImage image = Blank(width, height, kBackground);
+        QImage image = Blank(width, height, kBackground, scale);
         QPainter p(&image);
-        DrawFrame(p, image.rect(), kFrame);
+        DrawFrame(p, LogicalRect(image), kFrame);
         // The surface, with marks that move from frame to frame.
         p.fillRect(QRect(6, 76, width - 12, 1), kFrame);
         for (int x = 8 + frame * 4; x < width - 8; x += 12) {

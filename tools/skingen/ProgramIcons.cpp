@@ -65,6 +65,11 @@ QImage IconTile(int size, bool withArrow) {
 
 }  // namespace
 
+std::string IconFolder(int size, int scale) {
+    const std::string square = std::to_string(size) + "x" + std::to_string(size);
+    return scale == 1 ? square : square + "@" + std::to_string(scale);
+}
+
 QImage ConfigProgramIcon(int size) {
     return IconTile(size, false);
 }
@@ -76,11 +81,14 @@ QImage UpdaterProgramIcon(int size) {
 bool WriteProgramIcons(const std::filesystem::path& theme, const std::string& configName,
                        const std::string& updaterName, std::string& error) {
     for (int size : kIconSizes) {
-        const std::string square = std::to_string(size) + "x" + std::to_string(size);
-        const std::vector<NamedPicture> icons{{configName + ".png", ConfigProgramIcon(size)},
-                                              {updaterName + ".png", UpdaterProgramIcon(size)}};
-        if (!WritePictures(icons, theme / square / "apps", error)) {
-            return false;
+        for (int scale : kIconScales) {
+            const int pixels = size * scale;
+            const std::vector<NamedPicture> icons{
+                {configName + ".png", ConfigProgramIcon(pixels)},
+                {updaterName + ".png", UpdaterProgramIcon(pixels)}};
+            if (!WritePictures(icons, theme / IconFolder(size, scale) / "apps", error)) {
+                return false;
+            }
         }
     }
     return true;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "tools/skingen/ArtPainter.h"
+#include "tools/skingen/PictureCanvas.h"
 #include "tools/skingen/SkinFamily.h"
 #include "tools/skingen/SkinPalette.h"
 
@@ -62,9 +63,8 @@ ControlLook LookOf(const SkinFamily& family, const layout::LayoutControl& contro
 
 }  // namespace
 
-QImage RenderFamilyPicture(const SkinFamily& family, ArtState state) {
-    QImage image(family.size, QImage::Format_RGB32);
-    image.fill(kBackground);
+QImage RenderFamilyPicture(const SkinFamily& family, ArtState state, int scale) {
+    QImage image = NewPicture(family.size, scale, kBackground);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     if (family.dialog) {

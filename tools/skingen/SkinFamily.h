@@ -44,8 +44,8 @@ struct SkinFamily {
 };
 
 // The picture of `family` in `state` (Background: the picture without
-// controls).
-QImage RenderFamilyPicture(const SkinFamily& family, ArtState state);
+// controls), drawn at `scale` (see PictureCanvas.h).
+QImage RenderFamilyPicture(const SkinFamily& family, ArtState state, int scale = 1);
 
 // The families of the configuration program ("SOLUNE300_Skins"): the main
 // window, the five pages, the rename dialog and the seven pop-up modes.

@@ -2,49 +2,59 @@
 
 #include <system_error>
 
+#include "shared/layout/PictureScales.h"
 #include "tools/skingen/SkinFamily.h"
 
 namespace solune::skinart {
 namespace {
 
-void AddFamilies(const std::vector<SkinFamily>& families, std::vector<NamedPicture>& out) {
+void AddFamilies(const std::vector<SkinFamily>& families, int scale,
+                 std::vector<NamedPicture>& out) {
     for (const SkinFamily& family : families) {
         if (!family.backgroundFile.empty()) {
             out.push_back(
-                {family.backgroundFile, RenderFamilyPicture(family, ArtState::Background)});
+                {family.backgroundFile, RenderFamilyPicture(family, ArtState::Background, scale)});
         }
         for (std::size_t state = 0; state < family.stateFiles.size(); ++state) {
             out.push_back({family.stateFiles[state],
-                           RenderFamilyPicture(family, static_cast<ArtState>(state))});
+                           RenderFamilyPicture(family, static_cast<ArtState>(state), scale)});
         }
+    }
+}
+
+void NameForScale(std::vector<NamedPicture>& pictures, int scale) {
+    for (NamedPicture& picture : pictures) {
+        picture.file = layout::ScaledPictureFile(picture.file, scale);
     }
 }
 
 }  // namespace
 
-std::vector<NamedPicture> ConfigPictures() {
+std::vector<NamedPicture> ConfigPictures(int scale) {
     std::vector<NamedPicture> pictures;
-    AddFamilies(ConfigFamilies(), pictures);
-    for (auto& p : SliderPictures()) {
+    AddFamilies(ConfigFamilies(), scale, pictures);
+    for (auto& p : SliderPictures(scale)) {
         pictures.push_back(std::move(p));
     }
-    for (auto& p : ScrollPictures()) {
+    for (auto& p : ScrollPictures(scale)) {
         pictures.push_back(std::move(p));
     }
-    pictures.push_back(ColorPanelPicture());
-    pictures.push_back(MousePicture());
-    for (auto& p : SurfacePictures()) {
+    pictures.push_back(ColorPanelPicture(scale));
+    pictures.push_back(MousePicture(scale));
+    for (auto& p : SurfacePictures(scale)) {
         pictures.push_back(std::move(p));
     }
-    for (auto& p : AnalysisFrames()) {
+    for (auto& p : AnalysisFrames(scale)) {
         pictures.push_back(std::move(p));
     }
+    NameForScale(pictures, scale);
     return pictures;
 }
 
-std::vector<NamedPicture> UpdaterPictures() {
+std::vector<NamedPicture> UpdaterPictures(int scale) {
     std::vector<NamedPicture> pictures;
-    AddFamilies(UpdaterFamilies(), pictures);
+    AddFamilies(UpdaterFamilies(), scale, pictures);
+    NameForScale(pictures, scale);
     return pictures;
 }
 

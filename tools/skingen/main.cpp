@@ -5,22 +5,32 @@
 //
 // The build runs it with QT_QPA_PLATFORM=offscreen and passes the
 // "SOLUNE300_Skins" folder beside VESK and the "SOLUNE300Updater_Skins" folder
-// beside W38Updater; with --icons it writes "<N>x<N>/apps/<name>.png" at every
-// size of ProgramIcons.h. Exit status 0 when every picture was written, 1 on a
+// beside W38Updater, and each folder gets every picture at every scale of
+// PictureScales.h ("NAME.bmp", "NAME@2x.bmp"); with --icons it writes
+// "<N>x<N>/apps/<name>.png" and "<N>x<N>@2/apps/<name>.png" at every size of
+// ProgramIcons.h. Exit status 0 when every picture was written, 1 on a
 // write failure, 2 on bad arguments.
 
 #include <QGuiApplication>
 #include <iostream>
 #include <string_view>
 
+#include "shared/layout/PictureScales.h"
 #include "tools/skingen/ProgramIcons.h"
 #include "tools/skingen/SkinSet.h"
 
 namespace {
 
+// Every scale's set of both folders, one scale after the other.
 bool writeSkins(const char* configFolder, const char* updaterFolder, std::string& error) {
-    return solune::skinart::WritePictures(solune::skinart::ConfigPictures(), configFolder, error) &&
-           solune::skinart::WritePictures(solune::skinart::UpdaterPictures(), updaterFolder, error);
+    using namespace solune::skinart;
+    for (int scale : solune::layout::kPictureScales) {
+        if (!WritePictures(ConfigPictures(scale), configFolder, error) ||
+            !WritePictures(UpdaterPictures(scale), updaterFolder, error)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "updater/app/UpdaterScreenPictures.h"
 
+#include "shared/layout/PictureScales.h"
 #include "shared/skin/SkinLibrary.h"
 
 namespace solune {
@@ -9,25 +10,24 @@ void UpdaterScreenPictures::Load() {
         return;
     }
     m_loaded = true;
-    for (std::size_t s = 0; s < layout::kUpdaterScreens.size(); ++s) {
-        const layout::UpdaterScreen& screen = layout::kUpdaterScreens[s];
-        for (int kind = 0; kind < kPictureKinds; ++kind) {
-            const auto which = static_cast<layout::ScreenPicture>(kind);
-            if (which == layout::ScreenPicture::Push && !screen.hasPush) {
-                continue;
-            }
-            m_pictures[s][kind] =
-                SkinLibrary::LoadSkinPicture(m_folder / layout::ScreenPictureFile(screen, which));
-        }
-    }
+    m_scale = layout::PictureScaleFor(SkinLibrary::PrimaryScreenRatio());
 }
 
 const QImage& UpdaterScreenPictures::Picture(int number, layout::ScreenPicture which) const {
     static const QImage none;
     for (std::size_t s = 0; s < layout::kUpdaterScreens.size(); ++s) {
-        if (layout::kUpdaterScreens[s].number == number) {
-            return m_pictures[s][static_cast<int>(which)];
+        const layout::UpdaterScreen& screen = layout::kUpdaterScreens[s];
+        if (screen.number != number) {
+            continue;
         }
+        const int kind = static_cast<int>(which);
+        const bool exists = which != layout::ScreenPicture::Push || screen.hasPush;
+        if (m_loaded && exists && !m_decoded[s][kind]) {
+            m_decoded[s][kind] = true;
+            m_pictures[s][kind] = SkinLibrary::LoadSkinPicture(
+                m_folder / layout::ScreenPictureFile(screen, which), m_scale);
+        }
+        return m_pictures[s][kind];
     }
     return none;
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The updater's 32 screen pictures, loaded together the first time any screen
-// is shown and kept for the life of the object. A missing or unreadable file
-// leaves a null picture; the failure shows when a control is cut from it.
+// The updater's 32 screen pictures, each decoded the first time it is asked
+// for and kept for the life of the object, in the set that suits the primary
+// screen's device pixel ratio when Load runs (see SkinLibrary: "NAME@2x.bmp"
+// at 2, the ordinary file where that is missing). A missing or unreadable
+// file leaves a null picture; the failure shows when a control is cut from it.
 
 #include <QImage>
 #include <array>
@@ -15,7 +17,8 @@ class UpdaterScreenPictures {
   public:
     explicit UpdaterScreenPictures(std::filesystem::path folder) : m_folder(std::move(folder)) {}
 
-    // Loads every picture of every screen unless that has run already.
+    // Chooses the set unless that has run already; the pictures wait until
+    // they are asked for.
     void Load();
     bool isLoaded() const { return m_loaded; }
 
@@ -31,7 +34,12 @@ class UpdaterScreenPictures {
 
     std::filesystem::path m_folder;
     bool m_loaded = false;
-    std::array<std::array<QImage, kPictureKinds>, layout::kUpdaterScreens.size()> m_pictures;
+    int m_scale = 1;
+    // Decoded on first request by the const Picture: a cache, not state.
+    mutable std::array<std::array<bool, kPictureKinds>, layout::kUpdaterScreens.size()>
+        m_decoded{};
+    mutable std::array<std::array<QImage, kPictureKinds>, layout::kUpdaterScreens.size()>
+        m_pictures;
 };
 
 }  // namespace solune

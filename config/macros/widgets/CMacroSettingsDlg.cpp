@@ -51,7 +51,6 @@ CMacroSettingsDlg::~CMacroSettingsDlg() {
 
 void CMacroSettingsDlg::BuildControls() {
     const SkinPictures pictures(m_context.skin, "MacroSetting_Normal.bmp");
-    SetBackgroundImage(pictures.Element(kPageBackgroundElement));
     DressRules rules;
     // The two lists are the page's own classes, views of its library.
     rules.make = [this](const layout::LayoutControl& row, QWidget& page) -> QWidget* {
@@ -63,16 +62,13 @@ void CMacroSettingsDlg::BuildControls() {
         }
         return nullptr;
     };
-    const LayoutControls controls =
-        BuildFromLayout(layout::kMacroPageControls, pictures, *this, rules);
+    // The controls now, the page's pictures when it is first shown.
+    const LayoutControls controls = BuildFromLayout(
+        layout::kMacroPageControls, SkinPictures(nullptr, "MacroSetting_Normal.bmp"), *this, rules);
     m_macroList = controls.get<CVixListBox>(layout::kMacroListId);
     m_eventList = controls.get<CVixMacroCtrl>(layout::kEventListId);
-    const auto listBackground = [&pictures](int id) {
-        return pictures.Cut(SkinPictures::kNormal,
-                            layout::FindControl(layout::kMacroPageControls, id)->artRect());
-    };
-    m_macroList->SetBackground(listBackground(layout::kMacroListId));
-    m_eventList->SetBackground(listBackground(layout::kEventListId));
+    DressWhenFirstShown(pictures.WholeSize("MacroSetting_BK.bmp"),
+                        [this, controls, skin = m_context.skin] { DressPage(skin, controls); });
     m_newMacro = controls.get<CVixButton>(layout::kNewMacroId);
     m_delete = controls.get<CVixButton>(layout::kDeleteMacroId);
     m_recordDelay = controls.get<CVixCheckBox>(layout::kRecordDelayId);
@@ -83,6 +79,18 @@ void CMacroSettingsDlg::BuildControls() {
     const ScrollPictures scroll = pictures.Scroll();
     m_macroList->CreateScrollCtrl(scroll);
     m_eventList->CreateScrollCtrl(scroll);
+}
+
+void CMacroSettingsDlg::DressPage(SkinLibrary* skin, const LayoutControls& controls) {
+    const SkinPictures pictures(skin, "MacroSetting_Normal.bmp");
+    SetBackgroundImage(pictures.Element(kPageBackgroundElement));
+    DressFromLayout(layout::kMacroPageControls, controls, pictures);
+    const auto listBackground = [&pictures](int id) {
+        return pictures.Cut(SkinPictures::kNormal,
+                            layout::FindControl(layout::kMacroPageControls, id)->artRect());
+    };
+    m_macroList->SetBackground(listBackground(layout::kMacroListId));
+    m_eventList->SetBackground(listBackground(layout::kEventListId));
 }
 
 void CMacroSettingsDlg::TellLoadProblems() {

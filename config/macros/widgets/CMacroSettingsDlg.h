@@ -29,6 +29,7 @@
 
 #include "config/macros/MacroLibrary.h"
 #include "config/macros/MacroRecorder.h"
+#include "config/pages/LayoutControls.h"
 #include "config/pages/PageContext.h"
 #include "shared/skin/SkinPage.h"
 
@@ -68,6 +69,9 @@ class CMacroSettingsDlg : public SkinPage {
     enum class RecordStart { Button, BeforeEvent, AfterEvent };
 
     void BuildControls();
+    // Gives the page and its controls their pictures from `skin` (when the
+    // page is first shown).
+    void DressPage(SkinLibrary* skin, const LayoutControls& controls);
     // Shows what the load could not read (once, when the page is made) and
     // lets the library be saved again.
     void TellLoadProblems();

@@ -47,11 +47,30 @@ TEST(ProgramIcons, TheWriterFillsTheThemeFolders) {
     test::TempDir dir;
     std::string error;
     ASSERT_TRUE(WriteProgramIcons(dir.path(), "a.b.config", "a.b.updater", error)) << error;
+    // The scaled folders hold the same icon drawn at the scaled size, not a
+    // copy of the small one.
+    const struct {
+        int size;
+        int scale;
+        const char* folder;
+    } cases[] = {{16, 1, "16x16"}, {16, 2, "16x16@2"}, {48, 1, "48x48"},
+                 {48, 2, "48x48@2"}, {256, 2, "256x256@2"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(IconFolder(c.size, c.scale), c.folder);
+    }
     for (int size : kIconSizes) {
-        const std::string folder = std::to_string(size) + "x" + std::to_string(size) + "/apps/";
-        for (const char* name : {"a.b.config.png", "a.b.updater.png"}) {
-            const QImage read(QString::fromStdString((dir / (folder + name)).string()));
-            EXPECT_EQ(read.size(), QSize(size, size)) << folder << name;
+        for (int scale : kIconScales) {
+            const std::string folder = IconFolder(size, scale) + "/apps/";
+            const int pixels = size * scale;
+            const QImage read(
+                QString::fromStdString((dir / (folder + "a.b.config.png")).string()));
+            EXPECT_EQ(read.size(), QSize(pixels, pixels)) << folder;
+            EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32),
+                      ConfigProgramIcon(pixels).convertToFormat(QImage::Format_ARGB32))
+                << folder;
+            const QImage updater(
+                QString::fromStdString((dir / (folder + "a.b.updater.png")).string()));
+            EXPECT_EQ(updater.size(), QSize(pixels, pixels)) << folder;
         }
     }
 }

@@ -7,6 +7,7 @@
 
 #include "config/pages/CVixCbnColorButton.h"
 #include "config/pages/ColorValues.h"
+#include "config/pages/SpokenColor.h"
 #include "shared/layout/LightingPageLayout.h"
 #include "shared/skin/LogicalSize.h"
 
@@ -83,6 +84,25 @@ void CColorPanel::mouseReleaseEvent(QMouseEvent* event) {
             hide();
         }
     }
+    m_pressed = false;
+}
+
+QString CColorPanel::spokenRowText(int index) const {
+    const std::uint32_t c = m_swatches[static_cast<std::size_t>(index)]->color;
+    return SpokenColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QRect CColorPanel::spokenRowRect(int index) const {
+    const CColorButton& s = *m_swatches[static_cast<std::size_t>(index)];
+    return QRect(s.left, s.top, s.right - s.left, s.bottom - s.top);
+}
+
+void CColorPanel::ChooseSpokenRow(int index) {
+    if (index < 0 || index >= swatchCount()) {
+        return;
+    }
+    m_owner->controlNotify(kPanelId, static_cast<int>(m_swatches[static_cast<std::size_t>(index)]->color));
+    hide();
     m_pressed = false;
 }
 

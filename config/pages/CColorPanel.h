@@ -19,12 +19,13 @@
 #include <vector>
 
 #include "config/pages/CColorButton.h"
+#include "shared/skin/SpokenRows.h"
 
 namespace solune {
 
 class CVixCbnColorButton;
 
-class CColorPanel : public QWidget {
+class CColorPanel : public QWidget, public SpokenRows {
   public:
     // A window has no control id: the panel reports with id 0.
     static constexpr int kPanelId = 0;
@@ -43,6 +44,14 @@ class CColorPanel : public QWidget {
     const CColorButton& swatch(int index) const { return *m_swatches[index]; }
     int hideTimerId() const { return m_hideTimer; }
     bool isPressed() const { return m_pressed; }
+
+    // Its swatches to a screen reader, by their colours ("Red 255, green 0,
+    // blue 0"); choosing one does what a click on it does.
+    int spokenRowCount() const override { return swatchCount(); }
+    QString spokenRowText(int index) const override;
+    bool spokenRowSelected(int) const override { return false; }
+    QRect spokenRowRect(int index) const override;
+    void ChooseSpokenRow(int index) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "shared/skin/AccessibleSkinButton.h"
+#include "shared/skin/AccessibleSkinList.h"
 #include "shared/skin/AccessibleSkinMenu.h"
 #include "shared/skin/AccessibleSkinProgress.h"
 #include "shared/skin/AccessibleSkinSlider.h"
@@ -17,6 +18,7 @@
 #include "shared/skin/CVixStatic.h"
 #include "shared/skin/SkinButtonBase.h"
 #include "shared/skin/SkinMenu.h"
+#include "shared/skin/SpokenRows.h"
 #include "shared/skin/SpokenText.h"
 
 namespace solune {
@@ -57,6 +59,9 @@ QAccessibleInterface* SkinAccessibleFactory(const QString& key, QObject* object)
     if (dynamic_cast<CVixStatic*>(widget) || dynamic_cast<CVixMouseStatic*>(widget) ||
         dynamic_cast<SpokenText*>(widget)) {
         return new AccessibleSkinStatic(widget);
+    }
+    if (auto* rows = dynamic_cast<SpokenRows*>(widget)) {
+        return new AccessibleSkinList(widget, rows);
     }
     // Widgets of classes without a meta-object of their own (the pages, the
     // lists) are asked for as "QWidget": they may get a role later

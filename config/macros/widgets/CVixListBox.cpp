@@ -280,6 +280,18 @@ void CVixListBox::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+void CVixListBox::ChooseSpokenRow(int index) {
+    // A press commits an open name edit; the release picks the row.
+    if (isNameEditOpen()) {
+        CommitNameEdit();
+    }
+    if (index >= 0 && index < rowCount()) {
+        SelectOnly(index);
+        NotifyPage(macropage::kNotifySelectMacro, IdOf(index));
+    }
+    update();
+}
+
 void CVixListBox::resizeEvent(QResizeEvent* event) {
     if (m_scroll != nullptr) {
         PlaceListScroll(m_scroll, this, m_scrollWidth);

@@ -32,6 +32,7 @@
 
 #include "shared/skin/SkinPictures.h"
 #include "shared/skin/ControlParent.h"
+#include "shared/skin/SpokenRows.h"
 
 namespace solune {
 
@@ -40,7 +41,7 @@ class CVixScrollCtrl;
 class MacroLibrary;
 struct CMacro;
 
-class CVixListBox : public QWidget, public ControlParent {
+class CVixListBox : public QWidget, public ControlParent, public SpokenRows {
   public:
     // `library` is borrowed and must outlive the list.
     CVixListBox(int controlId, MacroLibrary& library, QWidget* parent = nullptr);
@@ -100,6 +101,14 @@ class CVixListBox : public QWidget, public ControlParent {
 
     // News from the scroll control: kNotifyScrolled scrolls the rows.
     void controlNotify(int id, int value) override;
+
+    // Its rows to a screen reader: the list texts; choosing one does what a
+    // click on it does.
+    int spokenRowCount() const override { return rowCount(); }
+    QString spokenRowText(int index) const override { return rowText(index); }
+    bool spokenRowSelected(int index) const override { return selectedRow() == index; }
+    QRect spokenRowRect(int index) const override { return rowRect(index); }
+    void ChooseSpokenRow(int index) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

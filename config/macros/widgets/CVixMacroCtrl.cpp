@@ -295,6 +295,44 @@ void CVixMacroCtrl::SelectRowAt(QPoint point) {
     macro->events[static_cast<std::size_t>(index)].selected = 1;
 }
 
+int CVixMacroCtrl::spokenRowCount() const {
+    const CMacro* macro = currentMacro();
+    return macro ? static_cast<int>(macro->events.size()) : 0;
+}
+
+QString CVixMacroCtrl::spokenRowText(int index) const {
+    if (index < 0 || index >= spokenRowCount()) {
+        return {};
+    }
+    const EventRowLook look = DescribeEventRow(currentMacro()->events[static_cast<std::size_t>(index)]);
+    return look.label + QLatin1Char(' ') + look.delay;
+}
+
+bool CVixMacroCtrl::spokenRowSelected(int index) const {
+    return index >= 0 && index < spokenRowCount() &&
+           currentMacro()->events[static_cast<std::size_t>(index)].selected != 0;
+}
+
+QRect CVixMacroCtrl::spokenRowRect(int index) const {
+    if (index < 0 || index >= spokenRowCount()) {
+        return {};
+    }
+    const MacroRect& r = currentMacro()->events[static_cast<std::size_t>(index)].rect;
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+void CVixMacroCtrl::ChooseSpokenRow(int index) {
+    // The press commits an open delay edit, the release selects the row.
+    if (isDelayEditOpen()) {
+        CommitDelayEdit();
+    }
+    const QRect r = spokenRowRect(index);
+    if (!r.isEmpty()) {
+        SelectRowAt(r.center());
+    }
+    update();
+}
+
 void CVixMacroCtrl::ShowContextMenu(QPoint local) {
     if (m_menu == nullptr) {
         return;

@@ -27,6 +27,7 @@
 #include "config/macros/MacroRecorder.h"
 #include "shared/skin/SkinPictures.h"
 #include "shared/skin/ControlParent.h"
+#include "shared/skin/SpokenRows.h"
 
 namespace solune {
 
@@ -34,7 +35,7 @@ class CVixEdit;
 class CVixMenu;
 class CVixScrollCtrl;
 
-class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
+class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner, public SpokenRows {
   public:
     // `library` and `recorder` are borrowed and must outlive the control.
     CVixMacroCtrl(int controlId, MacroLibrary& library, const MacroRecorder& recorder,
@@ -78,6 +79,14 @@ class CVixMacroCtrl : public QWidget, public ControlParent, public MacroOwner {
     int menuId() const { return m_menuId; }
 
     void controlNotify(int id, int value) override;
+
+    // Its rows to a screen reader: each row's event and delay as shown;
+    // choosing one does what a click on it does.
+    int spokenRowCount() const override;
+    QString spokenRowText(int index) const override;
+    bool spokenRowSelected(int index) const override;
+    QRect spokenRowRect(int index) const override;
+    void ChooseSpokenRow(int index) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 // when the pointer has left both (the check is ticked by hand); by keys, Space
 // opens and closes it and Escape closes it.
 
+#include <QAccessible>
 #include <QCursor>
 
 #include "config/pages/CColorSettingsDlg.h"
@@ -71,6 +72,24 @@ TEST_F(ColorPanelTest, PickingASwatchClosesThePanelAndColoursTheZone) {
     page->StoreToProfile(p);
     EXPECT_EQ(p.zoneColors[0], 0x000096FFu);
     EXPECT_EQ(p.zoneColors[3], 0x00FF0000u);
+}
+
+TEST_F(ColorPanelTest, AScreenReaderNamesEachSwatchAndPicksItAsAClickDoes) {
+    ClickOn(page.get(), "1");
+    CColorPanel* panel = one->panel();
+    ASSERT_TRUE(panel->isVisible());
+    QAccessibleInterface* swatches = QAccessible::queryAccessibleInterface(panel);
+    ASSERT_NE(swatches, nullptr);
+    EXPECT_EQ(swatches->role(), QAccessible::List);
+    ASSERT_EQ(swatches->childCount(), 20);
+    EXPECT_EQ(swatches->child(0)->text(QAccessible::Name), "Red 255, green 0, blue 0");
+    QAccessibleInterface* orange = swatches->child(3);  // row 1, column 4: 255, 150, 0
+    EXPECT_EQ(orange->role(), QAccessible::ListItem);
+    EXPECT_EQ(orange->text(QAccessible::Name), "Red 255, green 150, blue 0");
+    orange->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_TRUE(ProcessUntil([&] { return !panel->isVisible(); }));
+    EXPECT_EQ(one->currentColor(), 0x000096FFu);
+    EXPECT_EQ(preview->scrollWheelColor(), 0xFFFF9600u);
 }
 
 TEST_F(ColorPanelTest, LeavingSelectModeClosesAnOpenPanel) {

@@ -2,6 +2,7 @@
 // delay edit, scrolling, what each row shows, and the menu's rules.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -41,6 +42,28 @@ TEST_F(EventList, ClickWithNoRowSelectedInsertsDownAndUpAtTheTop) {
     EXPECT_EQ(current()->events[0].kind, kMacroMouseButton);
     EXPECT_EQ(SelectedEventRow(), 1);
     EXPECT_FALSE(menu().isVisible());
+}
+
+TEST_F(EventList, AScreenReaderReadsEachRowAndPicksItAsAClickDoes) {
+    OpenWithThreeRows();
+    ClickEventRow(0);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&events());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    ASSERT_GE(list->childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* row = list->child(i);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->role(), QAccessible::ListItem);
+        const EventRowLook look = DescribeEventRow(current()->events[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(row->text(QAccessible::Name), look.label + " " + look.delay);
+        EXPECT_EQ(row->state().selected, i == 0);
+        EXPECT_EQ(list->indexOfChild(row), i);
+    }
+    QAccessibleInterface* third = list->child(2);
+    third->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(ProcessUntil([&] { return SelectedEventRow() == 2; }));
+    EXPECT_TRUE(third->state().selected);
 }
 
 TEST_F(EventList, MouseRowsGoAfterTheSelectedRow) {

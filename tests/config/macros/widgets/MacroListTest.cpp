@@ -3,6 +3,7 @@
 // the chosen macro, and the list texts the list shows.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -63,6 +64,28 @@ TEST_F(MacroList, RowsShowNamesWholeOrEndingInAnEllipsis) {
         EXPECT_LE(metrics.horizontalAdvance(drawn), list().rowRect(i).width());
         EXPECT_EQ(drawn == list().rowText(i), i < 3);
     }
+}
+
+TEST_F(MacroList, AScreenReaderReadsTheNamesAndChoosesOneAsAClickDoes) {
+    OpenPage();
+    NewMacro("Jump");
+    NewMacro("Walk");
+    QAccessibleInterface* names = QAccessible::queryAccessibleInterface(&list());
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->role(), QAccessible::List);
+    ASSERT_GE(names->childCount(), 2);
+    QAccessibleInterface* jump = names->child(0);
+    EXPECT_EQ(jump->role(), QAccessible::ListItem);
+    EXPECT_EQ(jump->text(QAccessible::Name), "Jump");
+    EXPECT_EQ(names->child(1)->text(QAccessible::Name), "Walk");
+    EXPECT_FALSE(jump->state().selected);
+    EXPECT_TRUE(names->child(1)->state().selected);
+    jump->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // As a click: the row is selected and the page shows that macro.
+    ASSERT_TRUE(ProcessUntil([&] { return SelectedListRow() == 0; }));
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(current()->name, u"Jump");
+    EXPECT_TRUE(jump->state().selected);
 }
 
 TEST_F(MacroList, AnEmptyNameCreatesNothing) {

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWindow>
+#include <utility>
 
 #include "shared/layout/MainWindowLayout.h"
 #include "config/app/UnexpectedExitSave.h"
@@ -229,14 +230,37 @@ void CVESKDlg::Apply() {
 }
 
 void CVESKDlg::FollowDeviceProfile() {
-    const DeviceProfileChange change = m_set.FollowDeviceProfile(isVisible() && isActiveWindow());
+    // The mouse is read whatever the window's state, until the program ends.
+    const DeviceProfileChange change = m_set.FollowDeviceProfile(!m_exitRequested);
     if (!change.changed) {
+        return;
+    }
+    if (isHidden()) {
+        FollowWhileHidden(change.number);
         return;
     }
     if (change.number != 0) {
         SelectProfile(change.number);
     }
     m_set.ApplyDesktopPointer();
+}
+
+void CVESKDlg::FollowWhileHidden(int number) {
+    if (number == 0) {
+        m_set.ApplyDesktopPointer();
+        return;
+    }
+    // The desktop takes the mouse's profile at once; the pages and the profile
+    // buttons change when the window is shown again.
+    m_set.ApplyDesktopPointer(number);
+    m_followedWhileHidden = number;
+}
+
+void CVESKDlg::ShowFollowedProfile() {
+    const int number = std::exchange(m_followedWhileHidden, 0);
+    if (number != 0) {
+        SelectProfile(number);
+    }
 }
 
 void CVESKDlg::SelectProfileButton(int number) {
@@ -538,6 +562,7 @@ void CVESKDlg::showEvent(QShowEvent* event) {
         move(*m_leftAt);
         m_leftAt.reset();
     }
+    ShowFollowedProfile();
     CVixImageDialog::showEvent(event);
 }
 

@@ -256,6 +256,20 @@ void CVESKDlg::FollowWhileHidden(int number) {
     m_followedWhileHidden = number;
 }
 
+void CVESKDlg::ShowMouseProfileInTip() {
+    QString line;
+    if (m_link != nullptr && m_link->IsOpen()) {
+        for (int number = 1; number <= kProfileCount; ++number) {
+            const Profile& profile = m_set.profile(number);
+            if (profile.slot == m_set.lastDeviceSlot()) {
+                line = QStringLiteral("Profile %1: %2").arg(number).arg(ToQString(profile.name));
+                break;
+            }
+        }
+    }
+    m_tray->ShowSecondTipLine(line);
+}
+
 void CVESKDlg::ShowFollowedProfile() {
     const int number = std::exchange(m_followedWhileHidden, 0);
     if (number != 0) {
@@ -534,6 +548,7 @@ void CVESKDlg::ShowFirmwareVersion() {
 void CVESKDlg::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_followTimer && m_followTimer != 0) {
         FollowDeviceProfile();
+        ShowMouseProfileInTip();
         return;
     }
     if (event->timerId() == m_settleTimer && m_settleTimer != 0) {

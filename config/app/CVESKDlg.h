@@ -174,6 +174,9 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // desktop that profile's settings and keeps the profile for its showing.
     void FollowDeviceProfile();
     void FollowWhileHidden(int number);
+    // The tray tip's second line names the profile the mouse was last read to
+    // have ("Profile 3: <name>"); none while the mouse is away or unknown.
+    void ShowMouseProfileInTip();
     // When the window is shown: the profile the mouse took while it was
     // hidden becomes the selected one, as if its button had been pressed.
     void ShowFollowedProfile();

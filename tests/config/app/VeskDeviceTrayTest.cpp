@@ -230,6 +230,26 @@ TEST_F(VeskDeviceTrayTest, TheFollowUpLeavesTheMouseAloneWhileApplyRuns) {
     EXPECT_EQ(window.profiles().currentNumber(), 5);
 }
 
+// The second line names the profile the mouse was last read to have, shown or
+// hidden, and goes while the mouse is away.
+TEST_F(VeskDeviceTrayTest, TheTrayTipNamesTheMousesProfileOnASecondLine) {
+    CVESKDlg& window = Open();
+    ASSERT_TRUE(window.link()->FindDevice());
+    PressTheMouseButtonTo(2);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse\nProfile 3: Profile3");
+
+    ClickOn("Cancel");
+    PressTheMouseButtonTo(4);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse\nProfile 5: Profile5");
+
+    Plug(false);
+    ASSERT_TRUE(ProcessUntil([&] { return !window.link()->IsOpen(); }));
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse");
+}
+
 TEST_F(VeskDeviceTrayTest, TheTrayIconCarriesItsTipAndItsMenuIsMadeOnceAndReused) {
     CVESKDlg& window = Open();
     EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse");

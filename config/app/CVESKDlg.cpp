@@ -247,7 +247,10 @@ void CVESKDlg::FollowDeviceProfile() {
 
 void CVESKDlg::FollowWhileHidden(int number) {
     if (number == 0) {
+        // No profile has the mouse's slot: the desktop keeps to the selected
+        // profile, and so does the window when it is shown.
         m_set.ApplyDesktopPointer();
+        m_followedWhileHidden = 0;
         return;
     }
     // The desktop takes the mouse's profile at once; the pages and the profile

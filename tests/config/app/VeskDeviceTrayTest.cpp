@@ -134,6 +134,7 @@ TEST_F(VeskDeviceTrayTest, WhileHiddenTheDesktopFollowsTheMouseAndThePagesFollow
         std::vector<int> presses;  // the slot the mouse's button picks, one per tick
         Log pointer;
         int shownProfile;
+        bool slotFourUnused = false;  // profile 5 takes slot 3, so no profile has slot 4
     };
     const Case cases[] = {
         {"one press", {2}, {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}, 3},
@@ -146,6 +147,12 @@ TEST_F(VeskDeviceTrayTest, WhileHiddenTheDesktopFollowsTheMouseAndThePagesFollow
          {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0", "doubleclick 800", "speed 4",
           "wheel 2", "accel 0 0 0"},
          1},
+        {"then a slot no profile has",
+         {2, 4},
+         {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0", "doubleclick 800", "speed 4",
+          "wheel 2", "accel 0 0 0"},
+         1,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -158,6 +165,9 @@ TEST_F(VeskDeviceTrayTest, WhileHiddenTheDesktopFollowsTheMouseAndThePagesFollow
         window.profiles().profile(1).pointerSpeed = 2;
         window.profiles().profile(3).pointerSpeed = 7;
         window.profiles().profile(5).pointerSpeed = 9;
+        if (c.slotFourUnused) {
+            window.profiles().profile(5).slot = 3;
+        }
         ClickOn("Cancel");
         ASSERT_TRUE(window.isHidden());
         const std::size_t loads = m_log.size();
@@ -175,9 +185,15 @@ TEST_F(VeskDeviceTrayTest, WhileHiddenTheDesktopFollowsTheMouseAndThePagesFollow
         window.tray().Activated(QSystemTrayIcon::DoubleClick, QPoint(600, 400));
         ASSERT_TRUE(window.isVisible());
         EXPECT_EQ(window.profiles().currentNumber(), c.shownProfile);
-        EXPECT_TRUE(Control<CVixButton>(("Profile" + std::to_string(c.shownProfile)).c_str())->isSelected());
-        EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(),
-                  window.profiles().profile(c.shownProfile).pointerSpeed);
+        const std::string shownButton = "Profile" + std::to_string(c.shownProfile);
+        EXPECT_TRUE(Control<CVixButton>(shownButton.c_str())->isSelected());
+        if (c.slotFourUnused) {
+            // Nothing is selected: the pages keep what they showed.
+            EXPECT_EQ(m_log.size(), loads);
+        } else {
+            EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(),
+                      window.profiles().profile(c.shownProfile).pointerSpeed);
+        }
         // The desktop has that profile already; showing sends nothing.
         EXPECT_TRUE(m_pointer->calls.empty());
         // Shown again later: nothing more is selected.

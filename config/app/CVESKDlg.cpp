@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWindow>
+#include <utility>
 
 #include "shared/layout/MainWindowLayout.h"
 #include "config/app/UnexpectedExitSave.h"
@@ -249,14 +250,54 @@ void CVESKDlg::Apply() {
 }
 
 void CVESKDlg::FollowDeviceProfile() {
-    const DeviceProfileChange change = m_set.FollowDeviceProfile(isVisible() && isActiveWindow());
+    // The mouse is read whatever the window's state, until the program ends.
+    const DeviceProfileChange change = m_set.FollowDeviceProfile(!m_exitRequested);
     if (!change.changed) {
+        return;
+    }
+    if (isHidden()) {
+        FollowWhileHidden(change.number);
         return;
     }
     if (change.number != 0) {
         SelectProfile(change.number);
     }
     m_set.ApplyDesktopPointer();
+}
+
+void CVESKDlg::FollowWhileHidden(int number) {
+    if (number == 0) {
+        // No profile has the mouse's slot: the desktop keeps to the selected
+        // profile, and so does the window when it is shown.
+        m_set.ApplyDesktopPointer();
+        m_followedWhileHidden = 0;
+        return;
+    }
+    // The desktop takes the mouse's profile at once; the pages and the profile
+    // buttons change when the window is shown again.
+    m_set.ApplyDesktopPointer(number);
+    m_followedWhileHidden = number;
+}
+
+void CVESKDlg::ShowMouseProfileInTip() {
+    QString line;
+    if (m_link != nullptr && m_link->IsOpen()) {
+        for (int number = 1; number <= kProfileCount; ++number) {
+            const Profile& profile = m_set.profile(number);
+            if (profile.slot == m_set.lastDeviceSlot()) {
+                line = QStringLiteral("Profile %1: %2").arg(number).arg(ToQString(profile.name));
+                break;
+            }
+        }
+    }
+    m_tray->ShowSecondTipLine(line);
+}
+
+void CVESKDlg::ShowFollowedProfile() {
+    const int number = std::exchange(m_followedWhileHidden, 0);
+    if (number != 0) {
+        SelectProfile(number);
+    }
 }
 
 void CVESKDlg::SelectProfileButton(int number) {
@@ -544,6 +585,7 @@ void CVESKDlg::ShowFirmwareVersion() {
 void CVESKDlg::timerEvent(QTimerEvent* event) {
     if (event->timerId() == m_followTimer && m_followTimer != 0) {
         FollowDeviceProfile();
+        ShowMouseProfileInTip();
         return;
     }
     if (event->timerId() == m_settleTimer && m_settleTimer != 0) {
@@ -572,6 +614,7 @@ void CVESKDlg::showEvent(QShowEvent* event) {
         move(*m_leftAt);
         m_leftAt.reset();
     }
+    ShowFollowedProfile();
     CVixImageDialog::showEvent(event);
 }
 

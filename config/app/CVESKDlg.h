@@ -13,8 +13,8 @@
 // "Cancel", "Reset to Default", "FirmwareVer").
 //
 // Timers (tests drive them by sending a QTimerEvent with the ids below):
-//   followTimerId(): every 2000 ms, FollowDeviceProfile while the window is
-//     the active window;
+//   followTimerId(): every 2000 ms, FollowDeviceProfile, also while the
+//     window is hidden or behind others (the pages follow once it is shown);
 //   settleTimerId(): 900 ms after the mouse's arrival notice, then the search
 //     and the support page's firmware label; the window keeps working meanwhile.
 //
@@ -175,8 +175,18 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // The macro library into its folder: at Apply and when the program ends
     // (the one path of both).
     MacroSaveResult SaveMacros();
-    // The follow-up tick (see ProfileSet::FollowDeviceProfile).
+    // The follow-up tick (see ProfileSet::FollowDeviceProfile), in every
+    // state of the window: a shown window selects the mouse's profile and
+    // gives the desktop its pointer settings; a hidden one only gives the
+    // desktop that profile's settings and keeps the profile for its showing.
     void FollowDeviceProfile();
+    void FollowWhileHidden(int number);
+    // The tray tip's second line names the profile the mouse was last read to
+    // have ("Profile 3: <name>"); none while the mouse is away or unknown.
+    void ShowMouseProfileInTip();
+    // When the window is shown: the profile the mouse took while it was
+    // hidden becomes the selected one, as if its button had been pressed.
+    void ShowFollowedProfile();
     // Profile button `number` (1 … 5) becomes the selected one, the others not.
     void SelectProfileButton(int number);
     // Profile button `number` shows the profile's name and whether it is enabled.
@@ -233,6 +243,7 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     int m_shownPage = -1;
     int m_followTimer = 0;
     int m_settleTimer = 0;
+    int m_followedWhileHidden = 0;  // the mouse's profile taken while hidden, 0: none
     bool m_exitRequested = false;
     std::optional<QPoint> m_leftAt;  // where PutAway hid the window, until it shows again
     WindowDragger m_dragger;

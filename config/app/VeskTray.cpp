@@ -62,6 +62,16 @@ void VeskTray::Remove() {
     m_icon.hide();
 }
 
+void VeskTray::ShowSecondTipLine(const QString& line) {
+    QString tip = QString::fromLatin1(kTrayTip);
+    if (!line.isEmpty()) {
+        tip += QLatin1Char('\n') + line;
+    }
+    if (m_icon.toolTip() != tip) {
+        m_icon.setToolTip(tip);
+    }
+}
+
 void VeskTray::Activated(QSystemTrayIcon::ActivationReason reason, QPoint cursor) {
     if (reason == QSystemTrayIcon::DoubleClick) {
         m_window.show();

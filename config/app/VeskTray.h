@@ -1,7 +1,8 @@
 #pragma once
 // The configuration program's notification-area icon and its menu.
 //
-// The icon carries the tip "SOLUNE 300 Optical Gaming Mouse". A double click
+// The icon carries the tip "SOLUNE 300 Optical Gaming Mouse", with a second
+// line the main window may give it. A double click
 // shows the main window; a right click shows the skinned menu "Config Mouse"
 // (100) / "Exit" (101) with its lower right corner at the pointer. The menu is
 // made on the first right click and reused; a click outside closes it. Its
@@ -32,6 +33,8 @@ class VeskTray : public QObject {
     void Add();
     // Takes the icon away.
     void Remove();
+    // The tip: its first line, then `line` on a second one (none when empty).
+    void ShowSecondTipLine(const QString& line);
 
     // What the icon reports: a double click, a right click at `cursor`
     // (screen coordinates).

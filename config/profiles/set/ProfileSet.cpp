@@ -203,9 +203,9 @@ std::string ProfileSet::mouseFailure() {
     return kMouseNotFoundText;
 }
 
-DeviceProfileChange ProfileSet::FollowDeviceProfile(bool windowActive) {
+DeviceProfileChange ProfileSet::FollowDeviceProfile(bool allowed) {
     DeviceProfileChange change;
-    if (m_link == nullptr || !m_link->IsOpen() || !windowActive || m_busy != 0) {
+    if (m_link == nullptr || !m_link->IsOpen() || !allowed || m_busy != 0) {
         return change;
     }
     int slot = 0;
@@ -225,6 +225,10 @@ DeviceProfileChange ProfileSet::FollowDeviceProfile(bool windowActive) {
 
 void ProfileSet::ApplyDesktopPointer() {
     ApplyWindowsPointerSettings(current(), m_desktop);
+}
+
+void ProfileSet::ApplyDesktopPointer(int number) {
+    ApplyWindowsPointerSettings(profile(number), m_desktop);
 }
 
 }  // namespace solune

@@ -119,13 +119,15 @@ class ProfileSet {
     void WriteMouse(ApplyProblems& problems);
     void FinishApply(const ApplyProblems& problems);
 
-    // The follow-up tick: when the device is open, `windowActive` and not
+    // The follow-up tick: when the device is open, `allowed` and not
     // busy, reads the mouse's active slot and says whether it changed since
     // the last read. The window then selects that profile (stores and loads
     // its pages around Select) and calls ApplyDesktopPointer.
-    DeviceProfileChange FollowDeviceProfile(bool windowActive);
+    DeviceProfileChange FollowDeviceProfile(bool allowed);
     // The current profile's pointer settings to the desktop.
     void ApplyDesktopPointer();
+    // Profile `number`'s (1 … 5) pointer settings to the desktop.
+    void ApplyDesktopPointer(int number);
 
 
     Profile& profile(int number) { return m_profiles[number - 1]; }

@@ -99,34 +99,126 @@ TEST_F(VeskDeviceTrayTest, AnotherDevicesNoticeIsIgnored) {
     EXPECT_EQ(m_log.size(), 3u);  // only the first load
 }
 
-TEST_F(VeskDeviceTrayTest, TheFollowUpSelectsTheMousesProfileWhileTheWindowIsActive) {
-    CVESKDlg& window = Open();
-    ASSERT_TRUE(MakeActive(window));
-    ASSERT_TRUE(window.link()->FindDevice());
-    window.profiles().profile(3).pointerSpeed = 7;
-    PressTheMouseButtonTo(2);
-    Tick(window.followTimerId());
-    EXPECT_EQ(window.profiles().currentNumber(), 3);
-    EXPECT_TRUE(Control<CVixButton>("Profile3")->isSelected());
-    EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(), 7);
-    EXPECT_EQ(m_pointer->calls, (Log{"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}));
+// A shown window selects the mouse's profile whether it or another window is
+// the active one.
+TEST_F(VeskDeviceTrayTest, TheFollowUpSelectsTheMousesProfileWhileTheWindowIsShown) {
+    for (const bool otherActive : {false, true}) {
+        SCOPED_TRACE(otherActive ? "another window active" : "the window active");
+        PressTheMouseButtonTo(0);
+        CVESKDlg& window = Open();
+        QWidget other;
+        other.setGeometry(10, 10, 100, 100);
+        if (otherActive) {
+            other.show();
+        }
+        ASSERT_TRUE(MakeActive(otherActive ? other : window));
+        ASSERT_TRUE(window.link()->FindDevice());
+        window.profiles().profile(3).pointerSpeed = 7;
+        PressTheMouseButtonTo(2);
+        Tick(window.followTimerId());
+        EXPECT_EQ(window.profiles().currentNumber(), 3);
+        EXPECT_TRUE(Control<CVixButton>("Profile3")->isSelected());
+        EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(), 7);
+        EXPECT_EQ(m_pointer->calls,
+                  (Log{"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}));
+        m_window.reset();
+    }
 }
 
-TEST_F(VeskDeviceTrayTest, TheFollowUpWaitsWhileAnotherWindowIsActive) {
+// While the window is hidden each change of the mouse's profile gives the
+// desktop that profile's pointer settings at once; the pages and the profile
+// buttons stay until the window is shown, which then shows the last one.
+TEST_F(VeskDeviceTrayTest, WhileHiddenTheDesktopFollowsTheMouseAndThePagesFollowWhenShown) {
+    struct Case {
+        const char* name;
+        std::vector<int> presses;  // the slot the mouse's button picks, one per tick
+        Log pointer;
+        int shownProfile;
+        bool slotFourUnused = false;  // profile 5 takes slot 3, so no profile has slot 4
+    };
+    const Case cases[] = {
+        {"one press", {2}, {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0"}, 3},
+        {"two presses",
+         {2, 4},
+         {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0", "doubleclick 800", "speed 18",
+          "wheel 2", "accel 0 0 0"},
+         5},
+        {"back to the shown profile", {2, 0},
+         {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0", "doubleclick 800", "speed 4",
+          "wheel 2", "accel 0 0 0"},
+         1},
+        {"then a slot no profile has",
+         {2, 4},
+         {"doubleclick 800", "speed 14", "wheel 2", "accel 0 0 0", "doubleclick 800", "speed 4",
+          "wheel 2", "accel 0 0 0"},
+         1,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PressTheMouseButtonTo(0);
+        CVESKDlg& window = Open();
+        ASSERT_TRUE(window.link()->FindDevice());
+        // The first read takes the mouse's slot 0 while the window is shown.
+        Tick(window.followTimerId());
+        m_pointer->calls.clear();
+        window.profiles().profile(1).pointerSpeed = 2;
+        window.profiles().profile(3).pointerSpeed = 7;
+        window.profiles().profile(5).pointerSpeed = 9;
+        if (c.slotFourUnused) {
+            window.profiles().profile(5).slot = 3;
+        }
+        ClickOn("Cancel");
+        ASSERT_TRUE(window.isHidden());
+        const std::size_t loads = m_log.size();
+
+        for (int slot : c.presses) {
+            PressTheMouseButtonTo(slot);
+            Tick(window.followTimerId());
+        }
+        EXPECT_EQ(m_pointer->calls, c.pointer);
+        EXPECT_EQ(window.profiles().currentNumber(), 1);
+        EXPECT_TRUE(Control<CVixButton>("Profile1")->isSelected());
+        EXPECT_EQ(m_log.size(), loads);
+
+        m_pointer->calls.clear();
+        window.tray().Activated(QSystemTrayIcon::DoubleClick, QPoint(600, 400));
+        ASSERT_TRUE(window.isVisible());
+        EXPECT_EQ(window.profiles().currentNumber(), c.shownProfile);
+        const std::string shownButton = "Profile" + std::to_string(c.shownProfile);
+        EXPECT_TRUE(Control<CVixButton>(shownButton.c_str())->isSelected());
+        if (c.slotFourUnused) {
+            // Nothing is selected: the pages keep what they showed.
+            EXPECT_EQ(m_log.size(), loads);
+        } else {
+            EXPECT_EQ(m_pages->editing(VeskPages::kSensor).slider->value(),
+                      window.profiles().profile(c.shownProfile).pointerSpeed);
+        }
+        // The desktop has that profile already; showing sends nothing.
+        EXPECT_TRUE(m_pointer->calls.empty());
+        // Shown again later: nothing more is selected.
+        const std::size_t shownLoads = m_log.size();
+        ClickOn("Cancel");
+        window.tray().Activated(QSystemTrayIcon::DoubleClick, QPoint(600, 400));
+        EXPECT_EQ(m_log.size(), shownLoads);
+        m_window.reset();
+    }
+}
+
+TEST_F(VeskDeviceTrayTest, WhileHiddenTheFollowUpReadsOnlyWhenTheMouseIsThere) {
     CVESKDlg& window = Open();
-    ASSERT_TRUE(window.link()->FindDevice());
-    QWidget other;
-    other.setGeometry(10, 10, 100, 100);
-    other.show();
-    ASSERT_TRUE(MakeActive(other));
+    ClickOn("Cancel");
+    window.link()->CloseDevice();
     PressTheMouseButtonTo(2);
+    const std::size_t waits = m_clock.Waits().size();
     Tick(window.followTimerId());
-    EXPECT_EQ(window.profiles().currentNumber(), 1);
+    EXPECT_EQ(m_clock.Waits().size(), waits);
     EXPECT_TRUE(m_pointer->calls.empty());
 
-    ASSERT_TRUE(MakeActive(window));
+    ASSERT_TRUE(window.link()->FindDevice());
     Tick(window.followTimerId());
-    EXPECT_EQ(window.profiles().currentNumber(), 3);
+    EXPECT_EQ(m_pointer->calls.size(), 4u);
+    EXPECT_EQ(window.profiles().lastDeviceSlot(), 2);
 }
 
 TEST_F(VeskDeviceTrayTest, TheFollowUpLeavesTheMouseAloneWhileApplyRuns) {
@@ -152,6 +244,26 @@ TEST_F(VeskDeviceTrayTest, TheFollowUpLeavesTheMouseAloneWhileApplyRuns) {
     EXPECT_EQ(window.profiles().currentNumber(), 1);
     Tick(window.followTimerId());
     EXPECT_EQ(window.profiles().currentNumber(), 5);
+}
+
+// The second line names the profile the mouse was last read to have, shown or
+// hidden, and goes while the mouse is away.
+TEST_F(VeskDeviceTrayTest, TheTrayTipNamesTheMousesProfileOnASecondLine) {
+    CVESKDlg& window = Open();
+    ASSERT_TRUE(window.link()->FindDevice());
+    PressTheMouseButtonTo(2);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse\nProfile 3: Profile3");
+
+    ClickOn("Cancel");
+    PressTheMouseButtonTo(4);
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse\nProfile 5: Profile5");
+
+    Plug(false);
+    ASSERT_TRUE(ProcessUntil([&] { return !window.link()->IsOpen(); }));
+    Tick(window.followTimerId());
+    EXPECT_EQ(window.tray().icon().toolTip(), "SOLUNE 300 Optical Gaming Mouse");
 }
 
 TEST_F(VeskDeviceTrayTest, TheTrayIconCarriesItsTipAndItsMenuIsMadeOnceAndReused) {

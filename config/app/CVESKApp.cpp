@@ -17,9 +17,18 @@ namespace solune {
 
 namespace {
 
-// True when arguments other than Qt's own follow the program's name.
-bool hasProgramArguments() {
-    return QCoreApplication::arguments().size() > 1;
+// What follows the program's name, Qt's own arguments taken out: nothing, or
+// "--hidden"; anything else is refused.
+enum class StartMode { Shown, Hidden, Refused };
+
+StartMode StartModeOf(const QStringList& arguments) {
+    if (arguments.size() <= 1) {
+        return StartMode::Shown;
+    }
+    if (arguments.size() == 2 && arguments[1] == QLatin1String("--hidden")) {
+        return StartMode::Hidden;
+    }
+    return StartMode::Refused;
 }
 
 // One line on the error stream: which key-capture source runs, and why the
@@ -60,7 +69,8 @@ int CVESKApp::Run(int argc, char** argv) {
     InstallSkinAccessibility();
     // Hiding the window leaves the program running in the notification area.
     QApplication::setQuitOnLastWindowClosed(false);
-    if (hasProgramArguments()) {
+    const StartMode mode = StartModeOf(QCoreApplication::arguments());
+    if (mode == StartMode::Refused) {
         std::cerr << kVeskUsage;
         return 2;
     }
@@ -71,7 +81,11 @@ int CVESKApp::Run(int argc, char** argv) {
     window.WatchShowRequests(instance->RequestDescriptor(),
                              [&instance] { return instance->TakeShowRequests(); });
     window.WatchTerminationSignals(signalDescriptor);
-    window.show();
+    if (mode == StartMode::Hidden) {
+        window.StartHidden();
+    } else {
+        window.show();
+    }
     return app.exec();
 }
 

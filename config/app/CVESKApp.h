@@ -20,10 +20,13 @@
 namespace solune {
 
 inline constexpr const char* kVeskUsage =
-    "Usage: VESK\n"
+    "Usage: VESK [--hidden]\n"
     "Configure the SOLUNE 300 gaming mouse: its five on-board profiles, their\n"
     "buttons, sensor and lighting, and the macros. A second start shows the\n"
     "window of the copy that runs.\n"
+    "\n"
+    "  --hidden   start in the notification area without showing the window\n"
+    "             (minimised where the desktop has no notification area)\n"
     "\n"
     "Key capture (assigning a key, recording a macro) reads keys desktop-wide\n"
     "on an X11 display that offers XInput 2, else only from VESK's own windows;\n"

@@ -462,6 +462,28 @@ void CVESKDlg::PutAway() {
     hide();
 }
 
+void CVESKDlg::StartHidden() {
+    if (TrayShown()) {
+        return;
+    }
+    // Window managers map a window they have not seen yet as a normal one,
+    // whatever state it asks for; so it is shown and minimised once it is on
+    // the screen, as "Cancel" minimises it.
+    show();
+    MinimiseOnceShown(kShowChecks * 4);
+}
+
+void CVESKDlg::MinimiseOnceShown(int checksLeft) {
+    if (windowHandle() != nullptr && windowHandle()->isExposed()) {
+        showMinimized();
+        return;
+    }
+    if (checksLeft > 0) {
+        QTimer::singleShot(kShowCheckMs / 5, this,
+                           [this, checksLeft] { MinimiseOnceShown(checksLeft - 1); });
+    }
+}
+
 void CVESKDlg::ShowAndRaise() {
     MapAndRaise();
     // The window manager may have iconified the window before our own record

@@ -106,6 +106,9 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // Shows the window (also when it was hidden) above the others and makes
     // it active: a second start's request and the tray's "Config Mouse".
     void ShowAndRaise();
+    // The start of "VESK --hidden": the window stays hidden in the tray, or,
+    // where there is no notification area, starts minimised (never invisible).
+    void StartHidden();
     // Who asked the program to end: the user (the tray's "Exit", closing the
     // window without a notification area) or the system (a termination
     // signal, a tool that drives the window).
@@ -157,6 +160,9 @@ class CVESKDlg : public CVixImageDialog, private PageNotices {
     // check a moment later that the window did reach the screen.
     void MapAndRaise();
     void CheckShown();
+    // "VESK --hidden" without a notification area: minimised as soon as the
+    // window is on the screen, looked at every 100 ms, `checksLeft` times.
+    void MinimiseOnceShown(int checksLeft);
     static constexpr int kShowChecks = 3;
     static constexpr int kShowCheckMs = 500;
     int m_showChecks = 0;

@@ -173,7 +173,8 @@ TEST_F(VeskProgramTest, HelpNeedsNoDisplayAndOtherArgumentsAreRefused) {
         bool usageOnOutput;  // else on the error stream
     };
     for (const Case& c : {Case{"--help", 0, true}, Case{"-h", 0, true},
-                          Case{"--frobnicate", 2, false}, Case{"profile.json", 2, false}}) {
+                          Case{"--frobnicate", 2, false}, Case{"profile.json", 2, false},
+                          Case{"--hidden --hidden", 2, false}}) {
         QProcess process;
         QProcessEnvironment env = m_sandbox.Environment();
         if (c.status == 0) {
@@ -188,7 +189,7 @@ TEST_F(VeskProgramTest, HelpNeedsNoDisplayAndOtherArgumentsAreRefused) {
         EXPECT_EQ(process.exitCode(), c.status) << c.argument.toStdString();
         const QByteArray usage =
             c.usageOnOutput ? process.readAllStandardOutput() : process.readAllStandardError();
-        EXPECT_TRUE(usage.startsWith("Usage: VESK\n")) << c.argument.toStdString();
+        EXPECT_TRUE(usage.startsWith("Usage: VESK [--hidden]\n")) << c.argument.toStdString();
         EXPECT_TRUE(usage.contains("SOLUNE300_SIMULATOR")) << c.argument.toStdString();
     }
     EXPECT_FALSE(SingleInstance::IsHeld(kVeskInstanceName));
@@ -211,7 +212,7 @@ TEST_F(VeskProgramTest, AsRootAnotherUsersDataFolderIsRefusedInOneLine) {
         ASSERT_TRUE(process.waitForFinished(20000));
         if (!arguments.isEmpty()) {
             EXPECT_EQ(process.exitCode(), 0);
-            EXPECT_TRUE(process.readAllStandardOutput().startsWith("Usage: VESK\n"));
+            EXPECT_TRUE(process.readAllStandardOutput().startsWith("Usage: VESK [--hidden]\n"));
             continue;
         }
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
@@ -547,6 +548,60 @@ TEST_F(VeskProgramTest, OnADesktopWithATrayAltF4HidesAndTheTraysDoubleClickShows
     EXPECT_TRUE(WaitWhileRunning(m_first, [&] { return display.Geometry(window) == left; }))
         << "left at " << left.x() << "," << left.y() << ", back at "
         << display.Geometry(window).x() << "," << display.Geometry(window).y();
+}
+
+// "VESK --hidden" (the start with the session): with a notification area no
+// window shows, only the tray icon, whose double click shows the window;
+// without one the window starts minimised, never invisible.
+TEST_F(VeskProgramTest, HiddenStartsInTheTrayOrMinimisedWithoutOne) {
+    for (const DesktopSession::Tray tray : {DesktopSession::Tray::Trayer, DesktopSession::Tray::None}) {
+        if (const std::string missing = DesktopSession::Missing(tray); !missing.empty()) {
+            GTEST_SKIP() << "needs " << missing;
+        }
+        SCOPED_TRACE(tray == DesktopSession::Tray::None ? "no tray" : "trayer");
+        VirtualDisplay display;
+        ASSERT_TRUE(display.ready());
+        DesktopSession desktop(display, tray);
+        ASSERT_TRUE(desktop.ready());
+        QProcess vesk;
+        Start(vesk, display.name(), {"--hidden"});
+        const QString pid = QString::number(vesk.processId());
+        auto mainWindow = [&](bool visibleOnly) {
+            QStringList search = {"search", "--all", "--pid", pid, "--name", "^SOLUNE300$"};
+            if (visibleOnly) {
+                search.insert(2, "--onlyvisible");
+            }
+            return display.Xdotool(search).section('\n', 0, 0);
+        };
+        if (tray == DesktopSession::Tray::None) {
+            // The window is there, minimised.
+            QString window;
+            ASSERT_TRUE(WaitWhileRunning(vesk, [&] {
+                window = mainWindow(false);
+                return !window.isEmpty() &&
+                       display.Xprop({"-id", window, "WM_STATE"}).contains("Iconic");
+            })) << vesk.readAllStandardError().toStdString();
+        } else {
+            // What shows is the tray icon alone; its double click brings the window.
+            QString icon;
+            ASSERT_TRUE(WaitWhileRunning(vesk, [&] {
+                icon = display.VisibleWindowsOf(vesk.processId()).section('\n', 0, 0);
+                return !icon.isEmpty();
+            })) << vesk.readAllStandardError().toStdString();
+            EXPECT_TRUE(mainWindow(true).isEmpty());
+            auto shown = [&] { return !mainWindow(true).isEmpty(); };
+            for (int attempt = 0; attempt < 5 && !shown() && vesk.state() == QProcess::Running;
+                 ++attempt) {
+                display.Xdotool({"mousemove", "--window", icon, "6", "6", "click", "--repeat",
+                                 "2", "--delay", "60", "1"});
+                WaitWhileRunning(vesk, shown, 4);
+            }
+            EXPECT_TRUE(shown());
+        }
+        EXPECT_EQ(vesk.state(), QProcess::Running);
+        vesk.terminate();
+        EXPECT_TRUE(vesk.waitForFinished(20000));
+    }
 }
 
 }  // namespace
